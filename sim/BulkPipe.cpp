@@ -48,15 +48,26 @@ std::optional<Stage> BulkPipe::stageOf(bool out) const {
   }
 }
 
+bool BulkPipe::faultHits(std::optional<Stage> faultStage, Stage stage) const {
+  if (faultStage != stage) return false;
+  // Before the request has arrived the command is not known yet.
+  return static_cast<int>(stage) < static_cast<int>(Stage::RequestAck) || commandSelected();
+}
+
+bool BulkPipe::commandSelected() const {
+  const auto &only = config_.faults.commands;
+  return !only || only->find(static_cast<char>(code_)) != std::string::npos;
+}
+
 int BulkPipe::injectedError(Stage stage, int timeoutMs) {
   const FaultConfig &f = config_.faults;
-  if (f.dropStage == stage) {
+  if (faultHits(f.dropStage, stage)) {
     gone_ = true;
     model_.leaveBus();
     log_.write("leave " + std::to_string(config_.devnum));
     return kErrNoDevice;
   }
-  if (f.timeoutStage == stage) {
+  if (faultHits(f.timeoutStage, stage)) {
     int wait = f.timeoutDelayMs;
     if (timeoutMs > 0 && wait > timeoutMs) wait = timeoutMs;
     if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
@@ -67,7 +78,7 @@ int BulkPipe::injectedError(Stage stage, int timeoutMs) {
 
 int BulkPipe::shortCount(Stage stage, int size) const {
   const FaultConfig &f = config_.faults;
-  if (f.shortStage != stage) return size;
+  if (!faultHits(f.shortStage, stage)) return size;
   const int n = f.shortLength.value_or(size / 2);
   return n < size ? n : size;
 }
@@ -113,10 +124,14 @@ int BulkPipe::write(int ep, const std::uint8_t *data, int size, int timeoutMs) {
     }
     Packet request{};
     std::memcpy(request.data(), data, kPacketSize);
+    code_ = request[0];
     answer_ = model_.handle(request);
-    if (config_.faults.status) answer_[0] = *config_.faults.status;
+    const FaultConfig &f = config_.faults;
+    const bool hit = commandSelected();
+    if (hit && f.status) answer_[0] = *f.status;
+    if (hit && f.status1) answer_[1] = *f.status1;
     answered_ = true;
-    makeAck(config_.faults.requestAckCode.value_or(kCodeRead));
+    makeAck(hit && f.requestAckCode ? *f.requestAckCode : kCodeRead);
     phase_ = Phase::RequestAck;
     return size;
   }
@@ -189,7 +204,9 @@ int BulkPipe::read(int ep, std::uint8_t *data, int size, int timeoutMs) {
     case Stage::Answer:
       n = deliver(data, size, answer_.data(), kPacketSize, *stage);
       if (n >= 0) {
-        makeAck(config_.faults.answerAckCode.value_or(kCodeWrite));
+        const auto &f = config_.faults;
+        const bool hit = commandSelected();
+        makeAck(hit && f.answerAckCode ? *f.answerAckCode : kCodeWrite);
         phase_ = Phase::AnswerAck;
       }
       break;

@@ -40,6 +40,10 @@ class BulkPipe {
   std::optional<Stage> stageOf(bool out) const;
   // Fault applying to this stage before any data moves; 0 when none.
   int injectedError(Stage stage, int timeoutMs);
+  // Whether a fault configured for this stage strikes the current exchange.
+  bool faultHits(std::optional<Stage> faultStage, Stage stage) const;
+  // fault.commands absent, or naming the current request's code.
+  bool commandSelected() const;
   int shortCount(Stage stage, int size) const;
   void protocolError(const char *what);
   int deliver(std::uint8_t *data, int size, const std::uint8_t *source, int length, Stage stage);
@@ -51,6 +55,7 @@ class BulkPipe {
   Phase phase_ = Phase::Idle;
   bool gone_ = false;
   bool answered_ = false;  // a request was handled and its answer is waiting
+  std::uint8_t code_ = 0;  // command code of the request being answered
   Packet answer_{};
   std::uint8_t ack_[kFlagSize]{};
 };

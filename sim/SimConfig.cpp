@@ -164,6 +164,8 @@ class Parser {
     if (key == "fault.request_ack") return number(value, 0, 0xFFFFFFFFLL, f.requestAckCode.emplace());
     if (key == "fault.answer_ack") return number(value, 0, 0xFFFFFFFFLL, f.answerAckCode.emplace());
     if (key == "fault.status") return number(value, 0, 0xFF, f.status.emplace());
+    if (key == "fault.status1") return number(value, 0, 0xFF, f.status1.emplace());
+    if (key == "fault.commands") return text(value, f.commands);
     if (key == "fault.timeout") return stage(value, f.timeoutStage, Stage::Answer);
     if (key == "fault.timeout_delay_ms") return number(value, 0, 60000, f.timeoutDelayMs);
     if (key == "fault.short") return stage(value, f.shortStage, Stage::Answer);

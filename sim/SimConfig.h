@@ -25,6 +25,8 @@ struct FaultConfig {
   std::optional<std::uint32_t> requestAckCode;  // sent instead of 0xABC
   std::optional<std::uint32_t> answerAckCode;   // sent instead of 0x123
   std::optional<std::uint8_t> status;           // replaces answer byte 0
+  std::optional<std::uint8_t> status1;          // replaces answer byte 1
+  std::optional<std::string> commands;          // faults after the request hit only these codes
   std::optional<Stage> timeoutStage;            // this transfer times out
   int timeoutDelayMs = 0;                       // real wait before the time-out
   std::optional<Stage> shortStage;              // this transfer moves fewer bytes

@@ -36,6 +36,17 @@ TEST(SimFaults, WrongAcknowledgementCodesAndStatus) {
   EXPECT_EQ(x.answer[1], '8');  // the value itself still travels
 }
 
+TEST(SimFaults, FaultsLimitedToChosenCommands) {
+  SimRig rig;
+  rig.configureRecorder("fault.commands = 5h\nfault.status1 = 0x00\nfault.timeout = answer\n");
+  EXPECT_EQ(rig.command('O').at(0), 0x7C);  // other commands are untouched
+  EXPECT_TRUE(rig.command('h').empty());
+  rig.configureRecorder("fault.commands = 5\nfault.status1 = 0x00\n");
+  const Bytes sync = rig.command('5', "20140203090705");
+  EXPECT_EQ(sync.at(0), 0x6A);
+  EXPECT_EQ(sync.at(1), 0x00);
+}
+
 TEST(SimFaults, AnswerStageTimesOut) {
   SimRig rig;
   rig.configureRecorder("fault.timeout = answer\n");
