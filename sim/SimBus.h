@@ -78,7 +78,9 @@ class SimBus {
   std::map<const usb_dev_handle *, usb_dev_handle *> live_;
   std::set<std::string> lastBusNames_;
   std::set<std::string> lastDeviceNames_;
-  unsigned long windowsDeviceCounter_ = 0;
+#ifdef _WIN32
+  unsigned long windowsDeviceCounter_ = 0;  // libusb-win32 numbers its device files
+#endif
 };
 
 }  // namespace sim

@@ -20,7 +20,8 @@ SimState SimState::parse(std::string_view text) {
     std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty() || line.front() == '#') continue;
+    const std::string_view content = trim(line);
+    if (content.empty() || content.front() == '#') continue;
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) continue;
     const std::string_view key = trim(line.substr(0, eq));
