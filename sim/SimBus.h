@@ -68,6 +68,8 @@ class SimBus {
  private:
   SimBus() = default;
   Generation *build(bool withDevices);
+  struct usb_device *addDevice(Generation &gen, usb_bus &bus, const std::string &busName,
+                               const DeviceConfig &config);
   void retireUnused();
   SimDevice *openDevice(usb_dev_handle *handle) const;
   SimDevice *deviceOf(struct usb_device *node, Generation **generation) const;
