@@ -43,7 +43,13 @@ class Control : public testing::Test {
 protected:
   void SetUp() override { bus.configure(recorder("R1", "storage = R1-storage\n")); }
   void TearDown() override { set_clock(nullptr); }
+  // The request line of the index-th exchange since the log was cleared.
   std::string request(int index = 0) const { return bus.wire().at(static_cast<size_t>(index * 6 + 1)); }
+  static std::string sent(const std::string &payload) {
+    std::string padded = payload;
+    padded.resize(20, '\0');
+    return hex_line("out", padded);
+  }
   SimBus bus;
 };
 
@@ -85,8 +91,12 @@ TEST_F(Control, TimeSyncUsesTheHostClock) {
   EXPECT_GE(after, digits);
 }
 
-TEST_F(Control, TimeSyncNeedsBothStatusBytes) {
-  bus.configure(recorder("R1", "fault.status = 0x6A\n"));  // byte 1 stays 0
+TEST_F(Control, TimeSyncNeedsItsOwnStatus) {
+  bus.configure(recorder("R1", "fault.status = 0x7C\n"));  // byte 1 still 0x01
+  EXPECT_FALSE(Time_sync("R1"));
+  bus.configure(recorder("R1"));
+  set_clock(pinned_clock);
+  pinned = {2014, 13, 3, 9, 7, 5};  // the recorder refuses a month 13
   EXPECT_FALSE(Time_sync("R1"));
 }
 
@@ -96,15 +106,15 @@ TEST_F(Control, ReadersTerminateAtTheirLengths) {
   std::memset(remain, '#', sizeof remain);
   std::memset(clock, '#', sizeof clock);
   ASSERT_TRUE(Get_Version(version, "R1"));
-  EXPECT_EQ(request(), hex_line("out", "M"));
+  EXPECT_EQ(request(), sent("M"));
   EXPECT_EQ(version[11], '\0');
   EXPECT_EQ(version[12], '#');
   ASSERT_TRUE(Get_SDremain(remain, "R1"));
-  EXPECT_EQ(request(1), hex_line("out", "f"));
+  EXPECT_EQ(request(1), sent("f"));
   EXPECT_EQ(remain[14], '\0');
   EXPECT_EQ(remain[15], '#');
   ASSERT_TRUE(Get_MacTime(clock, "R1"));
-  EXPECT_EQ(request(2), hex_line("out", "h"));
+  EXPECT_EQ(request(2), sent("h"));
   EXPECT_EQ(std::strlen(clock), 14u);
   EXPECT_EQ(clock[15], '#');
   EXPECT_TRUE(handles_balanced(bus.log()));
@@ -119,7 +129,7 @@ TEST_F(Control, ClockWithOrdinaryStatusIsRefused) {
 
 TEST_F(Control, DiskModesIgnoreTheAnswer) {
   EXPECT_TRUE(Msdc_ROnly("R1"));
-  EXPECT_EQ(request(), hex_line("out", "A"));
+  EXPECT_EQ(request(), sent("A"));
   // In disk mode the recorder has left the bus: nothing to talk to.
   EXPECT_FALSE(Msdc("R1"));
   EXPECT_TRUE(handles_balanced(bus.log()));
@@ -131,7 +141,8 @@ TEST_F(Control, DiskModeOnAVanishingRecorder) {
     SimBus gone;
     gone.configure(recorder("R1", std::string("fault.drop_off = ") + stage + "\n"));
     EXPECT_TRUE(Msdc("R1"));
-    EXPECT_EQ(gone.wire().at(1), hex_line("out", "9"));
+    EXPECT_EQ(gone.wire().at(1), sent("9"));
+    EXPECT_FALSE(Msdc("R1"));  // gone from the bus
     EXPECT_TRUE(handles_balanced(gone.log()));
   }
 }
@@ -139,12 +150,12 @@ TEST_F(Control, DiskModeOnAVanishingRecorder) {
 TEST_F(Control, WipeAndReset) {
   ASSERT_TRUE(fs::create_directories(bus.folder() / "R1-storage" / "DCIM"));
   EXPECT_TRUE(format("R1"));
-  EXPECT_EQ(request(), hex_line("out", "U"));
+  EXPECT_EQ(request(), sent("U"));
   EXPECT_TRUE(fs::is_empty(bus.folder() / "R1-storage"));
 
   ASSERT_TRUE(Set_Psw("135790", "R1"));
   EXPECT_TRUE(Reset_Param("R1"));
-  EXPECT_EQ(request(2), hex_line("out", "B"));
+  EXPECT_EQ(request(2), sent("B"));
   char psw[8] = {};
   ASSERT_TRUE(Get_Psw(psw, "R1"));
   EXPECT_STRNE(psw, "135790");

@@ -116,7 +116,7 @@ TEST(Discovery, DescriptionTrace) {
   testing::internal::CaptureStdout();
   EXPECT_FALSE(Ketro_Connect_All(slots.bytes));
   const std::string out2 = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out2.find("Dev #3: 1AB2 - 0C3D\nDev #4: 4255 - 0001\nCouldn't retrieve descriptors\n"),
+  EXPECT_NE(out2.find("Dev #3: 1AB2 - 0C3D\n1 config\nDev #4: 4255 - 0001\nCouldn't retrieve descriptors\n"),
             std::string::npos)
       << out2;
   EXPECT_TRUE(handles_balanced(bus.log()));
