@@ -94,6 +94,23 @@ TEST(Parameters, RefusedOrMissingAnswerLeavesBufferUntouched) {
   }
 }
 
+TEST(Parameters, TraceOfOneExchange) {
+  SimBus bus;
+  bus.configure(recorder("R1", "field.psw = 123456\n"));
+  char buf[8];
+  testing::internal::CaptureStdout();
+  ASSERT_TRUE(Get_Psw(buf, "R1"));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "Dev #1: 4255 - 0001\n1 config\n"
+            "WriteLen is 20\nsizeof(RW_FLAG) is 16,i is 0\npahse 1\n"
+            "size in bulk_send is 16\nsnd in bulk_send is 4\n"
+            "pahse 2\nsize in bulk_send is 20\nsnd in bulk_send is 4\n"
+            "receive begins\n"
+            "bgeing to read udev in main \n"
+            "size in bulk_send is 16\nsnd in bulk_send is 4\n"
+            "pinBuf[0] is 124\npinBuf[1] is 49\npinBuf[2] is 50\npinBuf[3] is 51\npinBuf[4] is 52\n");
+}
+
 TEST(Parameters, AnswerStageTimeOutTrace) {
   SimBus bus;
   bus.configure(recorder("R1", "fault.timeout = answer\n"));
@@ -111,6 +128,22 @@ TEST(Parameters, AnswerStageTimeOutTrace) {
             std::string::npos)
       << out;
   EXPECT_EQ(out.find("pinBuf[0]"), std::string::npos);
+
+  // A request flag that cannot be sent stops the write phase; the answer
+  // stage is still attempted.
+  bus.configure(recorder("R1", "fault.timeout = request_flag\n"));
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(Get_Psw(buf, "R1"));
+  const std::string sent = testing::internal::GetCapturedStdout();
+#if defined(_WIN32)
+  const char *failed = "Send data size failed (-116(ffffff8c)16)\n0th Send flag failed\nbgeing to read udev in main \n";
+#else
+  const char *failed = "Send data size failed (-110(ffffff92)16)\n0th Send flag failed\nbgeing to read udev in main \n";
+#endif
+  EXPECT_NE(sent.find(std::string("pahse 1\nsize in bulk_send is 16\nsnd in bulk_send is 4\n") + failed),
+            std::string::npos)
+      << sent;
+  EXPECT_TRUE(handles_balanced(bus.log()));
 }
 
 // A wrong acknowledgement code stops the phase with a trace line; the result
