@@ -94,6 +94,8 @@ TEST_F(Control, TimeSyncUsesTheHostClock) {
 TEST_F(Control, TimeSyncNeedsItsOwnStatus) {
   bus.configure(recorder("R1", "fault.status = 0x7C\n"));  // byte 1 still 0x01
   EXPECT_FALSE(Time_sync("R1"));
+  bus.configure(recorder("R1", "fault.status1 = 0x00\n"));  // byte 0 still 0x6A
+  EXPECT_FALSE(Time_sync("R1"));
   bus.configure(recorder("R1"));
   set_clock(pinned_clock);
   pinned = {2014, 13, 3, 9, 7, 5};  // the recorder refuses a month 13
