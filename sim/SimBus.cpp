@@ -67,13 +67,49 @@ struct Generation {
   int openHandles = 0;
 };
 
-}  // namespace sim
-
-namespace sim {
-
 SimBus &SimBus::instance() {
   static SimBus bus;
   return bus;
+}
+
+struct usb_device *SimBus::addDevice(Generation &gen, usb_bus &bus, const std::string &busName,
+                                     const DeviceConfig &config) {
+  auto device = std::make_unique<SimDevice>(config);
+  if (!device->onBus()) return nullptr;
+  auto node = std::make_unique<struct usb_device>();
+  char name[64];
+#ifdef _WIN32
+  std::snprintf(name, sizeof name, "\\\\.\\libusb0-%04lu--0x%04x-0x%04x", ++windowsDeviceCounter_ % 10000,
+                config.vendor, config.product);
+#else
+  std::snprintf(name, sizeof name, "%03d", config.devnum);
+#endif
+  copyName(node->filename, name);
+  node->bus = &bus;
+  usb_device_descriptor &dd = node->descriptor;
+  dd.bLength = 18;
+  dd.bDescriptorType = USB_DT_DEVICE;
+  dd.bcdUSB = 0x0200;
+  dd.bMaxPacketSize0 = 64;
+  dd.idVendor = config.vendor;
+  dd.idProduct = config.product;
+  dd.bcdDevice = 0x0100;
+  dd.iManufacturer = config.manufacturer ? 1 : 0;
+  dd.iProduct = config.productName ? 2 : 0;
+  dd.iSerialNumber = config.serial ? 3 : 0;
+  dd.bNumConfigurations = 1;
+  if (config.hasConfigs) {
+    auto d = std::make_unique<Descriptors>();
+    fillDescriptors(*d);
+    node->config = &d->config;
+    gen.descriptors.push_back(std::move(d));
+  }
+  node->devnum = static_cast<unsigned char>(config.devnum);
+  gen.deviceNames.insert(busName + "/" + std::to_string(config.devnum) + "/" + config.serial.value_or(""));
+  gen.deviceOf[node.get()] = device.get();
+  gen.devices.push_back(std::move(device));
+  gen.nodes.push_back(std::move(node));
+  return gen.nodes.back().get();
 }
 
 Generation *SimBus::build(bool withDevices) {
@@ -89,50 +125,16 @@ Generation *SimBus::build(bool withDevices) {
     gen->busNames.insert(busConfig.name);
 
     struct usb_device *previousNode = nullptr;
-    for (const DeviceConfig &deviceConfig : withDevices ? busConfig.devices : std::vector<DeviceConfig>()) {
-      auto device = std::make_unique<SimDevice>(deviceConfig);
-      if (!device->onBus()) continue;
-      auto node = std::make_unique<struct usb_device>();
-      char name[64];
-#ifdef _WIN32
-      std::snprintf(name, sizeof name, "\\\\.\\libusb0-%04lu--0x%04x-0x%04x", ++windowsDeviceCounter_ % 10000,
-                    deviceConfig.vendor, deviceConfig.product);
-#else
-      std::snprintf(name, sizeof name, "%03d", deviceConfig.devnum);
-#endif
-      copyName(node->filename, name);
-      node->bus = bus.get();
-      usb_device_descriptor &dd = node->descriptor;
-      dd.bLength = 18;
-      dd.bDescriptorType = USB_DT_DEVICE;
-      dd.bcdUSB = 0x0200;
-      dd.bMaxPacketSize0 = 64;
-      dd.idVendor = deviceConfig.vendor;
-      dd.idProduct = deviceConfig.product;
-      dd.bcdDevice = 0x0100;
-      dd.iManufacturer = deviceConfig.manufacturer ? 1 : 0;
-      dd.iProduct = deviceConfig.productName ? 2 : 0;
-      dd.iSerialNumber = deviceConfig.serial ? 3 : 0;
-      dd.bNumConfigurations = 1;
-      if (deviceConfig.hasConfigs) {
-        auto d = std::make_unique<Descriptors>();
-        fillDescriptors(*d);
-        node->config = &d->config;
-        gen->descriptors.push_back(std::move(d));
-      }
-      node->devnum = static_cast<unsigned char>(deviceConfig.devnum);
+    for (std::size_t i = 0; withDevices && i < busConfig.devices.size(); ++i) {
+      struct usb_device *node = addDevice(*gen, *bus, busConfig.name, busConfig.devices[i]);
+      if (!node) continue;  // off the bus (removable-disk mode or dropped off)
       node->prev = previousNode;
       if (previousNode) {
-        previousNode->next = node.get();
+        previousNode->next = node;
       } else {
-        bus->devices = node.get();
+        bus->devices = node;
       }
-      previousNode = node.get();
-      gen->deviceNames.insert(busConfig.name + "/" + std::to_string(deviceConfig.devnum) + "/" +
-                              deviceConfig.serial.value_or(""));
-      gen->deviceOf[node.get()] = device.get();
-      gen->devices.push_back(std::move(device));
-      gen->nodes.push_back(std::move(node));
+      previousNode = node;
     }
     gen->buses.push_back(std::move(bus));
   }

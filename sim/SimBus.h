@@ -68,6 +68,8 @@ class SimBus {
  private:
   SimBus() = default;
   Generation *build(bool withDevices);
+  struct usb_device *addDevice(Generation &gen, usb_bus &bus, const std::string &busName,
+                               const DeviceConfig &config);
   void retireUnused();
   SimDevice *openDevice(usb_dev_handle *handle) const;
   SimDevice *deviceOf(struct usb_device *node, Generation **generation) const;
@@ -78,7 +80,9 @@ class SimBus {
   std::map<const usb_dev_handle *, usb_dev_handle *> live_;
   std::set<std::string> lastBusNames_;
   std::set<std::string> lastDeviceNames_;
-  unsigned long windowsDeviceCounter_ = 0;
+#ifdef _WIN32
+  unsigned long windowsDeviceCounter_ = 0;  // libusb-win32 numbers its device files
+#endif
 };
 
 }  // namespace sim

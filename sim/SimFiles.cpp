@@ -88,7 +88,13 @@ bool writeFileAtomically(const fs::path &path, std::string_view content) {
   }
 #ifdef _WIN32
   // Replace in one step; a plain rename refuses an existing target here.
-  const bool ok = MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  // Another process reading the file at this moment blocks the replacement
+  // briefly, so try again for a little while.
+  bool ok = false;
+  for (int attempt = 0; attempt < 50 && !ok; ++attempt) {
+    ok = MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (!ok) Sleep(10);
+  }
 #else
   const bool ok = std::rename(temp.c_str(), path.c_str()) == 0;
 #endif

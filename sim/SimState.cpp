@@ -1,5 +1,9 @@
 #include "SimState.h"
 
+#include <chrono>
+#include <system_error>
+#include <thread>
+
 #include "SimText.h"
 
 namespace sim {
@@ -9,8 +13,16 @@ constexpr std::size_t kMaxStateBytes = 1 << 20;
 }
 
 SimState SimState::load(const fs::path &file) {
-  const auto text = readWholeFile(file, kMaxStateBytes);
-  return text ? parse(*text) : SimState();
+  // A file that exists but cannot be opened is most likely being replaced by
+  // another process right now; taking it for empty would lose the recorder's
+  // settings, so wait a little for it.
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (const auto text = readWholeFile(file, kMaxStateBytes)) return parse(*text);
+    std::error_code ec;
+    if (!fs::exists(file, ec)) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return SimState();
 }
 
 SimState SimState::parse(std::string_view text) {
@@ -20,7 +32,8 @@ SimState SimState::parse(std::string_view text) {
     std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty() || line.front() == '#') continue;
+    const std::string_view content = trim(line);
+    if (content.empty() || content.front() == '#') continue;
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) continue;
     const std::string_view key = trim(line.substr(0, eq));

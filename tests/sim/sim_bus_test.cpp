@@ -147,3 +147,25 @@ TEST(SimBus, HandleSurvivesReenumeration) {
   EXPECT_EQ(usb_get_string_simple(h, 3, text, sizeof text), 6);
   EXPECT_EQ(usb_close(h), 0);
 }
+
+#ifdef _WIN32
+#include <windows.h>
+
+// Under Wine a test passes Unix paths; the simulator reads them through Z:.
+TEST(SimBus, UnixPathsWorkUnderWine) {
+  using UnixName = char *(__cdecl *)(const wchar_t *);
+  const auto toUnix = reinterpret_cast<UnixName>(
+      reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!toUnix) GTEST_SKIP() << "not running under Wine";
+  SimRig rig;
+  char *unixFolder = toUnix(rig.folder().c_str());
+  ASSERT_NE(unixFolder, nullptr);
+  const std::string folder = unixFolder;
+  HeapFree(GetProcessHeap(), 0, unixFolder);
+  rig.writeText("unix.conf", "[device]\nserial = KT0001\nstate = " + folder + "/unix.state\n");
+  SetEnvironmentVariableA("RECORDER_SIM_CONFIG", (folder + "/unix.conf").c_str());
+  EXPECT_EQ(rig.serials(), std::vector<std::string>{"KT0001"});
+  EXPECT_EQ(rig.command('e', "abc").at(0), 0x7C);
+  EXPECT_NE(rig.readText("unix.state").find("user_admin=abc"), std::string::npos);
+}
+#endif
