@@ -1,0 +1,162 @@
+// TGA decoding: colour-mapped, true-colour and grey images, plain and
+// run-length encoded (packets may cross rows), 8/15/16/24/32 bits, any
+// origin. Every read is bounds-checked.
+#include "ImageCodecs.h"
+
+namespace {
+
+bool Fail(DibImage& out, const char* message) {
+    out.SetLastError(message);
+    return false;
+}
+
+struct TgaHeader {
+    uint8_t idLength;
+    uint8_t colorMapType;
+    uint8_t imageType;
+    uint16_t colorMapFirst;
+    uint16_t colorMapLength;
+    uint8_t colorMapEntrySize;
+    uint16_t width;
+    uint16_t height;
+    uint8_t depth;
+    uint8_t descriptor;
+};
+
+constexpr uint8_t kRightToLeft = 0x10;
+constexpr uint8_t kTopToBottom = 0x20;
+
+// One stored pixel as read from the file, before it is written.
+struct RawPixel {
+    uint8_t b[4] = {};
+};
+
+class TgaRowWriter {
+public:
+    TgaRowWriter(DibImage& img, int depth) : img_(img), depth_(depth) {}
+
+    void Put(int x, int y, const RawPixel& p) {
+        switch (depth_) {
+        case 8:
+            img_.SetIndex(x, y, p.b[0]);
+            break;
+        case 15:
+        case 16: {
+            const unsigned v = unsigned(p.b[0]) | (unsigned(p.b[1]) << 8);
+            uint8_t* q = img_.Row(y) + size_t(x) * 3;
+            q[0] = uint8_t(v * 8);
+            q[1] = uint8_t((v / 4) & 0xF8);
+            q[2] = uint8_t((v / 128) & 0xF8);
+            break;
+        }
+        default: { // 24 and 32
+            uint8_t* q = img_.Row(y) + size_t(x) * 3;
+            q[0] = p.b[0];
+            q[1] = p.b[1];
+            q[2] = p.b[2];
+            if (depth_ == 32) img_.SetAlpha(x, y, p.b[3]);
+            break;
+        }
+        }
+    }
+
+private:
+    DibImage& img_;
+    int depth_;
+};
+
+void ReadColorMap(ImageByteReader& in, const TgaHeader& h, DibImage& img) {
+    const size_t entryBytes = (size_t(h.colorMapEntrySize) + 7) / 8;
+    RgbQuad* palette = img.Palette();
+    for (int i = 0; i < h.colorMapLength; ++i) {
+        uint8_t e[4] = {};
+        if (entryBytes && in.ReadSome(e, entryBytes) < entryBytes) return;
+        if (!palette) continue; // true-colour image: the map is skipped
+        if (entryBytes == 2) {
+            const unsigned v = unsigned(e[0]) | (unsigned(e[1]) << 8);
+            palette[i] = RgbQuad{uint8_t(v * 8), uint8_t((v / 4) & 0xF8), uint8_t((v / 128) & 0xF8), 0};
+        } else if (entryBytes >= 3) {
+            palette[i] = RgbQuad{e[0], e[1], e[2], 0};
+        }
+    }
+}
+
+} // namespace
+
+bool DecodeTga(ImageByteReader& in, DibImage& out) {
+    uint8_t raw[18] = {};
+    if (!in.Read(raw, sizeof raw)) return Fail(out, "Not a TGA");
+    TgaHeader h;
+    h.idLength = raw[0];
+    h.colorMapType = raw[1];
+    h.imageType = raw[2];
+    h.colorMapFirst = uint16_t(raw[3] | (raw[4] << 8));
+    h.colorMapLength = uint16_t(raw[5] | (raw[6] << 8));
+    h.colorMapEntrySize = raw[7];
+    h.width = uint16_t(raw[12] | (raw[13] << 8));
+    h.height = uint16_t(raw[14] | (raw[15] << 8));
+    h.depth = raw[16];
+    h.descriptor = raw[17];
+
+    bool encoded;
+    switch (h.imageType) {
+    case 1: case 2: case 3: encoded = false; break;
+    case 9: case 10: case 11: encoded = true; break;
+    default: return Fail(out, "Unknown TGA image type");
+    }
+    const bool depthOk = h.depth == 8 || h.depth == 15 || h.depth == 16 || h.depth == 24 || h.depth == 32;
+    if (h.width == 0 || h.height == 0 || !depthOk || h.colorMapLength > 256)
+        return Fail(out, "bad TGA header");
+
+    in.Skip(h.idLength);
+    if (!out.Create(h.width, h.height, h.depth == 8 ? 8 : 24, kImageFormatTga))
+        return Fail(out, "TGA Create failed");
+    if (h.depth == 32 && !out.CreateAlpha()) return Fail(out, "TGA Create failed");
+    if (out.Cancelled()) return Fail(out, "Cancelled");
+
+    if (h.colorMapType != 0) ReadColorMap(in, h, out);
+    if ((h.imageType == 3 || h.imageType == 11) && out.Palette()) {
+        RgbQuad* palette = out.Palette();
+        for (int i = 0; i < 256; ++i) palette[i] = RgbQuad{uint8_t(i), uint8_t(i), uint8_t(i), 0};
+    }
+
+    const size_t pixelBytes = (size_t(h.depth) + 7) / 8;
+    const int width = h.width;
+    const int height = h.height;
+    TgaRowWriter writer(out, h.depth);
+    // Packet state survives the end of a row: a packet may continue on the next.
+    int packetLeft = 0;
+    bool packetIsRun = false;
+    RawPixel runPixel;
+
+    for (int i = 0; i < height; ++i) {
+        if (out.Cancelled()) return Fail(out, "Cancelled");
+        if (in.AtEnd()) return Fail(out, "corrupted TGA");
+        // Image rows in top-down terms: file row i is the top row i when
+        // stored top to bottom, else the i-th row from the bottom.
+        const int y = (h.descriptor & kTopToBottom) ? i : height - 1 - i;
+        for (int x = 0; x < width; ++x) {
+            RawPixel p;
+            if (!encoded) {
+                if (!in.Read(p.b, pixelBytes)) return Fail(out, "corrupted TGA");
+            } else {
+                if (packetLeft == 0) {
+                    uint8_t header;
+                    if (!in.U8(header)) return Fail(out, "corrupted TGA");
+                    packetIsRun = (header & 0x80) != 0;
+                    packetLeft = (header & 0x7F) + 1;
+                    if (packetIsRun && !in.Read(runPixel.b, pixelBytes)) return Fail(out, "corrupted TGA");
+                }
+                if (packetIsRun) {
+                    p = runPixel;
+                } else if (!in.Read(p.b, pixelBytes)) {
+                    return Fail(out, "corrupted TGA");
+                }
+                --packetLeft;
+            }
+            writer.Put(x, y, p);
+        }
+    }
+    if (h.descriptor & kRightToLeft) out.MirrorHorizontal();
+    return true;
+}
