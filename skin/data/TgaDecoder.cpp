@@ -69,8 +69,10 @@ void ReadColorMap(ImageByteReader& in, const TgaHeader& h, DibImage& img) {
     const size_t entryBytes = (size_t(h.colorMapEntrySize) + 7) / 8;
     RgbQuad* palette = img.Palette();
     for (int i = 0; i < h.colorMapLength; ++i) {
+        // Entries wider than 4 bytes are out of the format; skip their tail.
         uint8_t e[4] = {};
-        if (entryBytes && in.ReadSome(e, entryBytes) < entryBytes) return;
+        const size_t kept = entryBytes < sizeof e ? entryBytes : sizeof e;
+        if (in.ReadSome(e, kept) < kept || !in.Skip(entryBytes - kept)) return;
         if (!palette) continue; // true-colour image: the map is skipped
         if (entryBytes == 2) {
             const unsigned v = unsigned(e[0]) | (unsigned(e[1]) << 8);
