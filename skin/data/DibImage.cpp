@@ -72,7 +72,7 @@ void DibImage::Clear() {
     xDpi_ = yDpi_ = 96;
 }
 
-void DibImage::SetLastError(const char* text) {
+void DibImage::SetLastError(const char* text) const {
     std::strncpy(lastError_, text ? text : "", sizeof lastError_ - 1);
     lastError_[sizeof lastError_ - 1] = '\0';
 }
