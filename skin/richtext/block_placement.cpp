@@ -8,7 +8,7 @@ namespace richtext {
 
 namespace {
 
-void placeRule(const Line& line, int x, int y, int width, std::vector<LayoutItem>& out) {
+void placeRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out) {
     int w = line.rulePixels >= 0 ? line.rulePixels
                                  : int(std::int64_t(std::max(width, 0)) * line.rulePercent / 100);
     int dx = 0;
@@ -16,7 +16,7 @@ void placeRule(const Line& line, int x, int y, int width, std::vector<LayoutItem
         if (line.ruleAlign == HAlign::Centre) dx = (width - w) / 2;
         else if (line.ruleAlign == HAlign::Right) dx = width - w;
     }
-    LayoutItem rule = line.items.front();
+    LayoutItem rule = std::move(line.items.front());
     int top = y + (line.height - line.ruleThickness) / 2;
     rule.rect = {x + dx, top, x + dx + w, top + line.ruleThickness};
     out.push_back(std::move(rule));
@@ -24,14 +24,14 @@ void placeRule(const Line& line, int x, int y, int width, std::vector<LayoutItem
 
 }  // namespace
 
-void placeBlock(const Block& block, int x, int y, int width, std::vector<LayoutItem>& out) {
-    for (const auto& node : block.nodes) {
+void placeBlock(Block& block, int x, int y, int width, std::vector<LayoutItem>& out) {
+    for (auto& node : block.nodes) {
         if (node.table) {
             placeTable(*node.table, x, y, width, out);
             y += node.table->height_;
             continue;
         }
-        const Line& line = node.line;
+        Line& line = node.line;
         if (line.isRule) {
             placeRule(line, x, y, width, out);
             y += line.height;
@@ -43,7 +43,7 @@ void placeBlock(const Block& block, int x, int y, int width, std::vector<LayoutI
         offset[1] = x + std::max(gw[0], (width - gw[1]) / 2);
         offset[2] = x + std::max(gw[0] + gw[1], width - gw[2]);
         for (std::size_t i = 0; i < line.items.size(); ++i) {
-            LayoutItem item = line.items[i];
+            LayoutItem item = std::move(line.items[i]);
             int dx = offset[int(line.groups[i])];
             item.rect.left += dx;
             item.rect.right += dx;

@@ -43,7 +43,7 @@ constexpr NamedColour kKeywords[] = {
     {"lemonchiffon", hex(0xFFFACD)}, {"lightblue", hex(0xADD8E6)},
     {"lightcoral", hex(0xF08080)}, {"lightcyan", hex(0xE0FFFF)},
     {"lightgoldenrodyellow", hex(0xFAFAD2)}, {"lightgreen", hex(0x90EE90)},
-    {"lightgrey", hex(0xD3D3D3)}, {"lightpink", hex(0xFFB6C1)},
+    {"lightgrey", hex(0xD3D3D3)}, {"lightgray", hex(0xD3D3D3)}, {"lightpink", hex(0xFFB6C1)},
     {"lightsalmon", hex(0xFFA07A)}, {"lightseagreen", hex(0x20B2AA)},
     {"lightskyblue", hex(0x87CEFA)}, {"lightslategray", hex(0x778899)},
     {"lightsteelblue", hex(0xB0C4DE)}, {"lightyellow", hex(0xFFFFE0)},

@@ -98,7 +98,8 @@ void LayoutBuilder::openTable(const Tag& tag) {
     t.padding = px("cellpadding", 1, 1000);
     t.spacing = px("cellspacing", 2, 1000);
     measuring_ = nullptr;
-    t.border.style = properties_.borderStyle(attr(tag, "borderstyle"), BorderStyle::Solid);
+    if (tag.attribute("borderstyle"))
+        t.border.style = properties_.borderStyle(attr(tag, "borderstyle"), BorderStyle::Solid);
     if (t.border.style == BorderStyle::None) t.border.width = 0;
     Colour both = colours_.parse(attr(tag, "bordercolor"), 0);
     if (tag.attribute("bordercolor")) t.border.light = t.border.dark = both;
@@ -176,7 +177,8 @@ void LayoutBuilder::openCell(const Tag& tag) {
         c.border.width = std::clamp(parseLength(attr(tag, "border"), 1, *this), 0, 100);
         measuring_ = nullptr;
     }
-    c.border.style = properties_.borderStyle(attr(tag, "borderstyle"), c.border.style);
+    if (tag.attribute("borderstyle"))
+        c.border.style = properties_.borderStyle(attr(tag, "borderstyle"), c.border.style);
     if (c.border.style == BorderStyle::None) c.border.width = 0;
     if (tag.attribute("bordercolor")) c.border.light = c.border.dark = colours_.parse(attr(tag, "bordercolor"), 0);
     c.border.light = colours_.parse(attr(tag, "bordercolorlight"), c.border.light);

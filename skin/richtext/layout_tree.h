@@ -72,8 +72,8 @@ struct Table {
 // Column and row sizes from the cells; call once every cell is built.
 void finishTable(Table& table);
 // Places a table at (x, y) in a box `available` wide.
-void placeTable(const Table& table, int x, int y, int available, std::vector<LayoutItem>& out);
-// Places a block's items at (x, y) in a box `width` wide.
-void placeBlock(const Block& block, int x, int y, int width, std::vector<LayoutItem>& out);
+void placeTable(Table& table, int x, int y, int available, std::vector<LayoutItem>& out);
+// Places a block's items at (x, y) in a box `width` wide, moving them out.
+void placeBlock(Block& block, int x, int y, int width, std::vector<LayoutItem>& out);
 
 }  // namespace richtext

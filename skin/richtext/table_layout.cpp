@@ -80,7 +80,7 @@ static void emitBox(const Rect& r, const BoxFill& fill, const BoxBorder& border,
     out.push_back(std::move(box));
 }
 
-void placeTable(const Table& t, int x, int y, int available, std::vector<LayoutItem>& out) {
+void placeTable(Table& t, int x, int y, int available, std::vector<LayoutItem>& out) {
     int natural = 2 * t.border.width + t.spacing * (t.columns + 1);
     for (int cw : t.columnWidths) natural += cw;
     int target = std::max({natural, resolve(t.width, available), t.naturalWidth});
@@ -105,7 +105,7 @@ void placeTable(const Table& t, int x, int y, int available, std::vector<LayoutI
     for (int i = 0; i < t.rows; ++i)
         rowY[std::size_t(i) + 1] = rowY[std::size_t(i)] + t.rowHeights[std::size_t(i)] + t.spacing;
 
-    for (const auto& c : t.cells) {
+    for (auto& c : t.cells) {
         Rect r{colX[std::size_t(c->column)], rowY[std::size_t(c->row)],
                colX[std::size_t(c->column + c->columnSpan)] - t.spacing,
                rowY[std::size_t(c->row + c->rowSpan)] - t.spacing};
