@@ -1,5 +1,6 @@
 // The renderer through GDI on a 32-bit top-down DIB: measured sizes agree
 // with GDI's own, and pixels show colour, underline, rules and fills.
+#include "richtext/gdi_rich_text.h"
 #include "richtext/gdi_system_colours.h"
 #include "richtext/gdi_text_device.h"
 #include "richtext/rich_text_renderer.h"
@@ -131,6 +132,18 @@ TEST(GdiRichText, TableFillsBordersAndMaskedBitmaps) {
     EXPECT_EQ(canvas.at(image.left + 5, image.top + 5), rgb(255, 0, 0));
     EXPECT_EQ(canvas.at(image.right - 5, image.top + 5), rgb(0, 255, 255)) << "mask shows the cell fill";
     DeleteObject(bmp);
+}
+
+TEST(GdiRichText, DeviceContextOperationsClipToTheRectangle) {
+    Canvas canvas(200, 60);
+    RichTextRenderer renderer;
+    SIZE s = measureText(renderer, canvas.dc(), L"<font color=red>line one<br>line two<br>line three</font>");
+    ASSERT_GT(s.cy, 30);
+    RECT r{10, 10, 10 + s.cx, 10 + s.cy / 3};
+    drawText(renderer, canvas.dc(), L"<font color=red>line one<br>line two<br>line three</font>", r);
+    EXPECT_GT(canvas.count({r.left, r.top, r.right, r.bottom}, reddish), 10);
+    EXPECT_EQ(canvas.count({0, r.bottom, 200, 60}, notWhite), 0);
+    EXPECT_EQ(canvas.count({0, 0, 200, r.top}, notWhite), 0);
 }
 
 }  // namespace
