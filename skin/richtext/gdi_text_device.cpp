@@ -13,6 +13,17 @@ const wchar_t* wide(std::u16string_view s) { return reinterpret_cast<const wchar
 // piece by piece.
 constexpr std::size_t kChunk = 4096;
 
+// Bitmaps and icons are checked by the system; an image-list handle is a
+// pointer, so at least make sure it points at readable memory of ours.
+bool readable(const void* p) {
+    MEMORY_BASIC_INFORMATION mbi{};
+    if (!p || VirtualQuery(p, &mbi, sizeof mbi) != sizeof mbi || mbi.State != MEM_COMMIT) return false;
+    const DWORD ok = PAGE_READONLY | PAGE_READWRITE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE |
+                     PAGE_WRITECOPY | PAGE_EXECUTE_WRITECOPY;
+    return (mbi.Protect & ok) && !(mbi.Protect & PAGE_GUARD) &&
+           static_cast<const char*>(p) + 64 <= static_cast<const char*>(mbi.BaseAddress) + mbi.RegionSize;
+}
+
 }  // namespace
 
 GdiTextDevice::GdiTextDevice(HDC dc) : dc_(dc) {
@@ -169,8 +180,16 @@ GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
     if (s.handle) {
         HANDLE h = reinterpret_cast<HANDLE>(s.handle);
         if (s.kind == ImageKind::Bitmap && GetObjectType(h) == OBJ_BITMAP) e.bitmap = h;
-        else if (s.kind == ImageKind::Icon) e.icon = static_cast<HICON>(h);
-        else if (s.kind == ImageKind::ImageList) e.list = reinterpret_cast<HIMAGELIST>(h);
+        else if (s.kind == ImageKind::Icon) {
+            ICONINFO info{};
+            if (GetIconInfo(static_cast<HICON>(h), &info)) {
+                e.icon = static_cast<HICON>(h);
+                if (info.hbmColor) DeleteObject(info.hbmColor);
+                if (info.hbmMask) DeleteObject(info.hbmMask);
+            }
+        } else if (s.kind == ImageKind::ImageList && readable(h)) {
+            e.list = reinterpret_cast<HIMAGELIST>(h);
+        }
     } else {
         e.owned = true;
         COLORREF mask = s.mask ? *s.mask : CLR_NONE;

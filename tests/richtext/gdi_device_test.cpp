@@ -134,6 +134,30 @@ TEST(GdiRichText, TableFillsBordersAndMaskedBitmaps) {
     DeleteObject(bmp);
 }
 
+TEST(GdiRichText, ImageListsAndBadHandles) {
+    Canvas canvas(100, 40);
+    GdiTextDevice device(canvas.dc());
+    RichTextRenderer renderer;
+    HIMAGELIST list = ImageList_Create(8, 8, ILC_COLOR32, 2, 0);
+    std::uint32_t pixels[16 * 8];
+    for (int i = 0; i < 16 * 8; ++i) pixels[i] = (i % 16) < 8 ? 0xFF0000 : 0x00FF00;
+    HBITMAP strip = CreateBitmap(16, 8, 1, 32, pixels);
+    ImageList_Add(list, strip, nullptr);
+    std::string h = std::to_string(reinterpret_cast<std::uintptr_t>(list));
+    std::u16string text = u"<ilst handle=" + std::u16string(h.begin(), h.end()) + u" index=1>";
+    Layout layout = renderer.layout(device, text);
+    ASSERT_EQ(layout.items.size(), 1u);
+    EXPECT_EQ(layout.items[0].rect.width(), 8);
+    renderer.draw(device, text, {0, 0, 100, 40});
+    Rect r = layout.items[0].rect;
+    EXPECT_EQ(canvas.at(r.left + 4, r.top + 4), rgb(0, 255, 0));
+    // Handles that are no image, icon or image list draw nothing and break nothing.
+    EXPECT_EQ(renderer.measure(device, u"<ilst handle=4660><icon handle=4660><bmp handle=4660>x").width,
+              renderer.measure(device, u"x").width);
+    ImageList_Destroy(list);
+    DeleteObject(strip);
+}
+
 TEST(GdiRichText, DeviceContextOperationsClipToTheRectangle) {
     Canvas canvas(200, 60);
     RichTextRenderer renderer;
