@@ -292,24 +292,32 @@ void LayoutBuilder::finishLine(Flow& f) {
 }
 
 void LayoutBuilder::lineBreaks(int count) {
-    if (dropping()) return;
-    for (int i = 0; i < count; ++i) finishLine(flows_.back());
+    if (dropping() || count <= 0) return;
+    Flow& f = flows_.back();
+    finishLine(f);
+    if (count == 1) return;
+    // The empty lines of one tag become one line, so a count costs nothing.
+    int h = metricsOf(style_).height;
+    Line empty;
+    empty.height = h * (count - 1);
+    f.block->height += empty.height;
+    f.block->nodes.push_back(Block::Node{std::move(empty), nullptr});
 }
 
 void LayoutBuilder::addTabs(int count) {
     if (count <= 0 || dropping()) return;
     FontMetrics m = metricsOf(style_);
     int stop = std::max(1, 4 * m.averageWidth);
-    for (int i = 0; i < count; ++i) {
-        int x = flows_.back().line.width();
-        int next = (x / stop + 1) * stop;
-        LayoutItem gap;
-        gap.kind = LayoutItem::Kind::Text;  // an empty run: only space
-        gap.font = font(style_);
-        gap.vAlign = style_.vAlign;
-        gap.link = style_.linkIndex;
-        addItem(std::move(gap), next - x, m.height, m.ascent);
-    }
+    int x = flows_.back().line.width();
+    int next = (x / stop + count) * stop;
+    LayoutItem gap;
+    gap.kind = LayoutItem::Kind::Text;  // an empty run: only space
+    gap.font = font(style_);
+    gap.vAlign = style_.vAlign;
+    gap.link = style_.linkIndex;
+    gap.filled = style_.backgroundMode == BackgroundMode::Filled;
+    gap.background = style_.backgroundColour;
+    addItem(std::move(gap), next - x, m.height, m.ascent);
 }
 
 void LayoutBuilder::addTextPiece(std::u16string_view piece, const FontSpec& f, const FontMetrics& m) {

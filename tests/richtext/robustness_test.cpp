@@ -66,6 +66,18 @@ TEST(Robustness, ThousandsOfNestedTagsAndTables) {
     EXPECT_EQ(layout.items[0].font.weight, 400);
 }
 
+// A repeat count costs one item, however large, so a short text cannot
+// demand a huge layout.
+TEST(Robustness, RepeatCountsDoNotMultiplyTheLayout) {
+    testing::FakeTextDevice d;
+    RichTextRenderer r;
+    Layout tabs = r.layout(d, repeat(u"<t=100>x", 1000));
+    EXPECT_EQ(tabs.items.size(), 2000u);
+    Size lines = r.measure(d, repeat(u"<br=100>", 1000) + u"x");
+    EXPECT_EQ(lines.height, 13 * 100 * 1000 + 13);
+    EXPECT_EQ(r.measure(d, u"<br=100000>").height, 13 * 100);
+}
+
 TEST(Robustness, TimeGrowsLinearlyWithLength) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
