@@ -158,6 +158,20 @@ TEST(GdiRichText, ImageListsAndBadHandles) {
     DeleteObject(strip);
 }
 
+TEST(GdiRichText, StringAndBitmapResourcesOfTheResourceModule) {
+    Canvas canvas(100, 40);
+    GdiTextDevice device(canvas.dc());
+    RichTextRenderer renderer;
+    renderer.setResourceModule(GetModuleHandleW(nullptr));
+    Layout layout = renderer.layout(device, u"<string idres=101><bmp idres=201 width=8 height=4><string idres=999>");
+    ASSERT_EQ(layout.items.size(), 2u);
+    EXPECT_EQ(layout.items[0].text, u"从资源读取 text");
+    EXPECT_EQ(layout.items[1].rect.width(), 8);
+    renderer.draw(device, u"<bmp idres=201 width=8 height=4>", {0, 0, 100, 40});
+    EXPECT_EQ(canvas.at(2, 2), rgb(255, 0, 0));
+    EXPECT_EQ(canvas.at(9, 2), 0xFFFFFFu);
+}
+
 TEST(GdiRichText, DeviceContextOperationsClipToTheRectangle) {
     Canvas canvas(200, 60);
     RichTextRenderer renderer;
