@@ -234,6 +234,7 @@ void LayoutBuilder::closeCell() {
 void LayoutBuilder::closeTable() {
     closeCell();
     OpenTable& o = tables_.back();
+    while (flows_.size() > o.flowDepth) flows_.pop_back();
     finishTable(*o.table);
     Flow& outer = flows_.back();
     outer.block->width = std::max(outer.block->width, o.table->naturalWidth);
