@@ -1,0 +1,60 @@
+// TextDevice over a GDI device context. Fonts, metrics and the images and
+// modules it loads are kept for the device's lifetime and released with it;
+// bitmaps, icons and image lists passed by handle stay the caller's.
+#pragma once
+
+#include "richtext/text_device.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+namespace richtext {
+
+class GdiTextDevice : public TextDevice {
+public:
+    explicit GdiTextDevice(HDC dc);
+    ~GdiTextDevice() override;
+    GdiTextDevice(const GdiTextDevice&) = delete;
+    GdiTextDevice& operator=(const GdiTextDevice&) = delete;
+
+    int pixelsPerInch() override;
+    FontMetrics metrics(const FontSpec& font) override;
+    int textWidth(const FontSpec& font, std::u16string_view text) override;
+    std::size_t fitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) override;
+    void drawText(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) override;
+    void fillRect(const Rect& rect, Colour colour) override;
+    void gradientRect(const Rect& rect, Colour from, Colour to, GradientDirection d) override;
+    std::optional<Size> imageSize(const ImageSource& source) override;
+    void drawImage(const ImageSource& source, const Rect& rect, bool hot) override;
+    std::optional<std::u16string> loadString(const StringSource& source) override;
+
+private:
+    struct FontEntry {
+        FontSpec spec;
+        HFONT font = nullptr;
+        FontMetrics metrics;
+    };
+    struct ImageEntry {
+        ImageSource key;
+        HGDIOBJ bitmap = nullptr;   // HBITMAP
+        HICON icon = nullptr;
+        HIMAGELIST list = nullptr;
+        bool owned = false;
+    };
+    FontEntry& select(const FontSpec& spec);
+    ImageEntry* load(const ImageSource& source);
+    HMODULE moduleFor(void* module, const std::u16string& file);
+
+    HDC dc_;
+    HGDIOBJ originalFont_ = nullptr;
+    int originalBkMode_ = 0;
+    std::vector<FontEntry> fonts_;
+    std::size_t current_ = SIZE_MAX;
+    std::vector<ImageEntry> images_;
+    std::vector<std::pair<std::u16string, HMODULE>> modules_;
+};
+
+}  // namespace richtext

@@ -1,0 +1,122 @@
+// Reads a marked-up text token by token with the style stack and builds its
+// lines and tables. Time and memory are linear in the text's length: the
+// style stack, table nesting, spans and repeat counts are bounded.
+#pragma once
+
+#include "richtext/layout_tree.h"
+#include "richtext/markup_tokenizer.h"
+#include "richtext/style_properties.h"
+#include "richtext/style_sheet.h"
+#include "richtext/text_device.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace richtext {
+
+constexpr std::size_t kMaxStyleDepth = 1000;
+constexpr std::size_t kMaxTableDepth = 16;
+constexpr int kMaxColumns = 256;
+constexpr int kMaxRowSpan = 1000;
+constexpr int kMaxRepeat = 100;    // line breaks or tab stops of one tag
+constexpr int kMaxImageSide = 4096;
+
+struct BuildOptions {
+    int maxWidth = 0;        // wrap lines longer than this; 0 never wraps
+    int hoverLink = -1;      // link drawn in the "a:hover" style
+    void* resourceModule = nullptr;
+};
+
+struct BuiltText {
+    Block root;
+    std::vector<Link> links;
+};
+
+class LayoutBuilder : private LengthContext {
+public:
+    LayoutBuilder(TextDevice& device, const StyleSheet& sheet, const ColourResolver& colours,
+                  const BuildOptions& options);
+    BuiltText build(std::u16string_view text);
+
+private:
+    struct Flow {
+        Block* block = nullptr;
+        int maxWidth = 0;
+        Line line;
+        std::vector<int> ascents;
+        std::vector<int> heights;
+    };
+    struct OpenTable {
+        Table* table = nullptr;
+        std::size_t flowDepth = 0;
+        std::size_t savedDepth = 0;
+        TextStyle savedStyle;
+        std::size_t savedOverflow = 0;
+        int row = -1;
+        int nextColumn = 0;
+        std::vector<int> pending;   // rows each column stays covered by a span
+        Tag rowTag;
+        bool cellOpen = false;
+        TextStyle cellStyle;
+        std::size_t cellDepth = 0;
+        std::size_t cellOverflow = 0;
+        int available = 0;
+        std::unique_ptr<Cell> scratch;  // a cell past the column limit is read and dropped
+    };
+
+    // LengthContext, for the style being changed.
+    int pixelsPerInch() override;
+    int xHeight() override;
+    int charHeight() override;
+
+    void handleTag(const Tag& tag);
+    void handleClosing(const Tag& tag);
+    void push(std::string_view name);
+    void applyRule(std::string_view selector);
+    void applyTagEffect(const Tag& tag, std::string_view name);
+    void fontTag(const Tag& tag);
+
+    void addText(std::u16string text);
+    void addTextPiece(std::u16string_view piece, const FontSpec& font, const FontMetrics& m);
+    void addItem(LayoutItem item, int width, int height, int ascent);
+    void addTabs(int count);
+    void lineBreaks(int count);
+    void finishLine(Flow& flow);
+    void addRule(const Tag& tag);
+    void addImage(const Tag& tag, ImageKind kind);
+    void addString(const Tag& tag);
+
+    void openTable(const Tag& tag);
+    void closeTable();
+    void openRow(const Tag& tag);
+    void openCell(const Tag& tag);
+    void closeCell();
+
+    // Inside a table but outside its cells content has no place.
+    bool dropping() const { return !tables_.empty() && !tables_.back().cellOpen; }
+    FontSpec font(const TextStyle& s) const;
+    FontMetrics metricsOf(const TextStyle& s);
+    std::string attr(const Tag& tag, std::string_view name) const;
+    LengthSpec lengthSpec(const std::string& value);
+    BoxFill fillFrom(const Tag& tag, const Tag* fallback) const;
+    VAlign vAlignFrom(const std::string& v, VAlign fallback) const;
+
+    TextDevice& device_;
+    const StyleSheet& sheet_;
+    const ColourResolver& colours_;
+    BuildOptions options_;
+    StyleProperties properties_;
+    const TextStyle* measuring_ = nullptr;
+
+    TextStyle style_;
+    std::vector<TextStyle> stack_;
+    std::size_t overflow_ = 0;      // pushes beyond the depth limit, ignored
+    std::vector<Flow> flows_;
+    std::vector<OpenTable> tables_;
+    std::size_t ignoredTables_ = 0;
+    std::vector<Link> links_;
+    int ppi_ = 0;
+};
+
+}  // namespace richtext
