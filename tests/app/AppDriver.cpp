@@ -233,6 +233,7 @@ App::~App() {
     TerminateProcess(process_.hProcess, 99);
     WaitForSingleObject(process_.hProcess, 5000);
   }
+  for (auto &sender : senders_) sender.join();
   if (reader_.joinable()) reader_.join();
   if (stdoutRead_) CloseHandle(stdoutRead_);
   if (process_.hProcess) CloseHandle(process_.hProcess);
@@ -279,6 +280,14 @@ void App::Expect(const std::wstring &text, const std::wstring &caption) {
   EXPECT_EQ(Gbk(box.caption), Gbk(caption));
   EXPECT_EQ(Gbk(box.text), Gbk(text));
   Dismiss(box);
+}
+
+void App::SendDeviceChange(WPARAM event) {
+  HWND login = login_;
+  senders_.emplace_back([login, event] {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(login, WM_DEVICECHANGE, event, 0, SMTO_NORMAL, 120000, &result);
+  });
 }
 
 void App::SelectRole(int index) const { SetComboIndex(login_, 1015, index); }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace e2e {
 
@@ -63,6 +64,10 @@ public:
   bool NoBoxWithin(int ms) const;
   void Dismiss(const Box &box, int button = IDOK) const;
 
+  // Device-change notifications carry a pointer and are delivered only by a
+  // sending call, which returns when the handler does; it is made from a
+  // thread of its own so that the test can answer the boxes meanwhile.
+  void SendDeviceChange(WPARAM event);
   void SelectRole(int index) const;
   void Type(HWND dialog, int editId, const std::wstring &text) const;
   void Press(HWND dialog, int id) const;
@@ -85,6 +90,7 @@ private:
   PROCESS_INFORMATION process_{};
   HANDLE stdoutRead_ = nullptr;
   std::thread reader_;
+  std::vector<std::thread> senders_;
   std::string output_;
   HWND login_ = nullptr;
 };

@@ -75,6 +75,20 @@ TEST(RecorderClock, InvalidTextFallsBackTo2012) {
   EXPECT_EQ(local->tm_sec, 7);
 }
 
+TEST(RecorderClock, DisplayText) {
+  std::tm t{};
+  t.tm_year = 112;
+  t.tm_mon = 0;
+  t.tm_mday = 1;
+  t.tm_hour = 12;
+  t.tm_min = 30;
+  t.tm_sec = 45;
+  EXPECT_EQ(FormatClockDisplay(t, false), L"2012年01月01日 12时30分45秒");
+  t.tm_year = 1999 - 1900;
+  EXPECT_EQ(FormatClockDisplay(t, false), L"1999年01月01日 12时30分45秒");
+  EXPECT_EQ(FormatClockDisplay(t, true), L"2099年01月01日 12时30分45秒");
+}
+
 TEST(TextRules, LettersOrDigitsOnly) {
   EXPECT_TRUE(IsLetterOrDigitText("abcXYZ019"));
   EXPECT_FALSE(IsLetterOrDigitText("ab_c"));
