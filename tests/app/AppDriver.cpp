@@ -253,12 +253,16 @@ HWND App::WaitDialog(const std::wstring &title, int timeoutMs) const {
 Box App::WaitBox(int timeoutMs) const {
   for (int waited = 0; waited <= timeoutMs; waited += 50) {
     for (HWND window : Dialogs(process_.dwProcessId)) {
-      std::wstring caption = Text(window);
+      wchar_t title[256] = {};
+      GetWindowTextW(window, title, 256);  // a top-level caption needs no message
+      std::wstring caption = title;
       if (caption == kLoginTitle || caption == kSettingsTitle || caption == kAboutTitle ||
           caption == kProgressTitle)
         continue;
+      // A box is complete once its caption and its text control exist.
       HWND text = GetDlgItem(window, 0xFFFF);
-      return Box{window, caption, text ? Text(text) : L""};
+      if (caption.empty() || !text) continue;
+      return Box{window, caption, Text(text)};
     }
     if (!Running()) break;
     Sleep(50);

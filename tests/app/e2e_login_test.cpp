@@ -19,6 +19,8 @@ TEST(LoginDialog, RefusalsKeepTheDialogOpen) {
   ASSERT_NE(app.Login(), nullptr);
   EXPECT_EQ(App::ComboIndex(app.Login(), kRole), 0);
   EXPECT_EQ(App::ItemText(app.Login(), -1), L"单警执法视音频记录仪");
+  CreateDirectoryW((BinFolder() + L"\\screenshots").c_str(), nullptr);
+  EXPECT_TRUE(SaveScreenshot(app.Login(), BinFolder() + L"\\screenshots\\login.bmp"));
 
   // Empty password, both buttons.
   app.Press(app.Login(), kSettings);
