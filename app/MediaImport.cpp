@@ -1,6 +1,7 @@
 #include "MediaImport.h"
 
 #include "AppState.h"
+#include "Folders.h"
 #include "ImportProgressDialog.h"
 #include "MediaPlan.h"
 #include "StdoutLine.h"
@@ -92,18 +93,6 @@ void OpenDriveInExplorer(const std::wstring &path) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
-}
-
-bool MakeDirectory(const std::wstring &path) {
-  std::wstring p = path;
-  while (p.size() > 3 && IsSeparator(p.back())) p.pop_back();
-  if (p.empty() || Exists(p)) return true;
-  auto slash = p.find_last_of(L"\\/");
-  if (slash != std::wstring::npos && slash > 0) {
-    std::wstring parent = p.substr(0, slash);
-    if (!(parent.size() == 2 && parent[1] == L':')) MakeDirectory(parent);
-  }
-  return CreateDirectoryW(p.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 ImportSummary ImportMedia(const std::wstring &driveRoot, HWND owner) {

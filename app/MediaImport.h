@@ -14,9 +14,6 @@ std::optional<std::wstring> FindMarkerDrive();
 // Starts the file explorer rooted at the path; does not wait.
 void OpenDriveInExplorer(const std::wstring &path);
 
-// Creates the folder and any missing parents.
-bool MakeDirectory(const std::wstring &path);
-
 struct ImportSummary {
   unsigned copied = 0;
   unsigned failed = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 bool IsValidClockText(const char *text, std::size_t bufferSize) {
   if (!text) return false;
@@ -25,4 +26,13 @@ std::time_t ParseClockText(const char *text, std::size_t bufferSize) {
   t.tm_sec = second;
   t.tm_isdst = -1;
   return std::mktime(&t);
+}
+
+std::wstring FormatClockDisplay(const std::tm &t, bool centuryAsTwenty) {
+  int year = t.tm_year + 1900;
+  if (centuryAsTwenty) year = 2000 + ((year % 100) + 100) % 100;
+  wchar_t text[64];
+  std::swprintf(text, 64, L"%04d\u5e74%02d\u6708%02d\u65e5 %02d\u65f6%02d\u5206%02d\u79d2", year, t.tm_mon + 1,
+                t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+  return text;
 }

@@ -40,12 +40,9 @@ void AddStrings(HWND combo, std::initializer_list<const wchar_t *> entries) {
   for (const wchar_t *e : entries) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e));
 }
 
-std::wstring FormatTime(const wchar_t *format, std::time_t when) {
+std::wstring FormatTime(std::time_t when, bool centuryAsTwenty) {
   std::tm *local = std::localtime(&when);
-  if (!local) return {};
-  wchar_t text[64] = {};
-  std::wcsftime(text, 64, format, local);
-  return text;
+  return local ? FormatClockDisplay(*local, centuryAsTwenty) : std::wstring();
 }
 } // namespace
 
@@ -137,9 +134,9 @@ void SettingsDialog::ReadClock() {
 }
 
 void SettingsDialog::OnTick() {
-  SetItemText(IDC_SET_PC_CLOCK, FormatTime(L"%Y年%m月%d日 %H时%M分%S秒", std::time(nullptr)));
+  SetItemText(IDC_SET_PC_CLOCK, FormatTime(std::time(nullptr), false));
   ++deviceClock_;
-  SetItemText(IDC_SET_DEVICE_CLOCK, FormatTime(L"20%y年%m月%d日 %H时%M分%S秒", deviceClock_));
+  SetItemText(IDC_SET_DEVICE_CLOCK, FormatTime(deviceClock_, true));
 }
 
 void SettingsDialog::OnTextSetter(const TextSetter &row) {
