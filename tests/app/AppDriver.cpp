@@ -250,6 +250,16 @@ HWND App::WaitDialog(const std::wstring &title, int timeoutMs) const {
   return nullptr;
 }
 
+HWND App::WaitDialogWith(int controlId, int timeoutMs) const {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    for (HWND window : Dialogs(process_.dwProcessId))
+      if (GetDlgItem(window, controlId)) return window;
+    if (!Running()) return nullptr;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
 Box App::WaitBox(int timeoutMs) const {
   for (int waited = 0; waited <= timeoutMs; waited += 50) {
     for (HWND window : Dialogs(process_.dwProcessId)) {

@@ -58,6 +58,8 @@ public:
   HWND Login() const { return login_; }
   // A visible dialog of the process with this exact title.
   HWND WaitDialog(const std::wstring &title, int timeoutMs = 15000) const;
+  // A visible dialog of the process that holds a control with this id.
+  HWND WaitDialogWith(int controlId, int timeoutMs = 15000) const;
   // The next message box (any #32770 window that is not one of our dialogs).
   Box WaitBox(int timeoutMs = 15000) const;
   // True when no message box shows up within the time.

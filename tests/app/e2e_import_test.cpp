@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <vector>
 
 using namespace e2e;
@@ -172,5 +174,40 @@ TEST(MediaImport, DiskModeThenArrivalCopiesByClassAndDay) {
   EXPECT_EQ(ReadBytes(kMedia + L"\\PHOTOS\\" + DayOf(kDrive + L"A.JPG") + L"\\A.JPG"), "photo A, second version");
   EXPECT_EQ(ReadBytes(photos + L"\\IMG_2.JPG"), "second IMG");
   EXPECT_FALSE(Exists(photos + L"\\IMG_3.JPG"));
+  ClearDrive();
+}
+
+TEST(MediaImport, FolderChooserReplacesTheRoot) {
+  ClearDrive();
+  WriteBytes(kDrive + L"USBSEL.lct", "KT2024000001 rw\r\n");
+  std::wstring photo = Put(L"DCIM\\A.JPG", "photo");
+  std::wstring audio = Put(L"会议.wav", "audio");
+  // The browser opens on the desktop; Wine's browser ignores its edit box,
+  // so the desktop folder itself is chosen. (Roots with blanks and command
+  // characters are covered where folders are made.)
+  wchar_t desktop[MAX_PATH] = {};
+  ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop)));
+  const std::wstring root = desktop;
+  for (const wchar_t *kind : {L"\\PHOTOS", L"\\MOVIES", L"\\AUDIOS"}) RemoveTree(root + kind);
+  SimRecorder recorder(L"import-chosen");
+  App app(recorder);
+  ASSERT_NE(app.Login(), nullptr);
+
+  app.Press(app.Login(), 1024);
+  constexpr int kBrowserTree = 14145;
+  HWND browser = app.WaitDialogWith(kBrowserTree);
+  ASSERT_NE(browser, nullptr);
+  PostMessageW(browser, WM_COMMAND, IDOK, 0);
+  for (int i = 0; i < 100 && IsWindow(browser); ++i) Sleep(50);
+  ASSERT_FALSE(IsWindow(browser));
+
+  ArriveAndFinish(app, L"媒体导入完成：已复制 2 个文件，失败 0 个文件。");
+  std::string out = app.Stdout();
+  std::wstring photoCopy = root + L"\\PHOTOS\\" + DayOf(photo) + L"\\A.JPG";
+  std::wstring audioCopy = root + L"\\AUDIOS\\" + DayOf(audio) + L"\\会议.wav";
+  EXPECT_EQ(ReadBytes(photoCopy), "photo");
+  EXPECT_EQ(ReadBytes(audioCopy), "audio");
+  EXPECT_NE(out.find(Gbk(photo + L"  \t " + photoCopy + L"\r\n")), std::string::npos) << out;
+  for (const wchar_t *kind : {L"\\PHOTOS", L"\\MOVIES", L"\\AUDIOS"}) RemoveTree(root + kind);
   ClearDrive();
 }
