@@ -1,6 +1,7 @@
 #include "MediaImport.h"
 
 #include "AppState.h"
+#include "FileCopy.h"
 #include "Folders.h"
 #include "ImportProgressDialog.h"
 #include "MediaPlan.h"
@@ -51,19 +52,6 @@ bool Exists(const std::wstring &path) { return GetFileAttributesW(path.c_str()) 
 std::wstring ImportRoot() {
   const std::wstring &chosen = App().media_root_override;
   return chosen.empty() ? std::wstring(L"c:\\MEDIA") : chosen;
-}
-
-struct CopyProgressContext {
-  ImportProgressDialog *progress;
-  unsigned long long bytesBefore;
-};
-
-DWORD CALLBACK OnCopyProgress(LARGE_INTEGER, LARGE_INTEGER transferred, LARGE_INTEGER, LARGE_INTEGER, DWORD,
-                              DWORD, HANDLE, HANDLE, LPVOID data) {
-  auto *context = static_cast<CopyProgressContext *>(data);
-  context->progress->SetBytesDone(context->bytesBefore + static_cast<unsigned long long>(transferred.QuadPart));
-  context->progress->Pump();
-  return PROGRESS_CONTINUE;
 }
 
 } // namespace
@@ -121,14 +109,20 @@ ImportSummary ImportMedia(const std::wstring &driveRoot, HWND owner) {
     std::wstring to = names.Claim(folder, f.name);
     WriteStdout(from + L"  \t " + to + L"\r\n");
     progress.SetCurrentFile(from, index);
-    CopyProgressContext context{&progress, bytesDone};
-    BOOL cancel = FALSE;
-    if (CopyFileExW(from.c_str(), to.c_str(), OnCopyProgress, &context, &cancel, 0)) {
+    DWORD error = 0;
+    bool copied = CopyFileInChunks(
+        from, to,
+        [&](unsigned long long done) {
+          progress.SetBytesDone(bytesDone + done);
+          progress.Pump();
+        },
+        &error);
+    if (copied) {
       ++summary.copied;
     } else {
       ++summary.failed;
       wchar_t code[32];
-      std::swprintf(code, 32, L"%lu", GetLastError());
+      std::swprintf(code, 32, L"%lu", error);
       WriteStdout(L"copy failed: " + from + L"  \t " + to + L" (error " + code + L")\r\n");
     }
     bytesDone += f.size;

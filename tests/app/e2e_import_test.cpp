@@ -211,3 +211,41 @@ TEST(MediaImport, FolderChooserReplacesTheRoot) {
   for (const wchar_t *kind : {L"\\PHOTOS", L"\\MOVIES", L"\\AUDIOS"}) RemoveTree(root + kind);
   ClearDrive();
 }
+
+TEST(MediaImport, ProgressWindowDuringALargeCopy) {
+  ClearDrive();
+  RemoveTree(kMedia);
+  WriteBytes(kDrive + L"USBSEL.lct", "KT2024000001 rw\r\n");
+  std::wstring big = Put(L"VIDEO\\LONG0001.MP4", "");
+  {
+    HANDLE file = CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 400ll * 1024 * 1024;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+  }
+  SimRecorder recorder(L"import-progress");
+  App app(recorder);
+  ASSERT_NE(app.Login(), nullptr);
+  app.SendDeviceChange(0x8000);
+  HWND progress = app.WaitDialog(L"正在导入媒体文件", 20000);
+  ASSERT_NE(progress, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(app.Login()));
+  std::wstring count = App::ItemText(progress, 1102);
+  EXPECT_TRUE(count == L"文件: 0 / 1" || count == L"文件: 1 / 1") << Gbk(count);
+  EXPECT_NE(App::ItemText(progress, 1103).find(L"/ 400.0 MB"), std::wstring::npos);
+  CreateDirectoryW((BinFolder() + L"\\screenshots").c_str(), nullptr);
+  SaveScreenshot(progress, BinFolder() + L"\\screenshots\\import-progress.bmp");
+  Box box = app.WaitBox(120000);
+  EXPECT_EQ(box.text, L"媒体导入完成：已复制 1 个文件，失败 0 个文件。");
+  app.Dismiss(box);
+  EXPECT_TRUE(app.WaitExit());
+  WIN32_FILE_ATTRIBUTE_DATA copied{};
+  EXPECT_TRUE(GetFileAttributesExW((kMedia + L"\\MOVIES\\" + DayOf(big) + L"\\LONG0001.MP4").c_str(),
+                                   GetFileExInfoStandard, &copied));
+  EXPECT_EQ(copied.nFileSizeLow, 400u * 1024 * 1024);
+  RemoveTree(kMedia);
+  ClearDrive();
+}
