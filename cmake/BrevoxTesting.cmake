@@ -46,13 +46,13 @@ endfunction()
 
 function(brevox_finish_bench_target)
   get_property(benches GLOBAL PROPERTY BREVOX_BENCHES)
-  set(cmds COMMAND ${CMAKE_COMMAND} -E echo "Benchmarks (one run; ratios against their floors)")
+  set(cmds COMMAND ${CMAKE_COMMAND} -E echo "Benchmarks (one run, ratios against their floors)")
   foreach(b IN LISTS benches)
     list(APPEND cmds COMMAND ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${CMAKE_BINARY_DIR}/bin
          ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${b}>)
   endforeach()
   add_custom_target(bench ${cmds} DEPENDS ${benches}
-                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin USES_TERMINAL)
+                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin USES_TERMINAL VERBATIM)
 endfunction()
 
 # brevox_add_fuzzer(NAME SOURCES ... LIBS ... CORPUS dir): libFuzzer target,

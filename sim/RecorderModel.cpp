@@ -11,7 +11,7 @@
 namespace sim {
 
 // GBK defaults: officer name 张伟, unit name 市公安局巡警支队.
-const FieldSpec kFields[kFieldCount] = {
+const FieldInfo kFields[kFieldCount] = {
     {"psw", 6, 'O', '7', "888888"},
     {"psw_app", 6, 'Y', 'c', "000000"},
     {"psw_play", 6, 'V', 'Q', "123456"},
@@ -71,7 +71,7 @@ void RecorderModel::saveState(const SimState &state) const {
   }
 }
 
-std::string RecorderModel::fieldDefault(const FieldSpec &field) const {
+std::string RecorderModel::fieldDefault(const FieldInfo &field) const {
   const auto it = config_.fieldDefaults.find(field.key);
   if (it != config_.fieldDefaults.end()) return it->second;
   // The serial field starts out as the USB serial string.
@@ -79,7 +79,7 @@ std::string RecorderModel::fieldDefault(const FieldSpec &field) const {
   return field.fallback;
 }
 
-std::string RecorderModel::fieldValue(const SimState &state, const FieldSpec &field) const {
+std::string RecorderModel::fieldValue(const SimState &state, const FieldInfo &field) const {
   if (auto v = state.get(field.key)) return *v;
   return fieldDefault(field);
 }
@@ -159,7 +159,7 @@ Packet RecorderModel::handle(const Packet &request) {
   SimState state = loadState();
   const std::uint8_t code = request[0];
 
-  for (const FieldSpec &field : kFields) {
+  for (const FieldInfo &field : kFields) {
     if (code == field.readCode) {
       answer[0] = kStatusOk;
       putText(answer, fieldValue(state, field), field.length);
@@ -213,7 +213,7 @@ Packet RecorderModel::handle(const Packet &request) {
       if (wipeStorage()) answer[0] = kStatusWipe;
       break;
     case kResetParameters:
-      for (const FieldSpec &field : kFields) state.erase(field.key);
+      for (const FieldInfo &field : kFields) state.erase(field.key);
       saveState(state);
       answer[0] = kStatusOk;
       break;

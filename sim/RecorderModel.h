@@ -23,7 +23,7 @@ constexpr std::uint8_t kStatusSync = 0x6A;  // followed by 0x01
 constexpr std::uint8_t kStatusWipe = 0x6E;
 constexpr std::uint8_t kStatusRefused = 0x3F;  // unknown command or value refused
 
-struct FieldSpec {
+struct FieldInfo {
   const char *key;  // state file key
   int length;
   std::uint8_t readCode;
@@ -32,7 +32,7 @@ struct FieldSpec {
 };
 
 constexpr int kFieldCount = 10;
-extern const FieldSpec kFields[kFieldCount];
+extern const FieldInfo kFields[kFieldCount];
 
 constexpr int kVersionLength = 11;
 constexpr int kFreeStorageLength = 14;
@@ -52,12 +52,12 @@ class RecorderModel {
   void leaveBus();
 
   // Default of a field: configured value, else the built-in one.
-  std::string fieldDefault(const FieldSpec &field) const;
+  std::string fieldDefault(const FieldInfo &field) const;
 
  private:
   SimState loadState() const;
   void saveState(const SimState &state) const;
-  std::string fieldValue(const SimState &state, const FieldSpec &field) const;
+  std::string fieldValue(const SimState &state, const FieldInfo &field) const;
   std::string clockText(const SimState &state) const;
   std::string freeStorageText(const SimState &state) const;
   bool wipeStorage() const;

@@ -85,6 +85,9 @@ void read_phase(usb_dev_handle *handle) {
       return;
     }
     if (bulk_recv(handle, pinBuf, ReadLen)) {
+      // A cut-off answer may still start with a good status byte; it is no
+      // answer, so it must not be judged as one.
+      std::memset(pinBuf, 0, ReadLen);
       std::printf("%dth Send failed\n", i);
       return;
     }
