@@ -47,7 +47,8 @@ TEST(LoginDialog, RefusalsKeepTheDialogOpen) {
   EXPECT_EQ(recorder.Get("mode"), "<unset>");
 
   // Escape ends the application like the exit button.
-  PostMessageW(app.Login(), WM_COMMAND, IDCANCEL, 0);
+  PostMessageW(GetDlgItem(app.Login(), kPassword), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  PostMessageW(GetDlgItem(app.Login(), kPassword), WM_KEYUP, VK_ESCAPE, 0xC0010001);
   ASSERT_TRUE(app.WaitExit());
   EXPECT_EQ(app.ExitCode(), 0u);
 }
@@ -116,8 +117,9 @@ TEST(LoginDialog, PasswordEditTakesSixBytes) {
   for (int i = 0; i < 100 && IsWindow(settings); ++i) Sleep(50);
   EXPECT_FALSE(IsWindow(settings));
   EXPECT_TRUE(app.Running());
-  // Enter on the login dialog presses its default button.
-  PostMessageW(app.Login(), WM_COMMAND, MAKEWPARAM(kSettings, BN_CLICKED), 0);
+  // Enter in the password edit presses the default button "设置".
+  PostMessageW(GetDlgItem(app.Login(), kPassword), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+  PostMessageW(GetDlgItem(app.Login(), kPassword), WM_KEYUP, VK_RETURN, 0xC01C0001);
   settings = app.WaitDialog(kSettingsTitle);
   ASSERT_NE(settings, nullptr);
   PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
