@@ -41,7 +41,20 @@ std::wstring Dialog::ItemText(int id) const {
   return text;
 }
 
-void Dialog::SetItemText(int id, const std::wstring &text) { SetDlgItemTextW(hwnd_, id, text.c_str()); }
+void Dialog::SetItemText(int id, const std::wstring &text) {
+  // The byte limit is for typing: text the program puts in (a longer value
+  // read from the recorder) is shown as it is.
+  auto it = limits_.find(id);
+  if (it == limits_.end()) {
+    SetDlgItemTextW(hwnd_, id, text.c_str());
+    return;
+  }
+  bool wasRestoring = it->second.restoring;
+  it->second.restoring = true;
+  SetDlgItemTextW(hwnd_, id, text.c_str());
+  it->second.restoring = wasRestoring;
+  it->second.lastGood = text;
+}
 
 void Dialog::LimitBytes(int id, std::size_t maxBytes) {
   // Characters never take fewer bytes than one, so the edit's own character
@@ -62,10 +75,8 @@ void Dialog::EnforceByteLimit(int id) {
   SendDlgItemMessageW(hwnd_, id, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   std::size_t removed = text.size() - it->second.lastGood.size();
   DWORD caret = start > removed ? static_cast<DWORD>(start - removed) : 0;
-  it->second.restoring = true;
   SetItemText(id, it->second.lastGood);
   SendDlgItemMessageW(hwnd_, id, EM_SETSEL, caret, caret);
-  it->second.restoring = false;
   MessageBeep(MB_OK);
 }
 

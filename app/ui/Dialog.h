@@ -28,7 +28,7 @@ public:
   std::wstring ItemText(int id) const;
   void SetItemText(int id, const std::wstring &text);
 
-  // Edit `id` refuses input beyond `maxBytes` GBK bytes.
+  // Edit `id` refuses typed or pasted input beyond `maxBytes` GBK bytes.
   void LimitBytes(int id, std::size_t maxBytes);
 
   // Moves control contents into the members (save) or members into the

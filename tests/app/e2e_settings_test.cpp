@@ -163,10 +163,13 @@ TEST(SettingsDialog, ShowsTheRecorderAndSavesEveryField) {
 TEST(SettingsDialog, InvalidRecorderClockShowsTheFallback) {
   SimRecorder recorder(L"settings-clock");
   recorder.Set("clock_text", "2014071809080");  // 13 digits
+  // Longer than the edit takes by typing: still shown as the recorder has it.
+  recorder.Set("police_number", "ABCDEFGHIJ12");
   App app(recorder);
   ASSERT_NE(app.Login(), nullptr);
   HWND settings = OpenSettings(app);
   ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(App::ItemText(settings, 1009), L"ABCDEFGHIJ12");
   EXPECT_EQ(App::ItemText(settings, 1023), L"");
   Sleep(1400);
   // 2012-01-01 12:30:44, advanced by one second per tick.
