@@ -49,7 +49,6 @@ std::wstring FormatTime(std::time_t when, bool centuryAsTwenty) {
 struct SettingsDialog::TextSetter {
   int button;
   std::wstring SettingsDialog::*member;
-  int edit;
   bool lettersOrDigits;
   bool (*set)(const char *, const char *);
   std::size_t fieldLength;
@@ -207,19 +206,19 @@ void SettingsDialog::OnLeave() {
 
 ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
   static const TextSetter rows[] = {
-      {IDC_SET_ADMIN_PSW_APPLY, &SettingsDialog::adminPassword_, IDC_SET_ADMIN_PSW, true, Set_Psw, KETRO_LEN_PSW,
+      {IDC_SET_ADMIN_PSW_APPLY, &SettingsDialog::adminPassword_, true, Set_Psw, KETRO_LEN_PSW,
        L"密码不能为空!", L"管理员密码修改成功", kPasswordFailure},
-      {IDC_SET_USER_PSW_APPLY, &SettingsDialog::userPassword_, IDC_SET_USER_PSW, true, Set_Psw_App, KETRO_LEN_PSW,
+      {IDC_SET_USER_PSW_APPLY, &SettingsDialog::userPassword_, true, Set_Psw_App, KETRO_LEN_PSW,
        L"密码不能为空!", L"用户密码修改成功", kPasswordFailure},
-      {IDC_SET_MACHINE_APPLY, &SettingsDialog::machine_, IDC_SET_MACHINE, false, Set_Machine, KETRO_LEN_MACHINE,
+      {IDC_SET_MACHINE_APPLY, &SettingsDialog::machine_, false, Set_Machine, KETRO_LEN_MACHINE,
        L"设备编码不能为空!", L"设置设备编码成功!", L"设置设备编码失败!"},
-      {IDC_SET_POLICE_NUMBER_APPLY, &SettingsDialog::policeNumber_, IDC_SET_POLICE_NUMBER, true, Set_PoliceNumber,
+      {IDC_SET_POLICE_NUMBER_APPLY, &SettingsDialog::policeNumber_, true, Set_PoliceNumber,
        KETRO_LEN_POLICE_NUMBER, L"警员编码不能为空!", L"设置警员编码成功!", L"设置警号失败!"},
-      {IDC_SET_USER_ADMIN_APPLY, &SettingsDialog::userAdmin_, IDC_SET_USER_ADMIN, false, Set_UserAdmin,
+      {IDC_SET_USER_ADMIN_APPLY, &SettingsDialog::userAdmin_, false, Set_UserAdmin,
        KETRO_LEN_USER_ADMIN, L"警员姓名不能为空!", L"设置警员姓名成功!", L"设置警员姓名失败!"},
-      {IDC_SET_USER_USER_APPLY, &SettingsDialog::userUser_, IDC_SET_USER_USER, false, Set_UserUser,
+      {IDC_SET_USER_USER_APPLY, &SettingsDialog::userUser_, false, Set_UserUser,
        KETRO_LEN_USER_USER, L"单位名称不能为空!", L"设置单位名称成功!", L"设置单位名称失败!"},
-      {IDC_SET_POLICE_APPLY, &SettingsDialog::police_, IDC_SET_POLICE, false, Set_Police, KETRO_LEN_POLICE,
+      {IDC_SET_POLICE_APPLY, &SettingsDialog::police_, false, Set_Police, KETRO_LEN_POLICE,
        L"单位编号不能为空!", L"设置单位编号成功!", L"设置单位编号失败!"},
   };
   switch (message) {
