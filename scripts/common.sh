@@ -4,7 +4,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CACHE="${BREVOX_CACHE:-$HOME/.cache/brevox}"
 GTEST_VERSION=1.12.1
 LZO_VERSION=2.10
-WINE_PREFIX_VERSION=1
+WINE_PREFIX_VERSION=2
 export WINEPREFIX="$CACHE/wine-prefix-v$WINE_PREFIX_VERSION"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
