@@ -47,9 +47,9 @@ GdiTextDevice::~GdiTextDevice() {
 
 int GdiTextDevice::pixelsPerInch() { return GetDeviceCaps(dc_, LOGPIXELSY); }
 
-GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& spec) {
-    if (current_ < fonts_.size() && fonts_[current_].spec == spec) return fonts_[current_];
-    auto it = std::find_if(fonts_.begin(), fonts_.end(), [&](const FontEntry& e) { return e.spec == spec; });
+GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& style) {
+    if (current_ < fonts_.size() && fonts_[current_].style == style) return fonts_[current_];
+    auto it = std::find_if(fonts_.begin(), fonts_.end(), [&](const FontEntry& e) { return e.style == style; });
     if (it == fonts_.end()) {
         // A handful of fonts per text is usual; a pathological text gets a
         // fresh cache instead of an unbounded one.
@@ -59,17 +59,17 @@ GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& spec) {
             fonts_.clear();
         }
         LOGFONTW lf{};
-        lf.lfHeight = -std::max(1, spec.size);
-        lf.lfWeight = std::clamp(spec.weight, 0, 1000);
-        lf.lfItalic = spec.italic;
-        lf.lfUnderline = spec.underline;
-        lf.lfStrikeOut = spec.strikeOut;
+        lf.lfHeight = -std::max(1, style.size);
+        lf.lfWeight = std::clamp(style.weight, 0, 1000);
+        lf.lfItalic = style.italic;
+        lf.lfUnderline = style.underline;
+        lf.lfStrikeOut = style.strikeOut;
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfQuality = DEFAULT_QUALITY;
-        std::size_t n = std::min<std::size_t>(spec.face.size(), LF_FACESIZE - 1);
-        std::copy_n(spec.face.data(), n, reinterpret_cast<char16_t*>(lf.lfFaceName));
+        std::size_t n = std::min<std::size_t>(style.face.size(), LF_FACESIZE - 1);
+        std::copy_n(style.face.data(), n, reinterpret_cast<char16_t*>(lf.lfFaceName));
         FontEntry e;
-        e.spec = spec;
+        e.style = style;
         e.font = CreateFontIndirectW(&lf);
         if (!e.font) e.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         SelectObject(dc_, e.font);

@@ -33,7 +33,7 @@ public:
 
 private:
     struct FontEntry {
-        FontSpec spec;
+        FontSpec style;
         HFONT font = nullptr;
         FontMetrics metrics;
     };
@@ -44,7 +44,7 @@ private:
         HIMAGELIST list = nullptr;
         bool owned = false;
     };
-    FontEntry& select(const FontSpec& spec);
+    FontEntry& select(const FontSpec& style);
     ImageEntry* load(const ImageSource& source);
     HMODULE moduleFor(void* module, const std::u16string& file);
 

@@ -45,19 +45,19 @@ VAlign LayoutBuilder::vAlignFrom(const std::string& v, VAlign fallback) const {
 }
 
 LengthSpec LayoutBuilder::lengthSpec(const std::string& raw) {
-    LengthSpec spec;
+    LengthSpec length;
     std::string_view v = trimBlanks(raw);
-    if (v.empty()) return spec;
-    spec.set = true;
+    if (v.empty()) return length;
+    length.set = true;
     if (v.back() == '%') {
-        spec.percent = true;
-        spec.value = int(std::min<std::uint64_t>(parseUnsigned(v, 1000), 1000));
+        length.percent = true;
+        length.value = int(std::min<std::uint64_t>(parseUnsigned(v, 1000), 1000));
     } else {
         measuring_ = &style_;
-        spec.value = std::min(parseLength(v, 0, *this), int(kMaxLength));
+        length.value = std::min(parseLength(v, 0, *this), int(kMaxLength));
         measuring_ = nullptr;
     }
-    return spec;
+    return length;
 }
 
 BoxFill LayoutBuilder::fillFrom(const Tag& tag, const Tag* fallback) const {

@@ -21,9 +21,9 @@ void spread(std::vector<int>& sizes, int first, int span, int gap, int need) {
         sizes[std::size_t(first + i)] += lack / span + (i < lack % span ? 1 : 0);
 }
 
-int resolve(const LengthSpec& spec, int available) {
-    if (!spec.set) return 0;
-    return spec.percent ? int(std::int64_t(available) * spec.value / 100) : spec.value;
+int resolve(const LengthSpec& length, int available) {
+    if (!length.set) return 0;
+    return length.percent ? int(std::int64_t(available) * length.value / 100) : length.value;
 }
 
 }  // namespace
