@@ -158,7 +158,7 @@ TEST(DefaultSkin, BuildsAndHasEveryObjectTheProgramNeeds)
         const SkinObject* o = loaded.FindObject(name);
         ASSERT_NE(o, nullptr) << name;
         EXPECT_EQ(o->TypeCode(), 1);
-        EXPECT_GE(o->Children().size(), 3u) << name << " caption buttons";
+        EXPECT_GE(o->Children().size(), 1u) << name << " caption buttons";
     }
     for (const int code : {4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 16, 17, 25, 42})
         EXPECT_NE(loaded.FindObjectByType(code), nullptr) << code;
@@ -167,8 +167,9 @@ TEST(DefaultSkin, BuildsAndHasEveryObjectTheProgramNeeds)
         for (const PropertyEntry& e : object->Properties()) {
             if (e.type == PropImageRef || e.type == PropNineGrid) {
                 const char* image = static_cast<const char*>(e.value);
-                if (image[0])
+                if (image[0]) {
                     EXPECT_NE(loaded.FindImage(image), nullptr) << name << " " << e.key << " " << image;
+                }
             }
         }
     }
