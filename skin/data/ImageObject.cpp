@@ -24,11 +24,12 @@ void ImageObject::Load(MemoryStream& in, const RecordContext& ctx)
     const size_t n = std::min<size_t>(length, in.Remaining());
     if (n == 0)
         return;
-    // The record's bytes go to a temporary buffer and are decoded from there.
-    std::vector<uint8_t> bytes(in.Cursor(), in.Cursor() + n);
+    // Decoded straight from the body: the decoder only reads, and a copy of
+    // every image would double the loader's memory traffic.
+    const uint8_t* bytes = in.Cursor();
     in.Seek(static_cast<long long>(n), MemoryStream::Current);
     image_.SetMemoryLimit(g_decodeLimit);
-    image_.Decode(bytes.data(), bytes.size(), static_cast<int>(format_));
+    image_.Decode(bytes, n, static_cast<int>(format_));
 }
 
 bool ImageObject::SetEncoded(std::vector<uint8_t> bytes, int format)

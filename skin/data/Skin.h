@@ -72,7 +72,7 @@ public:
     void ResolveAll();
 
 private:
-    bool Parse(MemoryStream& stream);
+    bool Parse(const uint8_t* data, size_t size);
 
     mutable std::recursive_mutex lock_;
     int lastError_ = kSkinOk;

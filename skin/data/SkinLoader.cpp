@@ -40,25 +40,27 @@ bool Skin::LoadFile(const std::filesystem::path& path)
 
 bool Skin::LoadMemory(const void* data, size_t size)
 {
-    MemoryStream stream(data, size);
-    return LoadMemory(stream);
+    Clear();
+    std::lock_guard guard(lock_);
+    return Parse(static_cast<const uint8_t*>(data), size);
 }
 
 bool Skin::LoadMemory(MemoryStream& stream)
 {
     Clear();
     std::lock_guard guard(lock_);
-    return Parse(stream);
+    const bool ok = Parse(stream.Cursor(), stream.Remaining());
+    stream.Seek(0, MemoryStream::End);
+    return ok;
 }
 
-bool Skin::Parse(MemoryStream& stream)
+bool Skin::Parse(const uint8_t* data, size_t size)
 {
     std::vector<uint8_t> body;
-    if (!DecompressSkinBody(stream.Cursor(), stream.Remaining(), body)) {
+    if (!DecompressSkinBody(data, size, body)) {
         lastError_ = kSkinErrorDecompress;
         return false;
     }
-    stream.Seek(0, MemoryStream::End);
     MemoryStream in(std::move(body));
 
     if (in.Read(header_.data(), header_.size()) < header_.size()) {

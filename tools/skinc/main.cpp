@@ -17,7 +17,7 @@ namespace {
 int Usage()
 {
     std::fprintf(stderr,
-                 "usage: skinc build SOURCE OUT.tvf [--version 1.N]\n"
+                 "usage: skinc build SOURCE OUT.tvf [--version 1.N] [--raw]\n"
                  "       skinc dump FILE.tvf [--images FOLDER]\n"
                  "       skinc decode IMAGE OUT.bmp\n");
     return 2;
@@ -34,6 +34,10 @@ bool ReadFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes)
 
 int Build(int argc, char** argv)
 {
+    // --raw writes the uncompressed body (fuzzing seeds, debugging).
+    const bool raw = argc > 4 && std::strcmp(argv[argc - 1], "--raw") == 0;
+    if (raw)
+        --argc;
     if (argc != 4 && argc != 6)
         return Usage();
     int minor = -1;
@@ -64,7 +68,7 @@ int Build(int argc, char** argv)
         std::fprintf(stderr, "skinc: files are written in versions 1.0 to 1.13\n");
         return 1;
     }
-    const std::vector<uint8_t> file = SaveSkinFile(skin, minor);
+    const std::vector<uint8_t> file = raw ? SaveSkinBody(skin, minor) : SaveSkinFile(skin, minor);
     std::ofstream out(argv[3], std::ios::binary);
     out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
     if (!out) {
