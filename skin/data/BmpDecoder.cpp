@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -83,14 +84,25 @@ void ExpandRle(ImageByteReader& in, DibImage& img, bool nibbles) {
     const int h = img.Height();
     int x = 0;
     int row = 0; // stored order: 0 is the bottom row
+    // 8-bit rows are written straight into the row; other depths by index.
+    const bool direct = img.BitsPerPixel() == 8;
     auto put = [&](int value) {
-        if (x >= 0 && x < w && row >= 0 && row < h) img.SetIndex(x, h - 1 - row, value);
+        if (x >= 0 && x < w && row >= 0 && row < h) {
+            if (direct) img.Row(h - 1 - row)[x] = uint8_t(value);
+            else img.SetIndex(x, h - 1 - row, value);
+        }
         ++x;
     };
     for (;;) {
         uint8_t count, value;
         if (!in.U8(count) || !in.U8(value)) return;
         if (count > 0) {
+            if (direct && !nibbles && row < h && x >= 0 && x < w) {
+                const int n = std::min<int>(count, w - x);
+                std::memset(img.Row(h - 1 - row) + x, value, size_t(n));
+                x += n;
+                continue;
+            }
             for (int i = 0; i < count && x < w; ++i)
                 put(nibbles ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
             continue;

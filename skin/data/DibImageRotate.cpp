@@ -16,13 +16,20 @@ void Replace(DibImage& target, DibImage& result) {
     target.SetMemoryLimit(limit);
 }
 
+double Snap(double v) {
+    const double r = std::round(v);
+    return std::fabs(v - r) < 1e-12 ? r : v;
+}
+
 } // namespace
 
 bool DibImage::Rotate(double angle, DibImage* dest) {
     if (!IsValid()) return false;
     const double phi = -angle * std::numbers::pi / 180.0;
-    const double c = std::cos(phi);
-    const double s = std::sin(phi);
+    // Quarter turns get exact sines and cosines: the rounding noise of
+    // cos(pi / 2) would otherwise shift the floors below by a whole pixel.
+    const double c = Snap(std::cos(phi));
+    const double s = Snap(std::sin(phi));
     const double w = width_;
     const double h = height_;
     const double xs[4] = {0, std::floor(w * c), std::floor(-h * s), std::floor((w - 1) * c - h * s)};

@@ -1,6 +1,10 @@
 // TGA decoding: colour-mapped, true-colour and grey images, plain and
 // run-length encoded (packets may cross rows), 8/15/16/24/32 bits, any
 // origin. Every read is bounds-checked.
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 #include "ImageCodecs.h"
 
 namespace {
@@ -26,51 +30,46 @@ struct TgaHeader {
 constexpr uint8_t kRightToLeft = 0x10;
 constexpr uint8_t kTopToBottom = 0x20;
 
-// One stored pixel as read from the file, before it is written.
-struct RawPixel {
-    uint8_t b[4] = {};
-};
-
-class TgaRowWriter {
-public:
-    TgaRowWriter(DibImage& img, int depth) : img_(img), depth_(depth) {}
-
-    void Put(int x, int y, const RawPixel& p) {
-        switch (depth_) {
-        case 8:
-            img_.SetIndex(x, y, p.b[0]);
-            break;
-        case 15:
-        case 16: {
-            const unsigned v = unsigned(p.b[0]) | (unsigned(p.b[1]) << 8);
-            uint8_t* q = img_.Row(y) + size_t(x) * 3;
-            q[0] = uint8_t(v * 8);
-            q[1] = uint8_t((v / 4) & 0xF8);
-            q[2] = uint8_t((v / 128) & 0xF8);
-            break;
+// Converts one row of stored pixels into image row y (top-down).
+void ConvertRow(const uint8_t* in, int width, int depth, DibImage& img, int y) {
+    uint8_t* out = img.Row(y);
+    switch (depth) {
+    case 8:
+        std::memcpy(out, in, size_t(width));
+        break;
+    case 15:
+    case 16:
+        for (int x = 0; x < width; ++x, in += 2, out += 3) {
+            const unsigned v = unsigned(in[0]) | (unsigned(in[1]) << 8);
+            out[0] = uint8_t(v * 8);
+            out[1] = uint8_t((v / 4) & 0xF8);
+            out[2] = uint8_t((v / 128) & 0xF8);
         }
-        default: { // 24 and 32
-            uint8_t* q = img_.Row(y) + size_t(x) * 3;
-            q[0] = p.b[0];
-            q[1] = p.b[1];
-            q[2] = p.b[2];
-            if (depth_ == 32) img_.SetAlpha(x, y, p.b[3]);
-            break;
+        break;
+    case 24:
+        std::memcpy(out, in, size_t(width) * 3);
+        break;
+    default: { // 32: the fourth byte goes to the alpha channel
+        uint8_t* alpha = img.Alpha() + size_t(img.Height() - 1 - y) * size_t(width);
+        for (int x = 0; x < width; ++x, in += 4, out += 3) {
+            out[0] = in[0];
+            out[1] = in[1];
+            out[2] = in[2];
+            alpha[x] = in[3];
         }
-        }
+        break;
     }
-
-private:
-    DibImage& img_;
-    int depth_;
-};
+    }
+}
 
 void ReadColorMap(ImageByteReader& in, const TgaHeader& h, DibImage& img) {
     const size_t entryBytes = (size_t(h.colorMapEntrySize) + 7) / 8;
     RgbQuad* palette = img.Palette();
     for (int i = 0; i < h.colorMapLength; ++i) {
+        // Entries wider than 4 bytes are out of the format; skip their tail.
         uint8_t e[4] = {};
-        if (entryBytes && in.ReadSome(e, entryBytes) < entryBytes) return;
+        const size_t kept = entryBytes < sizeof e ? entryBytes : sizeof e;
+        if (in.ReadSome(e, kept) < kept || !in.Skip(entryBytes - kept)) return;
         if (!palette) continue; // true-colour image: the map is skipped
         if (entryBytes == 2) {
             const unsigned v = unsigned(e[0]) | (unsigned(e[1]) << 8);
@@ -123,39 +122,43 @@ bool DecodeTga(ImageByteReader& in, DibImage& out) {
     const size_t pixelBytes = (size_t(h.depth) + 7) / 8;
     const int width = h.width;
     const int height = h.height;
-    TgaRowWriter writer(out, h.depth);
+    const size_t rowBytes = pixelBytes * size_t(width);
+    std::vector<uint8_t> row(rowBytes);
     // Packet state survives the end of a row: a packet may continue on the next.
-    int packetLeft = 0;
+    size_t packetLeft = 0;
     bool packetIsRun = false;
-    RawPixel runPixel;
+    uint8_t runPixel[4] = {};
 
     for (int i = 0; i < height; ++i) {
         if (out.Cancelled()) return Fail(out, "Cancelled");
         if (in.AtEnd()) return Fail(out, "corrupted TGA");
-        // Image rows in top-down terms: file row i is the top row i when
-        // stored top to bottom, else the i-th row from the bottom.
-        const int y = (h.descriptor & kTopToBottom) ? i : height - 1 - i;
-        for (int x = 0; x < width; ++x) {
-            RawPixel p;
-            if (!encoded) {
-                if (!in.Read(p.b, pixelBytes)) return Fail(out, "corrupted TGA");
-            } else {
+        if (!encoded) {
+            if (!in.Read(row.data(), rowBytes)) return Fail(out, "corrupted TGA");
+        } else {
+            size_t filled = 0; // pixels of this row so far
+            while (filled < size_t(width)) {
                 if (packetLeft == 0) {
                     uint8_t header;
                     if (!in.U8(header)) return Fail(out, "corrupted TGA");
                     packetIsRun = (header & 0x80) != 0;
-                    packetLeft = (header & 0x7F) + 1;
-                    if (packetIsRun && !in.Read(runPixel.b, pixelBytes)) return Fail(out, "corrupted TGA");
+                    packetLeft = size_t(header & 0x7F) + 1;
+                    if (packetIsRun && !in.Read(runPixel, pixelBytes)) return Fail(out, "corrupted TGA");
                 }
+                const size_t n = std::min(packetLeft, size_t(width) - filled);
+                uint8_t* dst = row.data() + filled * pixelBytes;
                 if (packetIsRun) {
-                    p = runPixel;
-                } else if (!in.Read(p.b, pixelBytes)) {
+                    for (size_t k = 0; k < n; ++k) std::memcpy(dst + k * pixelBytes, runPixel, pixelBytes);
+                } else if (!in.Read(dst, n * pixelBytes)) {
                     return Fail(out, "corrupted TGA");
                 }
-                --packetLeft;
+                filled += n;
+                packetLeft -= n;
             }
-            writer.Put(x, y, p);
         }
+        // File row i is the top row i when stored top to bottom, else the
+        // i-th row from the bottom.
+        const int y = (h.descriptor & kTopToBottom) ? i : height - 1 - i;
+        ConvertRow(row.data(), width, h.depth, out, y);
     }
     if (h.descriptor & kRightToLeft) out.MirrorHorizontal();
     return true;
