@@ -5,6 +5,7 @@
 #include "SourceValues.h"
 #include "WindowFrameObjects.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 

@@ -5,6 +5,7 @@
 #include "SourceValues.h"
 #include "WindowFrameObjects.h"
 
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <set>
