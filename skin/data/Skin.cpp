@@ -4,9 +4,12 @@
 
 Skin::Skin() = default;
 
+// Freeing a skin does not touch the process-wide format version: the skin
+// being freed is usually not the current one any more.
 Skin::~Skin()
 {
-    Clear();
+    for (auto& [name, object] : objects_)
+        object->Release();
 }
 
 void Skin::Clear()

@@ -94,6 +94,12 @@ TEST(SkinLoad, HeaderOnlyLoadsEmptyAndSetsTheVersion)
     skin.Clear();
     EXPECT_EQ(skin.Version(), (FormatVersion{1, 13}));
     EXPECT_EQ(CurrentFormatVersion(), (FormatVersion{1, 13}));
+    // Freeing a skin leaves the process-wide version to the current one.
+    {
+        Skin old;
+        ASSERT_TRUE(Load(old, Header(1, 5, 0)));
+    }
+    EXPECT_EQ(CurrentFormatVersion(), (FormatVersion{1, 5}));
 }
 
 TEST(SkinLoad, MinorAbove13ReadsTheNewestLayout)
