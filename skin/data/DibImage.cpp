@@ -72,7 +72,7 @@ void DibImage::Clear() {
     xDpi_ = yDpi_ = 96;
 }
 
-void DibImage::SetLastError(const char* text) {
+void DibImage::SetLastError(const char* text) const {
     std::strncpy(lastError_, text ? text : "", sizeof lastError_ - 1);
     lastError_[sizeof lastError_ - 1] = '\0';
 }
@@ -281,15 +281,22 @@ void DibImage::FlipVertical() {
 void DibImage::MirrorHorizontal() {
     if (!dib_) return;
     for (int y = 0; y < height_; ++y) {
-        for (int a = 0, b = width_ - 1; a < b; ++a, --b) {
-            const int ia = GetIndex(a, y);
-            SetIndex(a, y, GetIndex(b, y));
-            SetIndex(b, y, ia);
-            if (alpha_) {
-                const uint8_t aa = GetAlpha(a, y);
-                SetAlpha(a, y, GetAlpha(b, y));
-                SetAlpha(b, y, aa);
+        uint8_t* row = Row(y);
+        if (bpp_ == 24) {
+            for (int a = 0, b = width_ - 1; a < b; ++a, --b)
+                std::swap_ranges(row + size_t(a) * 3, row + size_t(a) * 3 + 3, row + size_t(b) * 3);
+        } else if (bpp_ == 8) {
+            std::reverse(row, row + width_);
+        } else {
+            for (int a = 0, b = width_ - 1; a < b; ++a, --b) {
+                const int ia = GetIndex(a, y);
+                SetIndex(a, y, GetIndex(b, y));
+                SetIndex(b, y, ia);
             }
+        }
+        if (alpha_) {
+            uint8_t* alphaRow = alpha_.get() + size_t(height_ - 1 - y) * size_t(width_);
+            std::reverse(alphaRow, alphaRow + width_);
         }
     }
 }

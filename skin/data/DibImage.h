@@ -64,8 +64,9 @@ public:
     // Decodes a complete BMP or TGA file image. On failure the image stays
     // as it was and LastError() tells why.
     bool Decode(const uint8_t* data, size_t length, int format);
-    // Encodes as BMP (format 1) or TGA (format 2) into *out.
-    bool Encode(int format, std::vector<uint8_t>* out);
+    // Encodes as BMP (format 1) or TGA (format 2) into *out; a failure
+    // only sets LastError().
+    bool Encode(int format, std::vector<uint8_t>* out) const;
 
     // Copies the rectangle (top-down pixel coordinates) into `dest`
     // (which may be this image).
@@ -146,7 +147,7 @@ public:
     void SetCancel(bool on) { cancel_ = on; }
 
     const char* LastError() const { return lastError_; }
-    void SetLastError(const char* text); // truncated to 255 characters
+    void SetLastError(const char* text) const; // truncated to 255 characters
 
     // Vertical and horizontal mirroring of pixels and alpha.
     void FlipVertical();
@@ -172,5 +173,5 @@ private:
     bool enabled_ = true;
     bool cancel_ = false;
     uint64_t memoryLimit_ = kDefaultMemoryLimit;
-    char lastError_[256] = {};
+    mutable char lastError_[256] = {};
 };

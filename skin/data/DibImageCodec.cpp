@@ -53,7 +53,7 @@ bool DibImage::Decode(const uint8_t* data, size_t length, int format) {
     return true;
 }
 
-bool DibImage::Encode(int format, std::vector<uint8_t>* out) {
+bool DibImage::Encode(int format, std::vector<uint8_t>* out) const {
     if (!out) {
         SetLastError("null file handler");
         return false;

@@ -88,7 +88,10 @@ void Stretch(const DibImage& image, HDC dc, int x, int y, int width, int height)
 }
 
 void DrawTransparent(const DibImage& image, HDC dc, int x, int y, int width, int height) {
-    if (!Drawable(image) || width <= 0 || height <= 0) return;
+    if (!Drawable(image)) return;
+    if (width < 0) width = image.Width();
+    if (height < 0) height = image.Height();
+    if (width == 0 || height == 0) return;
     if (image.TransparentIndex() < 0) {
         Stretch(image, dc, x, y, width, height);
         return;

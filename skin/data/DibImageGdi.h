@@ -8,8 +8,9 @@
 // one: a DIB section with the pixels copied in. nullptr on failure.
 HBITMAP MakeBitmap(const DibImage& image, HDC dc);
 
-// Stretches the image to (x, y, width, height); pixels of the transparent
-// colour (when a transparent index is set) leave the target unchanged.
+// Stretches the image to (x, y, width, height) (-1: own width/height);
+// pixels of the transparent colour (when a transparent index is set) leave
+// the target unchanged.
 void DrawTransparent(const DibImage& image, HDC dc, int x, int y, int width, int height);
 
 // Draws the top-left (width x height) part at its own size at (x, y);

@@ -21,7 +21,7 @@ void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLook
     const int destH = dest.bottom - dest.top;
     if (destW <= 0 || destH <= 0) return;
 
-    const DibImage* image = ref.IsEmpty() ? nullptr : skin.FindImage(ref.name);
+    const DibImage* image = ref.IsEmpty() ? nullptr : skin.FindImage(ImageName(ref.name).text);
     DibImage cut;
     bool ok = image != nullptr;
     if (ok) {

@@ -22,3 +22,10 @@ struct ImageRef {
     void SetName(const char* text);
 };
 static_assert(sizeof(ImageRef) == 72, "ImageRef is stored as 72 bytes");
+
+// The significant part of a stored 52-byte name field (at most 50
+// characters), NUL-terminated even when the stored bytes are not.
+struct ImageName {
+    char text[51];
+    explicit ImageName(const char (&field)[52]);
+};

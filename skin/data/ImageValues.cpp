@@ -21,3 +21,12 @@ void ImageRef::SetName(const char* text) {
 void NineGridImage::SetName(const char* text) {
     CopyName(name, text);
 }
+
+ImageName::ImageName(const char (&field)[52]) {
+    size_t n = 0;
+    while (n < sizeof text - 1 && field[n] != '\0') {
+        text[n] = field[n];
+        ++n;
+    }
+    text[n] = '\0';
+}

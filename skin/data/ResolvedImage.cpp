@@ -42,7 +42,7 @@ bool ResolveImageRef(const ImageLookup& skin, const ImageRef& ref, ResolvedImage
     bool useTransparent = false;
     if (!skin.GetTransparency(transparent, useTransparent)) useTransparent = false;
 
-    const DibImage* source = ref.name[0] ? skin.FindImage(ref.name) : nullptr;
+    const DibImage* source = ref.name[0] ? skin.FindImage(ImageName(ref.name).text) : nullptr;
     if (!source) return false;
     auto cut = std::make_unique<DibImage>();
     if (!source->Crop(ref.source.left, ref.source.top, ref.source.right, ref.source.bottom, *cut))

@@ -9,10 +9,10 @@
 namespace {
 
 // Keeps single allocations far below the fuzzer's memory ceiling.
-constexpr uint64_t kFuzzMemoryLimit = 50000; // 24-bit images up to ~530 000 pixels
+constexpr uint64_t kFuzzMemoryLimit = 8000; // at most 256 KB of pixels
 
 void Exercise(DibImage& img) {
-    if (!img.IsValid() || uint64_t(img.Width()) * uint64_t(img.Height()) > 65536) return;
+    if (!img.IsValid() || uint64_t(img.Width()) * uint64_t(img.Height()) > 4096) return;
     (void)img.RegionRects(0xFF00FF);
     DibImage piece;
     piece.SetMemoryLimit(kFuzzMemoryLimit);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "DibImage.h"
+#include "ImageRef.h"
 #include "ImageFiles.h"
 
 namespace {
@@ -221,4 +223,16 @@ TEST(DibImage, BlendFollowsAlphaGlobalAlphaAndKey) {
     img.BlendOnto(dst, 4, 1, 16, 3, 0, 0, 0, 4, 1); // clipped at the right edge
     EXPECT_EQ(dst[12 + 2], (200 * 127 + 40 * 128) / 256);
     EXPECT_EQ(dst[2], 40);
+}
+
+TEST(ImageValues, NamesKeepFiftyCharactersAndAlwaysEnd) {
+    ImageRef ref;
+    std::memset(ref.name, 'x', sizeof ref.name); // unterminated as stored
+    EXPECT_EQ(std::string(ImageName(ref.name).text), std::string(50, 'x'));
+    ref.SetName("frame.bmp");
+    EXPECT_STREQ(ImageName(ref.name).text, "frame.bmp");
+    ref.source = SkinRect{0, 0, 4, 0};
+    EXPECT_TRUE(ref.IsEmpty());
+    ref.source.bottom = 1;
+    EXPECT_FALSE(ref.IsEmpty());
 }
