@@ -48,7 +48,7 @@ void ImageObject::SaveRecord(MemoryStream& out, int minor) const
         // Loaded images are written back through the encoder of their format
         // (BMP when the format was left to detection).
         format = format_ == kImageFormatTga ? kImageFormatTga : kImageFormatBmp;
-        if (!const_cast<DibImage&>(image_).Encode(static_cast<int>(format), &bytes))
+        if (!image_.Encode(static_cast<int>(format), &bytes))
             bytes.clear();
     }
     WriteValue(out, static_cast<uint32_t>(bytes.size()));

@@ -101,7 +101,7 @@ std::string DumpSkinSource(const Skin& skin, const DumpOptions& options)
             file = QuoteSourceText(fileName);
             if (!options.imageFolder.empty()) {
                 std::vector<uint8_t> bytes;
-                if (const_cast<DibImage&>(dib).Encode(format, &bytes)) {
+                if (dib.Encode(format, &bytes)) {
                     std::ofstream f(options.imageFolder / fileName, std::ios::binary);
                     f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
                 }
