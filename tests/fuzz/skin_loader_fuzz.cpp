@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Keep single images small so that a hostile header cannot make every
     // run allocate hundreds of megabytes.
-    ImageObject::SetDecodeMemoryLimit(4u << 20);
+    ImageObject::SetDecodeMemoryLimit(1u << 18);
     Skin skin;
     if (!skin.LoadMemory(data, size)) {
         if (skin.LastError() != kSkinErrorDecompress)

@@ -29,4 +29,11 @@ cmp -s "$work/radio.bmp" "$root/skins/xpblue/images/radio.bmp" || fail "decode c
 printf 'xx' > "$work/short.bmp"
 if "$skinc" decode "$work/short.bmp" "$work/o.bmp" > "$work/out.txt"; then fail "short image accepted"; fi
 grep -qx "Not a BMP" "$work/out.txt" || fail "expected the decoder's message, got $(cat "$work/out.txt")"
+# A 2 x 1 TGA of 32 bits: colours and a second file with the alpha channel.
+printf '\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x01\x00\x20\x08\x10\x20\x30\x80\x40\x50\x60\xff' > "$work/px.tga"
+"$skinc" decode "$work/px.tga" "$work/px.bmp"
+[ -f "$work/px-alpha.bmp" ] || fail "no alpha file for a 32-bit TGA"
+# Bottom-up 24-bit rows: first pixel blue 0x10 green 0x20 red 0x30; alpha 0x80.
+[ "$(od -An -tx1 -j54 -N3 "$work/px.bmp" | tr -d ' ')" = "102030" ] || fail "TGA colours"
+[ "$(od -An -tx1 -j54 -N1 "$work/px-alpha.bmp" | tr -d ' ')" = "80" ] || fail "TGA alpha"
 echo "skinc command line: all checks passed"
