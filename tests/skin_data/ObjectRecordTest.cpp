@@ -178,3 +178,30 @@ TEST(ObjectRecord, TruncatedRecordsKeepTheirDefaults)
 }
 
 }  // namespace
+
+namespace {
+
+// Record sizes worked out by hand from the stored layouts, with no children:
+// type code 4 + common section 142 at 1.13 (122 at 1.0); control section 164
+// (152); frame-element section 135; window-frame section 1716.
+TEST(ObjectRecord, RecordSizesAt1_13)
+{
+    const std::pair<int, size_t> sizes[] = {
+        {1, 3483}, {2, 259},  {3, 505},   {4, 1088}, {5, 1708}, {6, 678},  {7, 382},  {8, 422},
+        {9, 382},  {10, 410}, {11, 1708}, {12, 2962}, {13, 598}, {14, 381}, {15, 470}, {16, 882},
+        {17, 2238}, {18, 154}, {19, 146}, {20, 1545}, {23, 750}, {24, 310}, {25, 405}, {26, 382},
+        {27, 1462}, {28, 382}, {29, 598}, {30, 382}, {31, 754}, {33, 678}, {35, 854}, {36, 414},
+        {37, 414}, {38, 448}, {39, 234}, {40, 382}, {42, 1878}, {100, 365}};
+    for (const auto& [code, size] : sizes)
+        EXPECT_EQ(SaveObject(*CreateSkinObject(code), 13).size(), size) << "type " << code;
+}
+
+TEST(ObjectRecord, RecordSizesAt1_0)
+{
+    // Edit: common 126 + control 152 + BACKGROUND 72.
+    EXPECT_EQ(SaveObject(*CreateSkinObject(7), 0).size(), 350u);
+    // Frame window: common 126 + frame section 1524 + menu bar record 534.
+    EXPECT_EQ(SaveObject(*CreateSkinObject(1), 0).size(), 2184u);
+}
+
+}  // namespace
