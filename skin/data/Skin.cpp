@@ -20,6 +20,7 @@ void Skin::Clear()
     objects_.clear();
     images_.clear();
     auxiliaries_.clear();
+    infoKnown_ = false;
     version_ = FormatVersion{};
     SetCurrentFormatVersion(version_);
 }
@@ -29,6 +30,7 @@ void Skin::PutObject(std::unique_ptr<SkinObject> object)
     std::lock_guard guard(lock_);
     std::string key = NameKey(object->name, sizeof object->name);
     objects_[std::move(key)] = std::move(object);
+    infoKnown_ = false;
 }
 
 void Skin::PutImage(std::unique_ptr<ImageObject> image)
@@ -90,7 +92,12 @@ const DibImage* Skin::FindImage(const char* name) const
 
 bool Skin::GetTransparency(uint32_t& colour, bool& useTransparentColour) const
 {
-    const auto* info = static_cast<const SkinInfoObject*>(FindObjectByType(25));
+    std::lock_guard guard(lock_);
+    if (!infoKnown_) {
+        info_ = FindObjectByType(25);
+        infoKnown_ = true;
+    }
+    const auto* info = static_cast<const SkinInfoObject*>(info_);
     if (!info)
         return false;
     colour = info->color3;

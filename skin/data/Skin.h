@@ -74,6 +74,10 @@ public:
 private:
     bool Parse(const uint8_t* data, size_t size);
 
+    // The first skin-information object, looked up once per table change
+    // (every frame piece cut while resolving asks for it).
+    mutable const SkinObject* info_ = nullptr;
+    mutable bool infoKnown_ = false;
     mutable std::recursive_mutex lock_;
     int lastError_ = kSkinOk;
     ImageTable images_;

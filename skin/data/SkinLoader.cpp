@@ -114,6 +114,7 @@ bool Skin::Parse(const uint8_t* data, size_t size)
         auxiliaries_[std::move(key)] = std::move(aux);
     }
 
+    infoKnown_ = false;
     ResolveAll();
     return true;
 }
