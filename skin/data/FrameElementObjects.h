@@ -1,0 +1,71 @@
+#pragma once
+// Elements placed on a frame window: caption buttons, the menu bar and frame
+// areas.
+
+#include "RecordIO.h"
+#include "ResolvedImage.h"
+#include "SkinObject.h"
+
+class FrameElementObject : public SkinObject {
+    SKIN_RECORD_IO
+public:
+    explicit FrameElementObject(int typeCode);
+
+    ImageRef image{};         // the element's normal image
+    uint32_t anchor = 0;
+    uint32_t commandId = 1000;
+    uint32_t visibility = 0;
+    char text[kTextField] = {};
+};
+
+class CaptionButtonObject : public FrameElementObject {
+    SKIN_RECORD_IO
+public:
+    CaptionButtonObject();
+
+    enum Kind { Command = 0, Close = 1, WindowIcon = 2, MaximizeRestore = 3, Minimize = 4, SystemMenu = 5 };
+    ImageRef hoverImage{};
+    ImageRef pressedImage{};
+    ImageRef disabledImage{};
+    uint32_t kind = Command;
+    uint32_t toggle = 0;
+};
+
+class MenuBarObject : public FrameElementObject {
+    SKIN_RECORD_IO
+public:
+    MenuBarObject();
+
+    SkinFont font = SkinFont::Default("Arial");
+    uint8_t values16[3][16] = {};
+    uint32_t colorA = 0x00727272;
+    NineGridImage gridA{};
+    uint8_t value16[16] = {};
+    uint32_t colorB = 0x00E07272;
+    NineGridImage gridB{};
+    ImageRef images[12] = {};
+    NineGridImage gridC{};
+};
+
+class FrameAreaObject : public FrameElementObject {
+    SKIN_RECORD_IO
+public:
+    FrameAreaObject();
+
+    void Release() override;
+    void Resolve(Skin& skin) override;
+    const ResolvedImage& Background() const { return background_; }
+
+    uint32_t areaKind = 0;
+    uint32_t anchors[4] = {};  // left, top, right, bottom
+    uint32_t anchorExtra = 0;
+    uint32_t combineMode = 2;
+    SkinFont font = SkinFont::Default("MS Sans Serif");
+    TextEffect textEffect = TextEffect::Default();
+    char areaText[kTextField] = {};
+    uint32_t hAlign = 0;  // 0 left, 1 centre, 2 right
+    uint32_t vAlign = 1;  // 0 top, 1 centre, 2 bottom
+
+private:
+    ResolvedImage background_;
+};
