@@ -155,6 +155,9 @@ public:
 
 private:
     void WriteHeader();
+    // A blank w x h image of this one's depth, format, palette, alpha plane,
+    // transparency, blending and resolution (the start of crop and rotate).
+    bool CreateSibling(int w, int h, DibImage& result) const;
 
     std::unique_ptr<uint8_t[]> dib_;
     std::unique_ptr<uint8_t[]> alpha_;

@@ -14,16 +14,9 @@ bool DibImage::Crop(int left, int top, int right, int bottom, DibImage& dest) co
     if (top > bottom) std::swap(top, bottom);
 
     DibImage piece;
-    piece.SetMemoryLimit(memoryLimit_);
     const int w = right - left;
     const int h = bottom - top;
-    if (!piece.Create(w, h, bpp_, format_)) return false;
-    if (PaletteSize()) std::memcpy(piece.Palette(), Palette(), size_t(PaletteSize()) * 4);
-    piece.transparentIndex_ = transparentIndex_;
-    piece.transparentColor_ = transparentColor_;
-    piece.globalAlpha_ = globalAlpha_;
-    piece.blending_ = blending_;
-    piece.SetDpi(xDpi_, yDpi_);
+    if (!CreateSibling(w, h, piece)) return false;
 
     for (int y = 0; y < h; ++y) {
         if (bpp_ == 8 || bpp_ == 24) {
@@ -34,12 +27,30 @@ bool DibImage::Crop(int left, int top, int right, int bottom, DibImage& dest) co
         }
     }
     if (alpha_) {
-        if (!piece.CreateAlpha()) return false;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) piece.SetAlpha(x, y, GetAlpha(left + x, top + y));
     }
     const uint64_t limit = dest.memoryLimit_;
     dest.Transfer(piece);
     dest.memoryLimit_ = limit;
+    return true;
+}
+
+bool DibImage::CreateSibling(int w, int h, DibImage& result) const {
+    result.SetMemoryLimit(memoryLimit_);
+    if (!result.Create(w, h, bpp_, format_)) {
+        SetLastError(result.LastError());
+        return false;
+    }
+    if (PaletteSize()) std::memcpy(result.Palette(), Palette(), size_t(PaletteSize()) * 4);
+    if (alpha_ && !result.CreateAlpha()) {
+        SetLastError("DibImage::Create can't allocate memory");
+        return false;
+    }
+    result.transparentIndex_ = transparentIndex_;
+    result.transparentColor_ = transparentColor_;
+    result.globalAlpha_ = globalAlpha_;
+    result.blending_ = blending_;
+    result.SetDpi(xDpi_, yDpi_);
     return true;
 }

@@ -46,21 +46,7 @@ bool DibImage::Rotate(double angle, DibImage* dest) {
     }
 
     DibImage result;
-    result.SetMemoryLimit(memoryLimit_);
-    if (!result.Create(int(rw), int(rh), bpp_, format_)) {
-        SetLastError(result.LastError());
-        return false;
-    }
-    if (PaletteSize()) std::memcpy(result.Palette(), Palette(), size_t(PaletteSize()) * 4);
-    if (alpha_ && !result.CreateAlpha()) {
-        SetLastError("DibImage::Create can't allocate memory");
-        return false;
-    }
-    result.transparentIndex_ = transparentIndex_;
-    result.transparentColor_ = transparentColor_;
-    result.globalAlpha_ = globalAlpha_;
-    result.blending_ = blending_;
-    result.SetDpi(xDpi_, yDpi_);
+    if (!CreateSibling(int(rw), int(rh), result)) return false;
 
     // Positions outside the source: the transparent colour when one is set,
     // else the first stored pixel; alpha 0 either way.
@@ -98,21 +84,7 @@ bool DibImage::Rotate(double angle, DibImage* dest) {
 bool DibImage::Rotate180(DibImage* dest) {
     if (!IsValid()) return false;
     DibImage result;
-    result.SetMemoryLimit(memoryLimit_);
-    if (!result.Create(width_, height_, bpp_, format_)) {
-        SetLastError(result.LastError());
-        return false;
-    }
-    if (PaletteSize()) std::memcpy(result.Palette(), Palette(), size_t(PaletteSize()) * 4);
-    if (alpha_ && !result.CreateAlpha()) {
-        SetLastError("DibImage::Create can't allocate memory");
-        return false;
-    }
-    result.transparentIndex_ = transparentIndex_;
-    result.transparentColor_ = transparentColor_;
-    result.globalAlpha_ = globalAlpha_;
-    result.blending_ = blending_;
-    result.SetDpi(xDpi_, yDpi_);
+    if (!CreateSibling(width_, height_, result)) return false;
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             result.SetIndex(width_ - 1 - x, height_ - 1 - y, GetIndex(x, y));
