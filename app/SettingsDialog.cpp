@@ -105,7 +105,10 @@ BOOL SettingsDialog::OnInitDialog() {
   field(Get_UserUser(buffer, id), userUser_, KETRO_LEN_USER_USER);
   field(Get_Police(buffer, id), police_, KETRO_LEN_POLICE);
 
-  Get_Reso(buffer, id);
+  // A failed read leaves the previous field's text in the buffer; read as
+  // option digits it would show, and a later save would send, options the
+  // recorder does not have. The boxes stay without a selection instead.
+  if (!Get_Reso(buffer, id)) buffer[0] = '\0';
   buffer[sizeof buffer - 1] = '\0';
   RecordingOptions options = ParseResolutionDigits(buffer);
   SendMessageW(Item(IDC_SET_RESOLUTION), CB_SETCURSEL, static_cast<WPARAM>(options.resolution), 0);
@@ -117,9 +120,12 @@ BOOL SettingsDialog::OnInitDialog() {
 
   ReadClock();
 
-  Get_SDremain(buffer + 16, id);
-  buffer[sizeof buffer - 1] = '\0';
-  storage_ = FromRecorderText(buffer + 16, 32);
+  // Likewise a failed storage read shows nothing rather than the tail of an
+  // earlier field.
+  if (Get_SDremain(buffer + 16, id)) {
+    buffer[sizeof buffer - 1] = '\0';
+    storage_ = FromRecorderText(buffer + 16, 32);
+  }
 
   UpdateData(false);
   SetTimer(hwnd(), kClockTimer, 1000, nullptr);

@@ -64,11 +64,47 @@ TEST(LoginDialog, NoRecorderGivesTheConnectionMessage) {
   app.Press(app.Login(), kSettings);
   app.Expect(kNoRecorder);
   app.SelectRole(1);
+  // The connection is checked before the role.
+  app.Press(app.Login(), kSettings);
+  app.Expect(kNoRecorder);
   app.Press(app.Login(), kDisk);
   app.Expect(kNoRecorder);
   app.Press(app.Login(), kExit);
   ASSERT_TRUE(app.WaitExit());
   EXPECT_EQ(app.ExitCode(), 0u);
+}
+
+TEST(LoginDialog, FailedPasswordReadsNeverMatch) {
+  // The recorder is there but refuses both password reads.
+  SimRecorder recorder(L"login-read-fails", "log = transfer.log\nfault.status = 0x00\nfault.commands = OY\n");
+  recorder.Set("clock_offset", "-100000");
+  App app(recorder);
+  ASSERT_NE(app.Login(), nullptr);
+
+  // The user asking for the settings is refused after the connection check
+  // and before any password is read.
+  app.SelectRole(1);
+  app.Type(app.Login(), kPassword, L"000000");
+  app.Press(app.Login(), kSettings);
+  app.Expect(L"用户无此权限!");
+  std::string log = ReadBytes(recorder.folder() + L"\\transfer.log");
+  EXPECT_NE(log.find("open "), std::string::npos);
+  EXPECT_EQ(log.find("out 01 4F "), std::string::npos);
+  EXPECT_EQ(log.find("out 01 59 "), std::string::npos);
+
+  // The typed passwords are the recorder's, but unread they cannot match.
+  app.Press(app.Login(), kDisk);
+  app.Expect(kWrong);
+  app.SelectRole(0);
+  app.Type(app.Login(), kPassword, L"888888");
+  app.Press(app.Login(), kSettings);
+  app.Expect(kWrong);
+  app.Press(app.Login(), kDisk);
+  app.Expect(kWrong);
+  EXPECT_EQ(recorder.Get("mode"), "<unset>");
+  EXPECT_EQ(recorder.Get("clock_offset"), "-100000");
+  app.Press(app.Login(), kExit);
+  ASSERT_TRUE(app.WaitExit());
 }
 
 TEST(LoginDialog, AdministratorDiskModeSyncsClockThenSwitches) {
