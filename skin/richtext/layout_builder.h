@@ -1,4 +1,5 @@
-// Reads a marked-up text token by token with the style stack and builds its
+// Reads a marked-up text token by token with the style stack, records the
+// content of the text and of each table cell, and lays the text out into its
 // lines and tables. Time and memory are linear in the text's length: the
 // style stack, table nesting, spans and repeat counts are bounded.
 #pragma once

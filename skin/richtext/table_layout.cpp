@@ -15,10 +15,10 @@ int chrome(const Cell& cell, int padding) { return 2 * (padding + cell.border.wi
 // Widens `sizes[first, first+span)` evenly until they and the gaps between
 // them hold `need`.
 void spread(std::vector<int>& sizes, int first, int span, int gap, int need) {
-    int have = gap * (span - 1);
+    std::int64_t have = std::int64_t(gap) * (span - 1);
     for (int i = first; i < first + span; ++i) have += sizes[std::size_t(i)];
-    int lack = need - have;
-    if (lack <= 0) return;
+    if (have >= need) return;
+    int lack = int(need - have);
     for (int i = 0; i < span; ++i)
         sizes[std::size_t(first + i)] += lack / span + (i < lack % span ? 1 : 0);
 }
