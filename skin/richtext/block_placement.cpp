@@ -1,5 +1,6 @@
 // Final placement of lines: each line's items sit in three alignment groups
-// (left, centred, right) within the width the block is placed in.
+// (left, centred, right) within the width the block is placed in, less the
+// indents of the boxes around the line.
 #include "richtext/layout_tree.h"
 
 #include <algorithm>
@@ -24,8 +25,20 @@ void placeRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out
 
 }  // namespace
 
-void placeBlock(Block& block, int x, int y, int width, std::vector<LayoutItem>& out) {
+void placeBlock(Block& block, int x0, int y, int width0, std::vector<LayoutItem>& out) {
     for (auto& node : block.nodes) {
+        // Boxes indent what they hold; what is left is never less than nothing.
+        int x = x0 + node.indentLeft;
+        int width = std::max(0, width0 - node.indentLeft - node.indentRight);
+        if (node.backdrop) {
+            LayoutItem back;
+            back.kind = LayoutItem::Kind::Box;
+            back.rect = {x, y, x + width, y + node.backdropHeight};
+            back.fill.effect = FillEffect::Solid;
+            back.fill.colour = node.backdropColour;
+            out.push_back(std::move(back));
+            continue;
+        }
         if (node.table) {
             placeTable(*node.table, x, y, width, out);
             y += node.table->height_;

@@ -25,6 +25,13 @@ bool isUnpushedTag(std::string_view tag) {
     return std::find(std::begin(kTags), std::end(kTags), tag) != std::end(kTags);
 }
 
+// Tags that style a piece of a line; margins and paddings in their rules are
+// not used. Every other pushed tag whose rule sets them starts a block box.
+bool isInlineTag(std::string_view tag) {
+    static constexpr std::string_view kTags[] = {"code", "big", "small", "sub", "sup", "span", "a"};
+    return std::find(std::begin(kTags), std::end(kTags), tag) != std::end(kTags);
+}
+
 bool isRuleTag(std::string_view tag) {
     static constexpr std::string_view kTags[] = {"body", "h1", "h2", "h3", "h4", "h5", "h6",
                                                  "code", "pre", "big", "small", "sub", "sup"};
@@ -65,7 +72,8 @@ BuiltText LayoutBuilder::build(std::u16string_view text) {
     style_ = TextStyle{};
     stack_.clear();
     applyRule("body");
-    flows_.push_back(Flow{&out.root, options_.maxWidth, {}, {}, {}});
+    std::vector<FlowCommand> commands;
+    flows_.push_back(Flow{&commands});
 
     Tag body;
     body.name = "body";
@@ -93,8 +101,10 @@ BuiltText LayoutBuilder::build(std::u16string_view text) {
         }
     }
     while (!tables_.empty()) closeTable();
-    if (!flows_.back().line.items.empty()) finishLine(flows_.back());
+    closeBoxesAbove(0);
     flows_.clear();
+    boxDepths_.clear();
+    layoutFlow(device_, commands, options_.maxWidth, FlowMode::Place, out.root);
     out.links = std::move(links_);
     return out;
 }
@@ -128,9 +138,45 @@ void LayoutBuilder::handleClosing(const Tag& tag) {
         return;
     }
     std::string_view pushed = pushNameOf(name).substr(0, kMaxTagNameLength);
-    if (!stack_.empty() && stack_.back().tagName == pushed) {
+    if (stack_.size() > closingFloor() && stack_.back().tagName == pushed) {
         style_ = std::move(stack_.back());
         stack_.pop_back();
+        closeBoxesAbove(stack_.size());
+    }
+}
+
+// Inside a table a closing tag cannot reach the styles pushed before it (or
+// before the open cell): those end with the table or the cell.
+std::size_t LayoutBuilder::closingFloor() const {
+    if (tables_.empty()) return 0;
+    const OpenTable& o = tables_.back();
+    return o.cellOpen ? o.cellDepth : o.savedDepth;
+}
+
+void LayoutBuilder::openBox() {
+    BoxSpec box;
+    auto clamp = [](Edges e) {
+        for (int* v : {&e.left, &e.top, &e.right, &e.bottom}) *v = std::clamp(*v, 0, kMaxBoxEdge);
+        return e;
+    };
+    box.margins = clamp(style_.margins);
+    box.paddings = clamp(style_.paddings);
+    if (box.margins == Edges{} && box.paddings == Edges{}) return;
+    // Only a background the tag itself sets is painted behind its box; an
+    // inherited one is painted behind the runs as before.
+    const TextStyle& outer = stack_.back();
+    box.filled = style_.backgroundMode == BackgroundMode::Filled &&
+                 (outer.backgroundMode != BackgroundMode::Filled ||
+                  outer.backgroundColour != style_.backgroundColour);
+    box.background = style_.backgroundColour;
+    command(FlowCommand::Kind::OpenBox).box = box;
+    boxDepths_.push_back(stack_.size());
+}
+
+void LayoutBuilder::closeBoxesAbove(std::size_t depth) {
+    while (!boxDepths_.empty() && boxDepths_.back() > depth) {
+        command(FlowCommand::Kind::CloseBox);
+        boxDepths_.pop_back();
     }
 }
 
@@ -162,7 +208,10 @@ void LayoutBuilder::handleTag(const Tag& tag) {
     std::string_view pushed = pushNameOf(name);
     push(pushed);
     if (overflow_ > 0) return;
+    // Margins and paddings belong to the tag whose rule sets them.
+    style_.margins = style_.paddings = Edges{};
     applyTagEffect(tag, name);
+    if (!dropping() && !isInlineTag(name)) openBox();
 }
 
 void LayoutBuilder::applyTagEffect(const Tag& tag, std::string_view name) {
@@ -239,155 +288,62 @@ std::string LayoutBuilder::attr(const Tag& tag, std::string_view name) const {
     return v ? toUtf8(*v) : std::string();
 }
 
-// ---- lines ---------------------------------------------------------------
+// ---- flow content ----------------------------------------------------------
 
-void LayoutBuilder::addItem(LayoutItem item, int width, int height, int ascent) {
-    Flow& f = flows_.back();
-    int g = int(style_.hAlign);
-    int x = f.line.groupWidth[g];
-    item.rect = {x, 0, x + width, height};
-    f.line.groupWidth[g] += width;
-    f.line.items.push_back(std::move(item));
-    f.line.groups.push_back(style_.hAlign);
-    f.ascents.push_back(ascent);
-    f.heights.push_back(height);
+FlowCommand& LayoutBuilder::command(FlowCommand::Kind kind) {
+    auto& list = *flows_.back().commands;
+    list.emplace_back();
+    list.back().kind = kind;
+    list.back().group = style_.hAlign;
+    return list.back();
 }
 
-void LayoutBuilder::finishLine(Flow& f) {
-    Line& line = f.line;
-    if (line.items.empty()) {
-        line.height = metricsOf(style_).height;
-    } else {
-        int above = 0, below = 0, tallest = 0;
-        for (std::size_t i = 0; i < line.items.size(); ++i) {
-            if (line.items[i].vAlign == VAlign::Baseline) {
-                above = std::max(above, f.ascents[i]);
-                below = std::max(below, f.heights[i] - f.ascents[i]);
-            } else {
-                tallest = std::max(tallest, f.heights[i]);
-            }
-        }
-        line.height = std::max(above + below, tallest);
-        for (std::size_t i = 0; i < line.items.size(); ++i) {
-            LayoutItem& it = line.items[i];
-            int h = f.heights[i];
-            int y = 0;
-            switch (it.vAlign) {
-            case VAlign::Top: y = 0; break;
-            case VAlign::Middle: y = (line.height - h) / 2; break;
-            case VAlign::Bottom: y = line.height - h; break;
-            case VAlign::Baseline: y = above - f.ascents[i]; break;
-            }
-            it.rect.top = y;
-            it.rect.bottom = y + h;
-        }
-    }
-    Block& b = *f.block;
-    b.width = std::max(b.width, line.width());
-    b.height += line.height;
-    b.nodes.push_back(Block::Node{std::move(line), nullptr});
-    f.line = Line{};
-    f.ascents.clear();
-    f.heights.clear();
+LayoutItem LayoutBuilder::lookOf(const TextStyle& s) const {
+    LayoutItem item;
+    item.kind = LayoutItem::Kind::Text;
+    item.font = font(s);
+    item.colour = s.textColour;
+    item.overline = s.overline;
+    item.filled = s.backgroundMode == BackgroundMode::Filled;
+    item.background = s.backgroundColour;
+    item.link = s.linkIndex;
+    item.vAlign = s.vAlign;
+    return item;
 }
 
 void LayoutBuilder::lineBreaks(int count) {
     if (dropping() || count <= 0) return;
-    Flow& f = flows_.back();
-    finishLine(f);
-    if (count == 1) return;
-    // The empty lines of one tag become one line, so a count costs nothing.
-    int h = metricsOf(style_).height;
-    Line empty;
-    empty.height = h * (count - 1);
-    f.block->height += empty.height;
-    f.block->nodes.push_back(Block::Node{std::move(empty), nullptr});
+    FlowCommand& c = command(FlowCommand::Kind::Breaks);
+    c.count = count;
+    c.height = metricsOf(style_).height;
 }
 
 void LayoutBuilder::addTabs(int count) {
     if (count <= 0 || dropping()) return;
     FontMetrics m = metricsOf(style_);
-    int stop = std::max(1, 4 * m.averageWidth);
-    int x = flows_.back().line.width();
-    int next = (x / stop + count) * stop;
-    LayoutItem gap;
-    gap.kind = LayoutItem::Kind::Text;  // an empty run: only space
-    gap.font = font(style_);
-    gap.vAlign = style_.vAlign;
-    gap.link = style_.linkIndex;
-    gap.filled = style_.backgroundMode == BackgroundMode::Filled;
-    gap.background = style_.backgroundColour;
-    addItem(std::move(gap), next - x, m.height, m.ascent);
-}
-
-void LayoutBuilder::addTextPiece(std::u16string_view piece, const FontSpec& f, const FontMetrics& m) {
-    LayoutItem item;
-    item.kind = LayoutItem::Kind::Text;
-    item.text.assign(piece);
-    item.font = f;
-    item.colour = style_.textColour;
-    item.overline = style_.overline;
-    item.filled = style_.backgroundMode == BackgroundMode::Filled;
-    item.background = style_.backgroundColour;
-    item.link = style_.linkIndex;
-    item.vAlign = style_.vAlign;
-    addItem(std::move(item), device_.textWidth(f, piece), m.height, m.ascent);
+    FlowCommand& c = command(FlowCommand::Kind::Tabs);
+    c.item = lookOf(style_);  // an empty run: only space
+    c.item.overline = false;
+    c.count = count;
+    c.width = std::max(1, 4 * m.averageWidth);
+    c.height = m.height;
+    c.ascent = m.ascent;
 }
 
 void LayoutBuilder::addText(std::u16string text) {
     if (text.empty() || dropping()) return;
     applyTransform(text, style_.transform);
-    FontSpec f = font(style_);
-    FontMetrics m = device_.metrics(f);
-    std::u16string_view rest = text;
-    if (flows_.back().maxWidth <= 0 || style_.preformatted) {
-        addTextPiece(rest, f, m);
-        return;
-    }
-    while (!rest.empty()) {
-        Flow& fl = flows_.back();
-        int room = fl.maxWidth - fl.line.width();
-        // Only as many characters as could possibly fit are measured, so a
-        // long run costs time in proportion to its length.
-        std::size_t limit = std::min(rest.size(), std::size_t(std::max(room, 0)) + 1);
-        std::size_t n = room > 0 ? device_.fitCharacters(f, rest.substr(0, limit), room) : 0;
-        n = std::min(n, limit);
-        if (n >= rest.size()) {
-            addTextPiece(rest, f, m);
-            return;
-        }
-        std::size_t cut = 0;
-        for (std::size_t k = n; k > 0; --k) {
-            if (rest[k] == u' ') {
-                cut = k;
-                break;
-            }
-        }
-        if (cut > 0) {
-            addTextPiece(rest.substr(0, cut), f, m);
-            rest.remove_prefix(cut);
-        } else if (rest[0] == u' ') {
-            if (fl.line.items.empty()) {
-                while (!rest.empty() && rest.front() == u' ') rest.remove_prefix(1);
-                continue;
-            }
-        } else if (fl.line.items.empty()) {
-            std::size_t take = std::max<std::size_t>(n, 1);
-            if (take < rest.size() && rest[take] >= 0xDC00 && rest[take] <= 0xDFFF)
-                take = take > 1 ? take - 1 : take + 1;  // keep surrogate pairs together
-            addTextPiece(rest.substr(0, take), f, m);
-            rest.remove_prefix(take);
-        }
-        // Otherwise the word moves to the next line whole.
-        finishLine(fl);
-        while (!rest.empty() && rest.front() == u' ') rest.remove_prefix(1);
-    }
+    FlowCommand& c = command(FlowCommand::Kind::Text);
+    c.item = lookOf(style_);
+    FontMetrics m = device_.metrics(c.item.font);
+    c.text = std::move(text);
+    c.height = m.height;
+    c.ascent = m.ascent;
+    c.preformatted = style_.preformatted;
 }
 
 void LayoutBuilder::addRule(const Tag& tag) {
     if (dropping()) return;
-    Flow& f = flows_.back();
-    if (!f.line.items.empty()) finishLine(f);
     TextStyle s = style_;
     measuring_ = &s;
     if (const std::string* list = sheet_.find("hr")) properties_.applyList(*list, s);
@@ -413,10 +369,7 @@ void LayoutBuilder::addRule(const Tag& tag) {
     line.items.push_back(std::move(rule));
     line.groups.push_back(HAlign::Left);
     if (line.rulePixels >= 0) line.groupWidth[0] = line.rulePixels;
-    Block& b = *f.block;
-    b.width = std::max(b.width, line.width());
-    b.height += line.height;
-    b.nodes.push_back(Block::Node{std::move(line), nullptr});
+    command(FlowCommand::Kind::Rule).rule = std::move(line);
 }
 
 void LayoutBuilder::addImage(const Tag& tag, ImageKind kind) {
@@ -450,15 +403,14 @@ void LayoutBuilder::addImage(const Tag& tag, ImageKind kind) {
     int w = std::min(parseLength(attr(tag, "width"), natural->width, *this), kMaxImageSide);
     int h = std::min(parseLength(attr(tag, "height"), natural->height, *this), kMaxImageSide);
     measuring_ = nullptr;
-    LayoutItem item;
-    item.kind = LayoutItem::Kind::Image;
-    item.image = std::move(src);
-    item.hasImage = true;
-    item.link = style_.linkIndex;
-    item.vAlign = style_.vAlign;
-    Flow& f = flows_.back();
-    if (f.maxWidth > 0 && !f.line.items.empty() && f.line.width() + w > f.maxWidth) finishLine(f);
-    addItem(std::move(item), w, h, h);
+    FlowCommand& c = command(FlowCommand::Kind::Image);
+    c.item.kind = LayoutItem::Kind::Image;
+    c.item.image = std::move(src);
+    c.item.hasImage = true;
+    c.item.link = style_.linkIndex;
+    c.item.vAlign = style_.vAlign;
+    c.width = w;
+    c.height = h;
 }
 
 void LayoutBuilder::addString(const Tag& tag) {

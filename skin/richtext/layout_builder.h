@@ -1,4 +1,5 @@
-// Reads a marked-up text token by token with the style stack and builds its
+// Reads a marked-up text token by token with the style stack, records the
+// content of the text and of each table cell, and lays the text out into its
 // lines and tables. Time and memory are linear in the text's length: the
 // style stack, table nesting, spans and repeat counts are bounded.
 #pragma once
@@ -21,6 +22,7 @@ constexpr int kMaxColumns = 256;
 constexpr int kMaxRowSpan = 1000;
 constexpr int kMaxRepeat = 100;    // line breaks or tab stops of one tag
 constexpr int kMaxImageSide = 4096;
+constexpr int kMaxBoxEdge = 1000;  // a block's margin or padding, each side
 
 struct BuildOptions {
     int maxWidth = 0;        // wrap lines longer than this; 0 never wraps
@@ -40,12 +42,9 @@ public:
     BuiltText build(std::u16string_view text);
 
 private:
+    // Where content goes: the text itself or the open cell.
     struct Flow {
-        Block* block = nullptr;
-        int maxWidth = 0;
-        Line line;
-        std::vector<int> ascents;
-        std::vector<int> heights;
+        std::vector<FlowCommand>* commands = nullptr;
     };
     struct OpenTable {
         Table* table = nullptr;
@@ -61,7 +60,6 @@ private:
         TextStyle cellStyle;
         std::size_t cellDepth = 0;
         std::size_t cellOverflow = 0;
-        int available = 0;
         std::unique_ptr<Cell> scratch;  // a cell past the column limit is read and dropped
     };
 
@@ -77,12 +75,14 @@ private:
     void applyTagEffect(const Tag& tag, std::string_view name);
     void fontTag(const Tag& tag);
 
+    FlowCommand& command(FlowCommand::Kind kind);
+    LayoutItem lookOf(const TextStyle& s) const;
     void addText(std::u16string text);
-    void addTextPiece(std::u16string_view piece, const FontSpec& font, const FontMetrics& m);
-    void addItem(LayoutItem item, int width, int height, int ascent);
     void addTabs(int count);
     void lineBreaks(int count);
-    void finishLine(Flow& flow);
+    void openBox();
+    void closeBoxesAbove(std::size_t depth);
+    std::size_t closingFloor() const;
     void addRule(const Tag& tag);
     void addImage(const Tag& tag, ImageKind kind);
     void addString(const Tag& tag);
@@ -116,6 +116,7 @@ private:
     std::vector<OpenTable> tables_;
     std::size_t ignoredTables_ = 0;
     std::vector<Link> links_;
+    std::vector<std::size_t> boxDepths_;  // style depth of each open block box
     int ppi_ = 0;
 };
 

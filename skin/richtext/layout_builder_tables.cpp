@@ -82,9 +82,6 @@ void LayoutBuilder::openTable(const Tag& tag) {
     }
     // A cell-less table position: text between the table tags and the first
     // cell has no place to go and is dropped.
-    Flow& outer = flows_.back();
-    if (!outer.line.items.empty()) finishLine(outer);
-
     auto table = std::make_unique<Table>();
     Table& t = *table;
     measuring_ = &style_;
@@ -121,14 +118,9 @@ void LayoutBuilder::openTable(const Tag& tag) {
     open.savedDepth = stack_.size();
     open.savedStyle = style_;
     open.savedOverflow = overflow_;
-    open.available = outer.maxWidth;
-    if (open.available > 0 && t.width.set)
-        open.available = t.width.percent ? int(std::int64_t(open.available) * t.width.value / 100)
-                                         : t.width.value;
     open.rowTag.name = "tr";
 
-    Block& b = *outer.block;
-    b.nodes.push_back(Block::Node{Line{}, std::move(table)});
+    command(FlowCommand::Kind::Table).table = std::move(table);
     tables_.push_back(std::move(open));
 }
 
@@ -188,23 +180,16 @@ void LayoutBuilder::openCell(const Tag& tag) {
         c.backgroundImage.file = *bg;
     }
 
-    int chrome = 2 * (t.padding + c.border.width);
-    int limit = 0;
-    if (c.width.set && !c.width.percent) limit = c.width.value - chrome;
-    else if (c.width.set && o.available > 0) limit = int(std::int64_t(o.available) * c.width.value / 100) - chrome;
-    else if (o.available > 0) limit = o.available - chrome - 2 * (t.border.width + t.spacing);
-    if ((c.width.set || o.available > 0) && limit < 1) limit = 1;
-
     o.cellStyle = style_;
     o.cellDepth = stack_.size();
     o.cellOverflow = overflow_;
     const auto* align = either(tag, &o.rowTag, "align");
     style_.hAlign = alignFrom(toLower(trimBlanks(align ? toUtf8(*align) : std::string())), style_.hAlign);
 
-    Block* content = &c.content;
+    std::vector<FlowCommand>* content = &c.commands;
     if (col >= kMaxColumns) {
         o.scratch = std::move(cell);
-        content = &o.scratch->content;
+        content = &o.scratch->commands;
     } else {
         if (int(o.pending.size()) < c.column + c.columnSpan)
             o.pending.resize(std::size_t(c.column + c.columnSpan), 0);
@@ -214,15 +199,14 @@ void LayoutBuilder::openCell(const Tag& tag) {
         t.columns = std::max(t.columns, c.column + c.columnSpan);
         t.cells.push_back(std::move(cell));
     }
-    flows_.push_back(Flow{content, limit, {}, {}, {}});
+    flows_.push_back(Flow{content});
     o.cellOpen = true;
 }
 
 void LayoutBuilder::closeCell() {
     OpenTable& o = tables_.back();
     if (!o.cellOpen) return;
-    Flow& f = flows_.back();
-    if (!f.line.items.empty()) finishLine(f);
+    closeBoxesAbove(o.cellDepth);
     flows_.pop_back();
     if (stack_.size() > o.cellDepth) stack_.resize(o.cellDepth);
     style_ = o.cellStyle;
@@ -235,10 +219,7 @@ void LayoutBuilder::closeTable() {
     closeCell();
     OpenTable& o = tables_.back();
     while (flows_.size() > o.flowDepth) flows_.pop_back();
-    finishTable(*o.table);
-    Flow& outer = flows_.back();
-    outer.block->width = std::max(outer.block->width, o.table->naturalWidth);
-    outer.block->height += o.table->height_;
+    measureTable(*o.table, device_);
     if (stack_.size() > o.savedDepth) stack_.resize(o.savedDepth);
     style_ = o.savedStyle;
     overflow_ = o.savedOverflow;

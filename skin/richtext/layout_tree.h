@@ -1,6 +1,9 @@
-// Intermediate form of a laid-out text: lines of items measured but not yet
-// placed, and tables of cells. Heights are final once built; horizontal
-// positions depend on the width the text is finally placed in.
+// Intermediate form of a laid-out text. While the markup is read, each flow
+// (the text itself and every table cell) is recorded as a list of commands;
+// a flow is laid out from them into lines once the width it wraps at is
+// known, so a table can first measure its cells at their narrowest and widest.
+// Heights are final once laid out; horizontal positions depend on the width
+// the text is finally placed in.
 #pragma once
 
 #include "richtext/layout.h"
@@ -27,11 +30,38 @@ struct Line {
     int width() const { return groupWidth[0] + groupWidth[1] + groupWidth[2]; }
 };
 
+// Space around the text of a block-level style, in pixels.
+struct BoxSpec {
+    Edges margins, paddings;
+    bool filled = false;       // the style's own background, painted over its padding area
+    Colour background = 0;
+};
+
+// One recorded piece of a flow.
+struct FlowCommand {
+    enum class Kind { Text, Tabs, Breaks, Rule, Image, Table, OpenBox, CloseBox };
+    Kind kind = Kind::Text;
+    LayoutItem item;            // the look of a text run, tab gap or image (text kept apart)
+    std::u16string text;
+    HAlign group = HAlign::Left;
+    int width = 0;              // image width; tab stop distance
+    int height = 0, ascent = 0; // image or font; for breaks the height of an empty line
+    int count = 0;              // tab stops or line breaks
+    bool preformatted = false;  // text that never wraps
+    Line rule;
+    std::unique_ptr<Table> table;
+    BoxSpec box;
+};
+
 struct Block {
-    // Each node is a line or a table, in reading order.
+    // Each node is a line, a table or a box background, in reading order.
     struct Node {
         Line line;
         std::unique_ptr<Table> table;
+        int indentLeft = 0, indentRight = 0;  // from the boxes around the node
+        bool backdrop = false;                // a box background this tall, takes no space
+        Colour backdropColour = 0;
+        int backdropHeight = 0;
     };
     std::vector<Node> nodes;
     int width = 0;
@@ -46,7 +76,9 @@ struct LengthSpec {
 
 struct Cell {
     int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
+    std::vector<FlowCommand> commands;  // as read; laid out into content
     Block content;
+    int minWidth = 0, maxWidth = 0;     // content at its narrowest and widest
     LengthSpec width, height;
     VAlign vAlign = VAlign::Middle;
     BoxFill fill;
@@ -66,11 +98,25 @@ struct Table {
     LengthSpec width, height;
     HAlign align = HAlign::Left;
     std::vector<int> columnWidths, rowHeights;
-    int naturalWidth = 0, height_ = 0;
+    int minWidth = 0, maxWidth = 0;     // outer widths, measured once every cell is read
+    int naturalWidth = 0, height_ = 0;  // once laid out
 };
 
-// Column and row sizes from the cells; call once every cell is built.
-void finishTable(Table& table);
+// How a flow is laid out: placed for drawing, or only measured unwrapped, or
+// measured with a break at every blank (its widest word, image or table).
+enum class FlowMode { Place, Widest, Narrowest };
+
+// Lays a recorded flow out into `out`, wrapping at `maxWidth` (0: never).
+// Place moves tables out of the commands, so it runs once per flow.
+void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth,
+                FlowMode mode, Block& out);
+
+// Minimum and maximum widths of a table from its cells; call once every cell
+// is read.
+void measureTable(Table& table, TextDevice& device);
+// Shares `available` pixels (0: unlimited) among the columns, lays the cells
+// out at their widths and sizes the rows.
+void layoutTable(Table& table, int available, TextDevice& device);
 // Places a table at (x, y) in a box `available` wide.
 void placeTable(Table& table, int x, int y, int available, std::vector<LayoutItem>& out);
 // Places a block's items at (x, y) in a box `width` wide, moving them out.

@@ -1,5 +1,7 @@
-// Geometry of tables: column widths and row heights from the cells (spans
-// share what they lack evenly), then placement of the cells and their boxes.
+// Geometry of tables: each cell is measured at its narrowest and widest, the
+// available width is shared among the columns by those measures (spans share
+// what they lack evenly), the cells are wrapped at their columns' widths and
+// the rows sized; then the cells and their boxes are placed.
 #include "richtext/layout_tree.h"
 
 #include <algorithm>
@@ -13,10 +15,10 @@ int chrome(const Cell& cell, int padding) { return 2 * (padding + cell.border.wi
 // Widens `sizes[first, first+span)` evenly until they and the gaps between
 // them hold `need`.
 void spread(std::vector<int>& sizes, int first, int span, int gap, int need) {
-    int have = gap * (span - 1);
+    std::int64_t have = std::int64_t(gap) * (span - 1);
     for (int i = first; i < first + span; ++i) have += sizes[std::size_t(i)];
-    int lack = need - have;
-    if (lack <= 0) return;
+    if (have >= need) return;
+    int lack = int(need - have);
     for (int i = 0; i < span; ++i)
         sizes[std::size_t(first + i)] += lack / span + (i < lack % span ? 1 : 0);
 }
@@ -26,39 +28,121 @@ int resolve(const LengthSpec& length, int available) {
     return length.percent ? int(std::int64_t(available) * length.value / 100) : length.value;
 }
 
-}  // namespace
+// Width of the table's frame: its borders and the spacing around the columns.
+int frameWidth(const Table& t) { return 2 * t.border.width + t.spacing * (t.columns + 1); }
 
-void finishTable(Table& t) {
-    for (auto& c : t.cells) t.rows = std::max(t.rows, c->row + 1);
-    t.columnWidths.assign(std::size_t(t.columns), 0);
-    t.rowHeights.assign(std::size_t(t.rows), 0);
-    for (auto& c : t.cells) c->rowSpan = std::max(1, std::min(c->rowSpan, t.rows - c->row));
-    // Single cells first, so spanning cells only add what is still missing.
+// Narrowest and widest outer width of each column, for cells `available`
+// pixels of columns wide (0: unknown, percent widths are then not used).
+// Single cells first, so spanning cells only add what is still missing.
+void columnBounds(const Table& t, int available, std::vector<int>& mins, std::vector<int>& maxs) {
+    mins.assign(std::size_t(t.columns), 0);
+    maxs.assign(std::size_t(t.columns), 0);
     for (int pass = 0; pass < 2; ++pass) {
         for (auto& c : t.cells) {
-            bool spanning = c->columnSpan > 1;
-            if (spanning != (pass == 1)) continue;
-            int w = c->content.width + chrome(*c, t.padding);
-            if (c->width.set && !c->width.percent) w = std::max(w, c->width.value);
-            spread(t.columnWidths, c->column, c->columnSpan, t.spacing, w);
-        }
-        for (auto& c : t.cells) {
-            bool spanning = c->rowSpan > 1;
-            if (spanning != (pass == 1)) continue;
-            int h = c->content.height + chrome(*c, t.padding);
-            if (c->height.set && !c->height.percent) h = std::max(h, c->height.value);
-            spread(t.rowHeights, c->row, c->rowSpan, t.spacing, h);
+            if ((c->columnSpan > 1) != (pass == 1)) continue;
+            int lo = c->minWidth + chrome(*c, t.padding);
+            int hi = std::max(lo, c->maxWidth + chrome(*c, t.padding));
+            int fixed = c->width.percent ? (available > 0 ? resolve(c->width, available) : 0)
+                                         : resolve(c->width, available);
+            // A given width holds unless the cell's words do not fit in it.
+            if (fixed > 0) lo = hi = std::max(lo, fixed);
+            spread(mins, c->column, c->columnSpan, t.spacing, lo);
+            spread(maxs, c->column, c->columnSpan, t.spacing, hi);
         }
     }
-    int w = 2 * t.border.width + t.spacing * (t.columns + 1);
-    for (int cw : t.columnWidths) w += cw;
+    for (std::size_t i = 0; i < maxs.size(); ++i) maxs[i] = std::max(maxs[i], mins[i]);
+}
+
+int sum(const std::vector<int>& v) {
+    std::int64_t s = 0;
+    for (int x : v) s += x;
+    return int(std::min<std::int64_t>(s, std::int64_t(1) << 30));
+}
+
+// Column widths for `room` pixels of columns (0: unlimited): each column gets
+// its narrowest width plus a share of what is left in proportion to how much
+// wider it would like to be.
+std::vector<int> shareColumns(const std::vector<int>& mins, const std::vector<int>& maxs, int room) {
+    int low = sum(mins), high = sum(maxs);
+    if (room <= 0 || high <= room) return maxs;
+    if (low >= room) return mins;
+    std::vector<int> cols(mins.size());
+    std::int64_t extra = room - low, wish = high - low, given = 0, wished = 0;
+    for (std::size_t i = 0; i < cols.size(); ++i) {
+        // Running totals, so the rounding adds up to exactly `room`.
+        wished += maxs[i] - mins[i];
+        std::int64_t upTo = extra * wished / wish;
+        cols[i] = mins[i] + int(upTo - given);
+        given = upTo;
+    }
+    return cols;
+}
+
+}  // namespace
+
+void measureTable(Table& t, TextDevice& device) {
+    for (auto& c : t.cells) t.rows = std::max(t.rows, c->row + 1);
+    for (auto& c : t.cells) {
+        c->rowSpan = std::max(1, std::min(c->rowSpan, t.rows - c->row));
+        Block widest, narrowest;
+        layoutFlow(device, c->commands, 0, FlowMode::Widest, widest);
+        layoutFlow(device, c->commands, 0, FlowMode::Narrowest, narrowest);
+        c->maxWidth = widest.width;
+        c->minWidth = std::min(narrowest.width, widest.width);
+    }
+    std::vector<int> mins, maxs;
+    columnBounds(t, 0, mins, maxs);
+    t.minWidth = frameWidth(t) + sum(mins);
+    t.maxWidth = frameWidth(t) + sum(maxs);
+    if (t.width.set && !t.width.percent) {
+        t.minWidth = std::max(t.minWidth, t.width.value);
+        t.maxWidth = std::max(t.maxWidth, t.width.value);
+    }
+}
+
+void layoutTable(Table& t, int available, TextDevice& device) {
+    int target = available;
+    if (t.width.set) target = t.width.percent ? resolve(t.width, available) : t.width.value;
+    int room = target > 0 ? std::max(0, target - frameWidth(t)) : 0;
+    std::vector<int> mins, maxs;
+    columnBounds(t, room, mins, maxs);
+    t.columnWidths = shareColumns(mins, maxs, room);
+    for (auto& c : t.cells) {
+        int width = t.spacing * (c->columnSpan - 1) - chrome(*c, t.padding);
+        for (int i = c->column; i < c->column + c->columnSpan; ++i) width += t.columnWidths[std::size_t(i)];
+        // A cell as wide as its widest line is not wrapped at all.
+        int wrap = width >= c->maxWidth ? 0 : std::max(1, width);
+        layoutFlow(device, c->commands, wrap, FlowMode::Place, c->content);
+        c->commands.clear();
+    }
+
+    t.rowHeights.assign(std::size_t(t.rows), 0);
+    // Content wider than its share (a word longer than the column) widens it.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (auto& c : t.cells) {
+            if ((c->columnSpan > 1) != (pass == 1)) continue;
+            spread(t.columnWidths, c->column, c->columnSpan, t.spacing,
+                   c->content.width + chrome(*c, t.padding));
+        }
+    }
+    int w = frameWidth(t) + sum(t.columnWidths);
     int h = 2 * t.border.width + t.spacing * (t.rows + 1);
-    for (int rh : t.rowHeights) h += rh;
-    if (t.height.set && !t.height.percent && t.height.value > h && t.rows > 0) {
-        int extra = t.height.value - h;
+    // Percent heights of cells are shares of a table of given height.
+    int tableHeight = t.height.set && !t.height.percent ? t.height.value : 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (auto& c : t.cells) {
+            if ((c->rowSpan > 1) != (pass == 1)) continue;
+            int ch = c->content.height + chrome(*c, t.padding);
+            if (c->height.set) ch = std::max(ch, resolve(c->height, tableHeight));
+            spread(t.rowHeights, c->row, c->rowSpan, t.spacing, ch);
+        }
+    }
+    h += sum(t.rowHeights);
+    if (tableHeight > h && t.rows > 0) {
+        int extra = tableHeight - h;
         for (int i = 0; i < t.rows; ++i)
             t.rowHeights[std::size_t(i)] += extra / t.rows + (i < extra % t.rows ? 1 : 0);
-        h = t.height.value;
+        h = tableHeight;
     }
     t.naturalWidth = w;
     if (t.width.set && !t.width.percent) t.naturalWidth = std::max(w, t.width.value);
