@@ -1,32 +1,13 @@
-// Feeds arbitrary bytes to the TGA decoder, then
-// runs the pixel operations on whatever decoded.
+// Feeds arbitrary bytes to the TGA decoder, then runs the pixel operations
+// on whatever decoded.
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
-#include "DibImage.h"
-
-namespace {
-
-// Keeps single allocations far below the fuzzer's memory ceiling.
-constexpr uint64_t kFuzzMemoryLimit = 8000; // at most 256 KB of pixels
-
-void Exercise(DibImage& img) {
-    if (!img.IsValid() || uint64_t(img.Width()) * uint64_t(img.Height()) > 4096) return;
-    (void)img.RegionRects(0xFF00FF);
-    DibImage piece;
-    piece.SetMemoryLimit(kFuzzMemoryLimit);
-    if (img.Crop(1, 1, img.Width() - 1, img.Height() - 1, piece)) (void)piece.Rotate(30);
-    std::vector<uint8_t> out;
-    (void)img.Encode(kImageFormatBmp, &out);
-    (void)img.Encode(kImageFormatTga, &out);
-}
-
-} // namespace
+#include "image_fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DibImage img;
     img.SetMemoryLimit(kFuzzMemoryLimit);
-    if (img.Decode(data, size, kImageFormatTga)) Exercise(img);
+    if (img.Decode(data, size, kImageFormatTga)) ExerciseDecodedImage(img);
     return 0;
 }

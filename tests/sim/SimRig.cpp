@@ -62,7 +62,12 @@ void SimRig::configureRecorder(const std::string &extraKeys) {
             extraKeys);
 }
 
-struct usb_device *SimRig::find(const std::string &serial) {
+namespace {
+
+// Re-enumerates and calls `visit(device, serial)` for every openable device
+// that reports a serial string, in bus order, until it returns true.
+template <typename Visit>
+struct usb_device *walkSerials(Visit visit) {
   usb_init();
   usb_find_busses();
   usb_find_devices();
@@ -75,29 +80,24 @@ struct usb_device *SimRig::find(const std::string &serial) {
                         ? usb_get_string_simple(h, dev->descriptor.iSerialNumber, text, sizeof text)
                         : -1;
       usb_close(h);
-      if (n > 0 && serial == text) return dev;
+      if (n > 0 && visit(text)) return dev;
     }
   }
   return nullptr;
 }
 
+}  // namespace
+
+struct usb_device *SimRig::find(const std::string &serial) {
+  return walkSerials([&](const char *text) { return serial == text; });
+}
+
 std::vector<std::string> SimRig::serials() {
   std::vector<std::string> out;
-  usb_init();
-  usb_find_busses();
-  usb_find_devices();
-  for (usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
-    for (struct usb_device *dev = bus->devices; dev; dev = dev->next) {
-      usb_dev_handle *h = usb_open(dev);
-      if (!h) continue;
-      char text[100] = {};
-      if (dev->descriptor.iSerialNumber &&
-          usb_get_string_simple(h, dev->descriptor.iSerialNumber, text, sizeof text) > 0) {
-        out.emplace_back(text);
-      }
-      usb_close(h);
-    }
-  }
+  walkSerials([&](const char *text) {
+    out.emplace_back(text);
+    return false;
+  });
   return out;
 }
 
