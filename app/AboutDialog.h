@@ -6,5 +6,5 @@
 
 class AboutDialog : public ui::Dialog {
 public:
-  AboutDialog() : ui::Dialog(IDD_ABOUTBOX) {}
+    AboutDialog() : ui::Dialog(IDD_ABOUTBOX) {}
 };

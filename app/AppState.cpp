@@ -1,6 +1,6 @@
 #include "AppState.h"
 
-AppState &App() {
-  static AppState state;
-  return state;
+AppState& App() {
+    static AppState state;
+    return state;
 }

@@ -6,11 +6,11 @@
 #include <string>
 
 struct AppState {
-  // Serial string of the recorder last found by Ketro_Connect; the last
-  // argument of every other library call.
-  char recorder_id[KETRO_SERIAL_SLOT_SIZE] = {};
-  // Import root chosen with the login dialog's hidden folder chooser.
-  std::wstring media_root_override;
+    // Serial string of the recorder last found by Ketro_Connect; the last
+    // argument of every other library call.
+    char recorder_id[KETRO_SERIAL_SLOT_SIZE] = {};
+    // Import root chosen with the login dialog's hidden folder chooser.
+    std::wstring media_root_override;
 };
 
-AppState &App();
+AppState& App();

@@ -11,5 +11,5 @@
 // source's last-write time and attributes. `progress` gets the bytes copied
 // so far. On failure the partial destination is removed and the system error
 // code is returned through `error`.
-bool CopyFileInChunks(const std::wstring &from, const std::wstring &to,
-                      const std::function<void(unsigned long long)> &progress, DWORD *error);
+bool CopyFileInChunks(const std::wstring& from, const std::wstring& to,
+                      const std::function<void(unsigned long long)>& progress, DWORD* error);

@@ -5,4 +5,4 @@
 #include <string>
 
 // Creates the folder and any missing parents; true when it exists afterwards.
-bool MakeDirectory(const std::wstring &path);
+bool MakeDirectory(const std::wstring& path);

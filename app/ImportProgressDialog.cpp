@@ -6,65 +6,65 @@
 
 namespace {
 std::wstring Megabytes(unsigned long long bytes) {
-  wchar_t text[32];
-  std::swprintf(text, 32, L"%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
-  return text;
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+    return text;
 }
 } // namespace
 
 void ImportProgressDialog::Show(HWND owner) {
-  if (!Create(owner)) return;
-  if (owner && IsWindowEnabled(owner)) {
-    EnableWindow(owner, FALSE);
-    disabledOwner_ = owner;
-  }
-  ShowWindow(hwnd(), SW_SHOW);
-  UpdateWindow(hwnd());
-  Pump();
+    if (!Create(owner)) return;
+    if (owner && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        disabledOwner_ = owner;
+    }
+    ShowWindow(hwnd(), SW_SHOW);
+    UpdateWindow(hwnd());
+    Pump();
 }
 
 void ImportProgressDialog::Close() {
-  // The owner is enabled first so that activation returns to it.
-  if (disabledOwner_) {
-    EnableWindow(disabledOwner_, TRUE);
-    disabledOwner_ = nullptr;
-  }
-  if (hwnd()) DestroyWindow(hwnd());
+    // The owner is enabled first so that activation returns to it.
+    if (disabledOwner_) {
+        EnableWindow(disabledOwner_, TRUE);
+        disabledOwner_ = nullptr;
+    }
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 BOOL ImportProgressDialog::OnInitDialog() {
-  SendMessageW(Item(IDC_PROGRESS_BAR), PBM_SETRANGE32, 0, 1000);
-  SetCurrentFile(L"", 0);
-  SetBytesDone(0);
-  return TRUE;
+    SendMessageW(Item(IDC_PROGRESS_BAR), PBM_SETRANGE32, 0, 1000);
+    SetCurrentFile(L"", 0);
+    SetBytesDone(0);
+    return TRUE;
 }
 
-void ImportProgressDialog::SetCurrentFile(const std::wstring &path, unsigned filesDone) {
-  if (!hwnd()) return;
-  SetItemText(IDC_PROGRESS_FILE, path);
-  wchar_t text[64];
-  std::swprintf(text, 64, L"文件: %u / %u", filesDone, totalFiles_);
-  SetItemText(IDC_PROGRESS_COUNT, text);
+void ImportProgressDialog::SetCurrentFile(const std::wstring& path, unsigned filesDone) {
+    if (!hwnd()) return;
+    SetItemText(IDC_PROGRESS_FILE, path);
+    wchar_t text[64];
+    std::swprintf(text, 64, L"文件: %u / %u", filesDone, totalFiles_);
+    SetItemText(IDC_PROGRESS_COUNT, text);
 }
 
 void ImportProgressDialog::SetBytesDone(unsigned long long bytes) {
-  if (!hwnd() || bytes == lastBytes_) return;
-  lastBytes_ = bytes;
-  SetItemText(IDC_PROGRESS_BYTES, L"数据: " + Megabytes(bytes) + L" / " + Megabytes(totalBytes_));
-  int position = totalBytes_ ? static_cast<int>(bytes * 1000 / totalBytes_) : 1000;
-  SendMessageW(Item(IDC_PROGRESS_BAR), PBM_SETPOS, position, 0);
+    if (!hwnd() || bytes == lastBytes_) return;
+    lastBytes_ = bytes;
+    SetItemText(IDC_PROGRESS_BYTES, L"数据: " + Megabytes(bytes) + L" / " + Megabytes(totalBytes_));
+    int position = totalBytes_ ? static_cast<int>(bytes * 1000 / totalBytes_) : 1000;
+    SendMessageW(Item(IDC_PROGRESS_BAR), PBM_SETPOS, position, 0);
 }
 
 void ImportProgressDialog::Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Leave the quit request for the loop that owns it.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit request for the loop that owns it.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (hwnd() && IsDialogMessageW(hwnd(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
     }
-    if (hwnd() && IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }

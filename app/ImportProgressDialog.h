@@ -9,25 +9,25 @@
 
 class ImportProgressDialog : public ui::Dialog {
 public:
-  ImportProgressDialog(unsigned totalFiles, unsigned long long totalBytes)
-      : ui::Dialog(IDD_IMPORT_PROGRESS), totalFiles_(totalFiles), totalBytes_(totalBytes) {}
-  ~ImportProgressDialog() override { Close(); }
+    ImportProgressDialog(unsigned totalFiles, unsigned long long totalBytes)
+        : ui::Dialog(IDD_IMPORT_PROGRESS), totalFiles_(totalFiles), totalBytes_(totalBytes) {}
+    ~ImportProgressDialog() override { Close(); }
 
-  // Shows the window and keeps the owner from taking input meanwhile.
-  void Show(HWND owner);
-  void Close();
-  void SetCurrentFile(const std::wstring &path, unsigned filesDone);
-  void SetBytesDone(unsigned long long bytes);
-  // Handles the messages waiting for this thread's windows.
-  void Pump();
+    // Shows the window and keeps the owner from taking input meanwhile.
+    void Show(HWND owner);
+    void Close();
+    void SetCurrentFile(const std::wstring& path, unsigned filesDone);
+    void SetBytesDone(unsigned long long bytes);
+    // Handles the messages waiting for this thread's windows.
+    void Pump();
 
 protected:
-  BOOL OnInitDialog() override;
-  void OnCancel() override {} // the import runs to its end
+    BOOL OnInitDialog() override;
+    void OnCancel() override {} // the import runs to its end
 
 private:
-  unsigned totalFiles_;
-  unsigned long long totalBytes_;
-  unsigned long long lastBytes_ = ~0ull;
-  HWND disabledOwner_ = nullptr;
+    unsigned totalFiles_;
+    unsigned long long totalBytes_;
+    unsigned long long lastBytes_ = ~0ull;
+    HWND disabledOwner_ = nullptr;
 };

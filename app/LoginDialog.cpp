@@ -24,185 +24,196 @@ const wchar_t kWrongPassword[] = L"密码错误，请重新输入!";
 
 // A failed read leaves the buffer empty, which never equals a non-empty
 // typed password.
-bool StoredPasswordEquals(bool (*read)(char *, const char *), const std::wstring &typed) {
-  char stored[kPasswordBuffer] = {};
-  read(stored, App().recorder_id);
-  stored[kPasswordBuffer - 1] = '\0';
-  return std::strcmp(stored, ToRecorderText(typed).c_str()) == 0;
+bool StoredPasswordEquals(bool (*read)(char*, const char*), const std::wstring& typed) {
+    char stored[kPasswordBuffer] = {};
+    read(stored, App().recorder_id);
+    stored[kPasswordBuffer - 1] = '\0';
+    return std::strcmp(stored, ToRecorderText(typed).c_str()) == 0;
 }
 } // namespace
 
 LoginDialog::~LoginDialog() {
-  ReleaseTitleFont();
-  if (smallIcon_) DestroyIcon(smallIcon_);
+    ReleaseTitleFont();
+    if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
 BOOL LoginDialog::OnInitDialog() {
-  HWND role = Item(IDC_LOGIN_ROLE);
-  SendMessageW(role, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kAdministrator));
-  SendMessageW(role, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kUser));
-  LimitBytes(IDC_LOGIN_PASSWORD, kPasswordBytes);
-  UpdateData(false);
+    HWND role = Item(IDC_LOGIN_ROLE);
+    SendMessageW(role, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kAdministrator));
+    SendMessageW(role, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kUser));
+    LimitBytes(IDC_LOGIN_PASSWORD, kPasswordBytes);
+    UpdateData(false);
 
-  titleFont_ = CreateFontW(20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, L"宋体");
-  SendMessageW(GetDlgItem(hwnd(), IDC_STATIC), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), TRUE);
+    titleFont_ = CreateFontW(20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, L"宋体");
+    SendMessageW(GetDlgItem(hwnd(), IDC_STATIC), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), TRUE);
 
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  icon_ = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-  smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    icon_ = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    smallIcon_ =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
 
-  SendMessageW(role, CB_SETCURSEL, 0, 0);
-  return TRUE;
+    SendMessageW(role, CB_SETCURSEL, 0, 0);
+    return TRUE;
 }
 
-void LoginDialog::Exchange(ui::DataExchange &dx) { dx.Text(IDC_LOGIN_PASSWORD, password_, kPasswordBytes); }
+void LoginDialog::Exchange(ui::DataExchange& dx) {
+    dx.Text(IDC_LOGIN_PASSWORD, password_, kPasswordBytes);
+}
 
 bool LoginDialog::IsAdministratorSelected() const {
-  HWND role = Item(IDC_LOGIN_ROLE);
-  LRESULT index = SendMessageW(role, CB_GETCURSEL, 0, 0);
-  if (index == CB_ERR) return false;
-  LRESULT length = SendMessageW(role, CB_GETLBTEXTLEN, index, 0);
-  if (length == CB_ERR) return false;
-  std::wstring text(length + 1, L'\0');
-  SendMessageW(role, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(length);
-  return ToRecorderText(text) == ToRecorderText(kAdministrator);
+    HWND role = Item(IDC_LOGIN_ROLE);
+    LRESULT index = SendMessageW(role, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return false;
+    LRESULT length = SendMessageW(role, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return false;
+    std::wstring text(length + 1, L'\0');
+    SendMessageW(role, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return ToRecorderText(text) == ToRecorderText(kAdministrator);
 }
 
 bool LoginDialog::CheckAndConnect() {
-  UpdateData(true);
-  if (password_.empty()) {
-    ui::ShowMessage(hwnd(), L"密码不能为空!");
-    return false;
-  }
-  if (!Ketro_Connect(App().recorder_id)) {
-    ui::ShowMessage(hwnd(), kNoRecorder);
-    return false;
-  }
-  return true;
+    UpdateData(true);
+    if (password_.empty()) {
+        ui::ShowMessage(hwnd(), L"密码不能为空!");
+        return false;
+    }
+    if (!Ketro_Connect(App().recorder_id)) {
+        ui::ShowMessage(hwnd(), kNoRecorder);
+        return false;
+    }
+    return true;
 }
 
 void LoginDialog::OnOpenSettings() {
-  if (!CheckAndConnect()) return;
-  if (!IsAdministratorSelected()) {
-    ui::ShowMessage(hwnd(), L"用户无此权限!");
-    return;
-  }
-  if (!StoredPasswordEquals(Get_Psw, password_)) {
-    ui::ShowMessage(hwnd(), kWrongPassword);
-    return;
-  }
-  SettingsDialog settings;
-  settings.DoModal(hwnd());
+    if (!CheckAndConnect()) return;
+    if (!IsAdministratorSelected()) {
+        ui::ShowMessage(hwnd(), L"用户无此权限!");
+        return;
+    }
+    if (!StoredPasswordEquals(Get_Psw, password_)) {
+        ui::ShowMessage(hwnd(), kWrongPassword);
+        return;
+    }
+    SettingsDialog settings;
+    settings.DoModal(hwnd());
 }
 
 void LoginDialog::OnRemovableDisk() {
-  if (!CheckAndConnect()) return;
-  if (IsAdministratorSelected()) {
-    if (StoredPasswordEquals(Get_Psw, password_)) {
-      Time_sync(App().recorder_id);
-      ui::ShowMessage(hwnd(), L"密码正确,进入移动磁盘模式,当前程序退出!");
-      Msdc(App().recorder_id);
-      EndDialog(IDCANCEL);
-      return;
+    if (!CheckAndConnect()) return;
+    if (IsAdministratorSelected()) {
+        if (StoredPasswordEquals(Get_Psw, password_)) {
+            Time_sync(App().recorder_id);
+            ui::ShowMessage(hwnd(), L"密码正确,进入移动磁盘模式,当前程序退出!");
+            Msdc(App().recorder_id);
+            EndDialog(IDCANCEL);
+            return;
+        }
+    } else if (StoredPasswordEquals(Get_Psw_App, password_)) {
+        ui::ShowMessage(hwnd(), L"密码正确,进入移动磁盘盘模式,当前程序退出!");
+        Msdc_ROnly(App().recorder_id);
+        EndDialog(IDCANCEL);
+        return;
     }
-  } else if (StoredPasswordEquals(Get_Psw_App, password_)) {
-    ui::ShowMessage(hwnd(), L"密码正确,进入移动磁盘盘模式,当前程序退出!");
-    Msdc_ROnly(App().recorder_id);
-    EndDialog(IDCANCEL);
-    return;
-  }
-  ui::ShowMessage(hwnd(), kWrongPassword);
+    ui::ShowMessage(hwnd(), kWrongPassword);
 }
 
 void LoginDialog::ReleaseTitleFont() {
-  if (!titleFont_) return;
-  if (hwnd()) SendMessageW(GetDlgItem(hwnd(), IDC_STATIC), WM_SETFONT, 0, FALSE);
-  DeleteObject(titleFont_);
-  titleFont_ = nullptr;
+    if (!titleFont_) return;
+    if (hwnd()) SendMessageW(GetDlgItem(hwnd(), IDC_STATIC), WM_SETFONT, 0, FALSE);
+    DeleteObject(titleFont_);
+    titleFont_ = nullptr;
 }
 
 void LoginDialog::OnExit() {
-  ReleaseTitleFont();
-  EndDialog(IDCANCEL);
+    ReleaseTitleFont();
+    EndDialog(IDCANCEL);
 }
 
 void LoginDialog::OnChooseFolder() {
-  UpdateData(true);
-  BROWSEINFOW info{};
-  info.hwndOwner = hwnd();
-  info.pidlRoot = nullptr;
-  info.lpszTitle = L"请选择目录";
-  info.ulFlags = 0x55; // file-system folders only, status text, edit box, new style
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
-  if (!chosen) return;
-  wchar_t path[MAX_PATH] = {};
-  if (SHGetPathFromIDListW(chosen, path)) {
-    App().media_root_override = path;
-    UpdateData(false);
-  }
-  CoTaskMemFree(chosen);
+    UpdateData(true);
+    BROWSEINFOW info{};
+    info.hwndOwner = hwnd();
+    info.pidlRoot = nullptr;
+    info.lpszTitle = L"请选择目录";
+    info.ulFlags = 0x55; // file-system folders only, status text, edit box, new style
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    if (!chosen) return;
+    wchar_t path[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(chosen, path)) {
+        App().media_root_override = path;
+        UpdateData(false);
+    }
+    CoTaskMemFree(chosen);
 }
 
 void LoginDialog::OnDeviceArrival() {
-  // An import pumps messages for its progress window; a second arrival
-  // meanwhile must not start another one.
-  if (importing_) return;
-  auto drive = FindMarkerDrive();
-  // Without a recorder drive there is nothing to open or import: stay open.
-  if (!drive) return;
-  importing_ = true;
-  OpenDriveInExplorer(*drive);
-  ImportMedia(*drive, hwnd());
-  importing_ = false;
-  EndDialog(IDCANCEL);
+    // An import pumps messages for its progress window; a second arrival
+    // meanwhile must not start another one.
+    if (importing_) return;
+    auto drive = FindMarkerDrive();
+    // Without a recorder drive there is nothing to open or import: stay open.
+    if (!drive) return;
+    importing_ = true;
+    OpenDriveInExplorer(*drive);
+    ImportMedia(*drive, hwnd());
+    importing_ = false;
+    EndDialog(IDCANCEL);
 }
 
 bool LoginDialog::OnPaint() {
-  if (!IsIconic(hwnd())) return false;
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd(), &ps);
-  SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
-  int x = (client.right - client.left - cx + 1) / 2;
-  int y = (client.bottom - client.top - cy + 1) / 2;
-  DrawIcon(dc, x, y, icon_);
-  EndPaint(hwnd(), &ps);
-  return true;
+    if (!IsIconic(hwnd())) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    int x = (client.right - client.left - cx + 1) / 2;
+    int y = (client.bottom - client.top - cy + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+    EndPaint(hwnd(), &ps);
+    return true;
 }
 
 ui::Dialog::Result LoginDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-  case WM_COMMAND:
-    if (HIWORD(wParam) != BN_CLICKED) break;
-    switch (LOWORD(wParam)) {
-    case IDC_LOGIN_SETTINGS: OnOpenSettings(); return Handled();
-    case IDC_LOGIN_DISK: OnRemovableDisk(); return Handled();
-    case IDC_LOGIN_EXIT: OnExit(); return Handled();
-    case IDC_LOGIN_FOLDER: OnChooseFolder(); return Handled();
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED) break;
+        switch (LOWORD(wParam)) {
+        case IDC_LOGIN_SETTINGS:
+            OnOpenSettings();
+            return Handled();
+        case IDC_LOGIN_DISK:
+            OnRemovableDisk();
+            return Handled();
+        case IDC_LOGIN_EXIT:
+            OnExit();
+            return Handled();
+        case IDC_LOGIN_FOLDER:
+            OnChooseFolder();
+            return Handled();
+        }
+        break;
+    case WM_DEVICECHANGE:
+        if (wParam == kDeviceArrival) OnDeviceArrival();
+        return Handled(TRUE);
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == kAboutCommand) {
+            AboutDialog about;
+            about.DoModal(hwnd());
+            return Handled(0);
+        }
+        break;
+    case WM_PAINT:
+        if (OnPaint()) return Handled(0);
+        break;
+    case WM_QUERYDRAGICON:
+        return Handled(reinterpret_cast<INT_PTR>(icon_));
     }
-    break;
-  case WM_DEVICECHANGE:
-    if (wParam == kDeviceArrival) OnDeviceArrival();
-    return Handled(TRUE);
-  case WM_SYSCOMMAND:
-    if ((wParam & 0xFFF0) == kAboutCommand) {
-      AboutDialog about;
-      about.DoModal(hwnd());
-      return Handled(0);
-    }
-    break;
-  case WM_PAINT:
-    if (OnPaint()) return Handled(0);
-    break;
-  case WM_QUERYDRAGICON:
-    return Handled(reinterpret_cast<INT_PTR>(icon_));
-  }
-  return {};
+    return {};
 }

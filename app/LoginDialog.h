@@ -9,29 +9,29 @@
 
 class LoginDialog : public ui::Dialog {
 public:
-  LoginDialog() : ui::Dialog(IDD_LOGIN) {}
-  ~LoginDialog() override;
+    LoginDialog() : ui::Dialog(IDD_LOGIN) {}
+    ~LoginDialog() override;
 
 protected:
-  Result OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  BOOL OnInitDialog() override;
-  void Exchange(ui::DataExchange &dx) override;
+    Result OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void Exchange(ui::DataExchange& dx) override;
 
 private:
-  bool IsAdministratorSelected() const;
-  // Steps shared by both buttons: exchange, empty check, connection.
-  bool CheckAndConnect();
-  void OnOpenSettings();
-  void OnRemovableDisk();
-  void OnExit();
-  void OnChooseFolder();
-  void OnDeviceArrival();
-  bool OnPaint();
-  void ReleaseTitleFont();
+    bool IsAdministratorSelected() const;
+    // Steps shared by both buttons: exchange, empty check, connection.
+    bool CheckAndConnect();
+    void OnOpenSettings();
+    void OnRemovableDisk();
+    void OnExit();
+    void OnChooseFolder();
+    void OnDeviceArrival();
+    bool OnPaint();
+    void ReleaseTitleFont();
 
-  std::wstring password_;
-  HFONT titleFont_ = nullptr;
-  HICON icon_ = nullptr;
-  HICON smallIcon_ = nullptr;
-  bool importing_ = false;
+    std::wstring password_;
+    HFONT titleFont_ = nullptr;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    bool importing_ = false;
 };

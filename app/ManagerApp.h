@@ -8,13 +8,13 @@ class LoginDialog;
 
 class ManagerApp {
 public:
-  explicit ManagerApp(HINSTANCE instance) : instance_(instance) {}
-  // Start-up; returns once the main window has ended.
-  bool InitInstance();
-  // Exit; the process's exit code.
-  int ExitInstance();
+    explicit ManagerApp(HINSTANCE instance) : instance_(instance) {}
+    // Start-up; returns once the main window has ended.
+    bool InitInstance();
+    // Exit; the process's exit code.
+    int ExitInstance();
 
 private:
-  HINSTANCE instance_;
-  LoginDialog *mainWindow_ = nullptr;
+    HINSTANCE instance_;
+    LoginDialog* mainWindow_ = nullptr;
 };

@@ -12,14 +12,14 @@
 std::optional<std::wstring> FindMarkerDrive();
 
 // Starts the file explorer rooted at the path; does not wait.
-void OpenDriveInExplorer(const std::wstring &path);
+void OpenDriveInExplorer(const std::wstring& path);
 
 struct ImportSummary {
-  unsigned copied = 0;
-  unsigned failed = 0;
+    unsigned copied = 0;
+    unsigned failed = 0;
 };
 
 // Copies the drive's photos, videos and audio files into the import root
 // (the chosen folder, else "c:\MEDIA\") by class and day, showing progress
 // in a window owned by `owner`, and ends with a summary box.
-ImportSummary ImportMedia(const std::wstring &driveRoot, HWND owner);
+ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner);

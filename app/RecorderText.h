@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-std::string ToRecorderText(const std::wstring &text);
+std::string ToRecorderText(const std::wstring& text);
 // Reads at most `maxBytes` bytes, stopping at the first NUL.
-std::wstring FromRecorderText(const char *bytes, std::size_t maxBytes);
+std::wstring FromRecorderText(const char* bytes, std::size_t maxBytes);
 // Length of the text in GBK bytes (a Chinese character counts two).
-std::size_t RecorderTextLength(const std::wstring &text);
+std::size_t RecorderTextLength(const std::wstring& text);
 // The longest leading part of the text that fits `maxBytes` GBK bytes
 // without splitting a character.
-std::wstring TruncateToRecorderBytes(const std::wstring &text, std::size_t maxBytes);
+std::wstring TruncateToRecorderBytes(const std::wstring& text, std::size_t maxBytes);
 // The bytes followed by zeros up to at least `fieldLength` and one NUL more,
 // because the library always reads the full field from the buffer.
-std::vector<char> PaddedField(const std::string &bytes, std::size_t fieldLength);
+std::vector<char> PaddedField(const std::string& bytes, std::size_t fieldLength);

@@ -21,40 +21,45 @@ constexpr std::size_t kPasswordBytes = KETRO_LEN_PSW;
 const wchar_t kNoRecorder[] = L"连接失败,请确认驱动程序已正确安装及USB连接可靠!";
 
 struct EditLimit {
-  int id;
-  std::size_t bytes;
+    int id;
+    std::size_t bytes;
 };
 constexpr EditLimit kLimits[] = {
-    {IDC_SET_ADMIN_PSW, kPasswordBytes}, {IDC_SET_USER_PSW, kPasswordBytes}, {IDC_SET_MACHINE, 15},
-    {IDC_SET_POLICE_NUMBER, 8},          {IDC_SET_DEVICE_CLOCK, 30},         {IDC_SET_USER_ADMIN, 18},
-    {IDC_SET_USER_USER, 18},             {IDC_SET_POLICE, 12},
+    {IDC_SET_ADMIN_PSW, kPasswordBytes},
+    {IDC_SET_USER_PSW, kPasswordBytes},
+    {IDC_SET_MACHINE, 15},
+    {IDC_SET_POLICE_NUMBER, 8},
+    {IDC_SET_DEVICE_CLOCK, 30},
+    {IDC_SET_USER_ADMIN, 18},
+    {IDC_SET_USER_USER, 18},
+    {IDC_SET_POLICE, 12},
 };
 
 std::size_t LimitOf(int id) {
-  for (const auto &l : kLimits)
-    if (l.id == id) return l.bytes;
-  return 0;
+    for (const auto& l : kLimits)
+        if (l.id == id) return l.bytes;
+    return 0;
 }
 
-void AddStrings(HWND combo, std::initializer_list<const wchar_t *> entries) {
-  for (const wchar_t *e : entries) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e));
+void AddStrings(HWND combo, std::initializer_list<const wchar_t*> entries) {
+    for (const wchar_t* e : entries) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e));
 }
 
 std::wstring FormatTime(std::time_t when, bool centuryAsTwenty) {
-  std::tm *local = std::localtime(&when);
-  return local ? FormatClockDisplay(*local, centuryAsTwenty) : std::wstring();
+    std::tm* local = std::localtime(&when);
+    return local ? FormatClockDisplay(*local, centuryAsTwenty) : std::wstring();
 }
 } // namespace
 
 struct SettingsDialog::TextSetter {
-  int button;
-  std::wstring SettingsDialog::*member;
-  bool lettersOrDigits;
-  bool (*set)(const char *, const char *);
-  std::size_t fieldLength;
-  const wchar_t *empty;
-  const wchar_t *success;
-  const wchar_t *failure;
+    int button;
+    std::wstring SettingsDialog::*member;
+    bool lettersOrDigits;
+    bool (*set)(const char*, const char*);
+    std::size_t fieldLength;
+    const wchar_t* empty;
+    const wchar_t* success;
+    const wchar_t* failure;
 };
 
 namespace {
@@ -62,196 +67,206 @@ const wchar_t kPasswordFailure[] = L"操作失败，请检查USB连接并重新�
 }
 
 void SettingsDialog::FillCombos() {
-  AddStrings(Item(IDC_SET_RESOLUTION), {L"1920*1080", L"1280*720"});
-  AddStrings(Item(IDC_SET_PHOTO_SIZE), {L"5M", L"8M", L"12M", L"18M"});
-  AddStrings(Item(IDC_SET_SEGMENT), {L"关闭", L"3分", L"5分", L"10分"});
-  AddStrings(Item(IDC_SET_POWEROFF), {L"不关机", L"3分钟", L"5分钟", L"10分钟"});
-  AddStrings(Item(IDC_SET_STARTUP_PICTURE), {L"关闭", L"开启"});
-  AddStrings(Item(IDC_SET_FRAME_RATE), {L"30"});
+    AddStrings(Item(IDC_SET_RESOLUTION), {L"1920*1080", L"1280*720"});
+    AddStrings(Item(IDC_SET_PHOTO_SIZE), {L"5M", L"8M", L"12M", L"18M"});
+    AddStrings(Item(IDC_SET_SEGMENT), {L"关闭", L"3分", L"5分", L"10分"});
+    AddStrings(Item(IDC_SET_POWEROFF), {L"不关机", L"3分钟", L"5分钟", L"10分钟"});
+    AddStrings(Item(IDC_SET_STARTUP_PICTURE), {L"关闭", L"开启"});
+    AddStrings(Item(IDC_SET_FRAME_RATE), {L"30"});
 }
 
-void SettingsDialog::Exchange(ui::DataExchange &dx) {
-  dx.Text(IDC_SET_ADMIN_PSW, adminPassword_, LimitOf(IDC_SET_ADMIN_PSW));
-  dx.Text(IDC_SET_USER_PSW, userPassword_, LimitOf(IDC_SET_USER_PSW));
-  dx.Text(IDC_SET_PC_CLOCK, pcClock_);
-  dx.Text(IDC_SET_MACHINE, machine_, LimitOf(IDC_SET_MACHINE));
-  dx.Text(IDC_SET_POLICE_NUMBER, policeNumber_, LimitOf(IDC_SET_POLICE_NUMBER));
-  dx.Text(IDC_SET_DEVICE_CLOCK, deviceClockText_, LimitOf(IDC_SET_DEVICE_CLOCK));
-  dx.Text(IDC_SET_STORAGE, storage_);
-  dx.Text(IDC_SET_USER_ADMIN, userAdmin_, LimitOf(IDC_SET_USER_ADMIN));
-  dx.Text(IDC_SET_USER_USER, userUser_, LimitOf(IDC_SET_USER_USER));
-  dx.Text(IDC_SET_POLICE, police_, LimitOf(IDC_SET_POLICE));
+void SettingsDialog::Exchange(ui::DataExchange& dx) {
+    dx.Text(IDC_SET_ADMIN_PSW, adminPassword_, LimitOf(IDC_SET_ADMIN_PSW));
+    dx.Text(IDC_SET_USER_PSW, userPassword_, LimitOf(IDC_SET_USER_PSW));
+    dx.Text(IDC_SET_PC_CLOCK, pcClock_);
+    dx.Text(IDC_SET_MACHINE, machine_, LimitOf(IDC_SET_MACHINE));
+    dx.Text(IDC_SET_POLICE_NUMBER, policeNumber_, LimitOf(IDC_SET_POLICE_NUMBER));
+    dx.Text(IDC_SET_DEVICE_CLOCK, deviceClockText_, LimitOf(IDC_SET_DEVICE_CLOCK));
+    dx.Text(IDC_SET_STORAGE, storage_);
+    dx.Text(IDC_SET_USER_ADMIN, userAdmin_, LimitOf(IDC_SET_USER_ADMIN));
+    dx.Text(IDC_SET_USER_USER, userUser_, LimitOf(IDC_SET_USER_USER));
+    dx.Text(IDC_SET_POLICE, police_, LimitOf(IDC_SET_POLICE));
 }
 
 BOOL SettingsDialog::OnInitDialog() {
-  FillCombos();
-  for (const auto &l : kLimits) LimitBytes(l.id, l.bytes);
-  UpdateData(false);
+    FillCombos();
+    for (const auto& l : kLimits) LimitBytes(l.id, l.bytes);
+    UpdateData(false);
 
-  const char *id = App().recorder_id;
-  if (!Ketro_Connect(App().recorder_id)) {
-    ui::ShowMessage(hwnd(), kNoRecorder);
-    return TRUE;
-  }
-  // One shared buffer, as the recorder's answers are read in turn: a read
-  // that fails leaves the previous content in place.
-  char buffer[48] = {};
-  auto field = [&](bool ok, std::wstring &member, std::size_t length) {
-    if (ok) member = FromRecorderText(buffer, length);
-  };
-  field(Get_PoliceNumber(buffer, id), policeNumber_, KETRO_LEN_POLICE_NUMBER);
-  field(Get_Machine(buffer, id), machine_, KETRO_LEN_MACHINE);
-  field(Get_UserAdmin(buffer, id), userAdmin_, KETRO_LEN_USER_ADMIN);
-  field(Get_UserUser(buffer, id), userUser_, KETRO_LEN_USER_USER);
-  field(Get_Police(buffer, id), police_, KETRO_LEN_POLICE);
+    const char* id = App().recorder_id;
+    if (!Ketro_Connect(App().recorder_id)) {
+        ui::ShowMessage(hwnd(), kNoRecorder);
+        return TRUE;
+    }
+    // One shared buffer, as the recorder's answers are read in turn: a read
+    // that fails leaves the previous content in place.
+    char buffer[48] = {};
+    auto field = [&](bool ok, std::wstring& member, std::size_t length) {
+        if (ok) member = FromRecorderText(buffer, length);
+    };
+    field(Get_PoliceNumber(buffer, id), policeNumber_, KETRO_LEN_POLICE_NUMBER);
+    field(Get_Machine(buffer, id), machine_, KETRO_LEN_MACHINE);
+    field(Get_UserAdmin(buffer, id), userAdmin_, KETRO_LEN_USER_ADMIN);
+    field(Get_UserUser(buffer, id), userUser_, KETRO_LEN_USER_USER);
+    field(Get_Police(buffer, id), police_, KETRO_LEN_POLICE);
 
-  // A failed read leaves the previous field's text in the buffer; read as
-  // option digits it would show, and a later save would send, options the
-  // recorder does not have. The boxes stay without a selection instead.
-  if (!Get_Reso(buffer, id)) buffer[0] = '\0';
-  buffer[sizeof buffer - 1] = '\0';
-  RecordingOptions options = ParseResolutionDigits(buffer);
-  SendMessageW(Item(IDC_SET_RESOLUTION), CB_SETCURSEL, static_cast<WPARAM>(options.resolution), 0);
-  SendMessageW(Item(IDC_SET_PHOTO_SIZE), CB_SETCURSEL, static_cast<WPARAM>(options.photoSize), 0);
-  SendMessageW(Item(IDC_SET_FRAME_RATE), CB_SETCURSEL, 0, 0);
-  SendMessageW(Item(IDC_SET_SEGMENT), CB_SETCURSEL, static_cast<WPARAM>(options.segment), 0);
-  SendMessageW(Item(IDC_SET_POWEROFF), CB_SETCURSEL, static_cast<WPARAM>(options.powerOff), 0);
-  SendMessageW(Item(IDC_SET_STARTUP_PICTURE), CB_SETCURSEL, static_cast<WPARAM>(options.startupPicture), 0);
-
-  ReadClock();
-
-  // Likewise a failed storage read shows nothing rather than the tail of an
-  // earlier field.
-  if (Get_SDremain(buffer + 16, id)) {
+    // A failed read leaves the previous field's text in the buffer; read as
+    // option digits it would show, and a later save would send, options the
+    // recorder does not have. The boxes stay without a selection instead.
+    if (!Get_Reso(buffer, id)) buffer[0] = '\0';
     buffer[sizeof buffer - 1] = '\0';
-    storage_ = FromRecorderText(buffer + 16, 32);
-  }
+    RecordingOptions options = ParseResolutionDigits(buffer);
+    SendMessageW(Item(IDC_SET_RESOLUTION), CB_SETCURSEL, static_cast<WPARAM>(options.resolution), 0);
+    SendMessageW(Item(IDC_SET_PHOTO_SIZE), CB_SETCURSEL, static_cast<WPARAM>(options.photoSize), 0);
+    SendMessageW(Item(IDC_SET_FRAME_RATE), CB_SETCURSEL, 0, 0);
+    SendMessageW(Item(IDC_SET_SEGMENT), CB_SETCURSEL, static_cast<WPARAM>(options.segment), 0);
+    SendMessageW(Item(IDC_SET_POWEROFF), CB_SETCURSEL, static_cast<WPARAM>(options.powerOff), 0);
+    SendMessageW(Item(IDC_SET_STARTUP_PICTURE), CB_SETCURSEL, static_cast<WPARAM>(options.startupPicture), 0);
 
-  UpdateData(false);
-  SetTimer(hwnd(), kClockTimer, 1000, nullptr);
-  return TRUE;
+    ReadClock();
+
+    // Likewise a failed storage read shows nothing rather than the tail of an
+    // earlier field.
+    if (Get_SDremain(buffer + 16, id)) {
+        buffer[sizeof buffer - 1] = '\0';
+        storage_ = FromRecorderText(buffer + 16, 32);
+    }
+
+    UpdateData(false);
+    SetTimer(hwnd(), kClockTimer, 1000, nullptr);
+    return TRUE;
 }
 
 void SettingsDialog::ReadClock() {
-  char text[20] = {};
-  Get_MacTime(text, App().recorder_id);
-  deviceClock_ = ParseClockText(text, sizeof text);
+    char text[20] = {};
+    Get_MacTime(text, App().recorder_id);
+    deviceClock_ = ParseClockText(text, sizeof text);
 }
 
 void SettingsDialog::OnTick() {
-  SetItemText(IDC_SET_PC_CLOCK, FormatTime(std::time(nullptr), false));
-  ++deviceClock_;
-  SetItemText(IDC_SET_DEVICE_CLOCK, FormatTime(deviceClock_, true));
+    SetItemText(IDC_SET_PC_CLOCK, FormatTime(std::time(nullptr), false));
+    ++deviceClock_;
+    SetItemText(IDC_SET_DEVICE_CLOCK, FormatTime(deviceClock_, true));
 }
 
-void SettingsDialog::OnTextSetter(const TextSetter &row) {
-  UpdateData(true);
-  const std::wstring &value = this->*row.member;
-  if (value.empty()) {
-    ui::ShowMessage(hwnd(), row.empty);
-    return;
-  }
-  std::string bytes = ToRecorderText(value);
-  if (row.lettersOrDigits && !IsLetterOrDigitText(bytes)) {
-    ui::ShowMessage(hwnd(), L"请输入数字或字母");
-    return;
-  }
-  std::vector<char> field = PaddedField(bytes, row.fieldLength);
-  bool ok = row.set(field.data(), App().recorder_id);
-  ui::ShowMessage(hwnd(), ok ? row.success : row.failure);
+void SettingsDialog::OnTextSetter(const TextSetter& row) {
+    UpdateData(true);
+    const std::wstring& value = this->*row.member;
+    if (value.empty()) {
+        ui::ShowMessage(hwnd(), row.empty);
+        return;
+    }
+    std::string bytes = ToRecorderText(value);
+    if (row.lettersOrDigits && !IsLetterOrDigitText(bytes)) {
+        ui::ShowMessage(hwnd(), L"请输入数字或字母");
+        return;
+    }
+    std::vector<char> field = PaddedField(bytes, row.fieldLength);
+    bool ok = row.set(field.data(), App().recorder_id);
+    ui::ShowMessage(hwnd(), ok ? row.success : row.failure);
 }
 
 void SettingsDialog::OnSave() {
-  UpdateData(true);
-  int resolution = static_cast<int>(SendMessageW(Item(IDC_SET_RESOLUTION), CB_GETCURSEL, 0, 0));
-  wchar_t line[64];
-  std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", resolution);
-  WriteStdout(line);
-  RecordingOptions o;
-  o.powerOff = static_cast<int>(SendMessageW(Item(IDC_SET_POWEROFF), CB_GETCURSEL, 0, 0));
-  o.startupPicture = static_cast<int>(SendMessageW(Item(IDC_SET_STARTUP_PICTURE), CB_GETCURSEL, 0, 0));
-  o.segment = static_cast<int>(SendMessageW(Item(IDC_SET_SEGMENT), CB_GETCURSEL, 0, 0));
-  o.photoSize = static_cast<int>(SendMessageW(Item(IDC_SET_PHOTO_SIZE), CB_GETCURSEL, 0, 0));
-  o.resolution = resolution;
-  std::vector<char> digits = PaddedField(ComposeResolutionDigits(o), KETRO_LEN_RESO);
-  bool ok = Set_Reso(digits.data(), App().recorder_id);
-  ui::ShowMessage(hwnd(), ok ? L"设置保存成功" : L"设置保存失败");
+    UpdateData(true);
+    int resolution = static_cast<int>(SendMessageW(Item(IDC_SET_RESOLUTION), CB_GETCURSEL, 0, 0));
+    wchar_t line[64];
+    std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", resolution);
+    WriteStdout(line);
+    RecordingOptions o;
+    o.powerOff = static_cast<int>(SendMessageW(Item(IDC_SET_POWEROFF), CB_GETCURSEL, 0, 0));
+    o.startupPicture = static_cast<int>(SendMessageW(Item(IDC_SET_STARTUP_PICTURE), CB_GETCURSEL, 0, 0));
+    o.segment = static_cast<int>(SendMessageW(Item(IDC_SET_SEGMENT), CB_GETCURSEL, 0, 0));
+    o.photoSize = static_cast<int>(SendMessageW(Item(IDC_SET_PHOTO_SIZE), CB_GETCURSEL, 0, 0));
+    o.resolution = resolution;
+    std::vector<char> digits = PaddedField(ComposeResolutionDigits(o), KETRO_LEN_RESO);
+    bool ok = Set_Reso(digits.data(), App().recorder_id);
+    ui::ShowMessage(hwnd(), ok ? L"设置保存成功" : L"设置保存失败");
 }
 
 void SettingsDialog::OnTimeSync() {
-  if (Time_sync(App().recorder_id)) {
-    ReadClock();
-    ui::ShowMessage(hwnd(), L"时间同步成功");
-  } else {
-    ui::ShowMessage(hwnd(), L"时间同步失败");
-  }
+    if (Time_sync(App().recorder_id)) {
+        ReadClock();
+        ui::ShowMessage(hwnd(), L"时间同步成功");
+    } else {
+        ui::ShowMessage(hwnd(), L"时间同步失败");
+    }
 }
 
 void SettingsDialog::OnWipe() {
-  if (!Ketro_Connect(App().recorder_id)) {
-    ui::ShowMessage(hwnd(), kNoRecorder);
-    return;
-  }
-  if (!ui::AskOkCancel(hwnd(), L"磁盘所有文件将被清空，请您确认？", L"警告")) return;
-  bool ok = format(App().recorder_id);
-  Sleep(2000);
-  // A failed wipe must not be reported as done.
-  ui::ShowMessage(hwnd(), ok ? L"磁盘已清空" : L"磁盘清空失败!", L"提示");
+    if (!Ketro_Connect(App().recorder_id)) {
+        ui::ShowMessage(hwnd(), kNoRecorder);
+        return;
+    }
+    if (!ui::AskOkCancel(hwnd(), L"磁盘所有文件将被清空，请您确认？", L"警告")) return;
+    bool ok = format(App().recorder_id);
+    Sleep(2000);
+    // A failed wipe must not be reported as done.
+    ui::ShowMessage(hwnd(), ok ? L"磁盘已清空" : L"磁盘清空失败!", L"提示");
 }
 
 void SettingsDialog::OnReset() {
-  if (Reset_Param(App().recorder_id)) ui::ShowMessage(hwnd(), L"reset param!");
+    if (Reset_Param(App().recorder_id)) ui::ShowMessage(hwnd(), L"reset param!");
 }
 
 void SettingsDialog::OnLeave() {
-  if (leaving_) return;
-  leaving_ = true;
-  EndDialog(IDCANCEL);
-  if (owner()) ShowWindow(owner(), SW_SHOW);
+    if (leaving_) return;
+    leaving_ = true;
+    EndDialog(IDCANCEL);
+    if (owner()) ShowWindow(owner(), SW_SHOW);
 }
 
 ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-  static const TextSetter rows[] = {
-      {IDC_SET_ADMIN_PSW_APPLY, &SettingsDialog::adminPassword_, true, Set_Psw, KETRO_LEN_PSW,
-       L"密码不能为空!", L"管理员密码修改成功", kPasswordFailure},
-      {IDC_SET_USER_PSW_APPLY, &SettingsDialog::userPassword_, true, Set_Psw_App, KETRO_LEN_PSW,
-       L"密码不能为空!", L"用户密码修改成功", kPasswordFailure},
-      {IDC_SET_MACHINE_APPLY, &SettingsDialog::machine_, false, Set_Machine, KETRO_LEN_MACHINE,
-       L"设备编码不能为空!", L"设置设备编码成功!", L"设置设备编码失败!"},
-      {IDC_SET_POLICE_NUMBER_APPLY, &SettingsDialog::policeNumber_, true, Set_PoliceNumber,
-       KETRO_LEN_POLICE_NUMBER, L"警员编码不能为空!", L"设置警员编码成功!", L"设置警号失败!"},
-      {IDC_SET_USER_ADMIN_APPLY, &SettingsDialog::userAdmin_, false, Set_UserAdmin,
-       KETRO_LEN_USER_ADMIN, L"警员姓名不能为空!", L"设置警员姓名成功!", L"设置警员姓名失败!"},
-      {IDC_SET_USER_USER_APPLY, &SettingsDialog::userUser_, false, Set_UserUser,
-       KETRO_LEN_USER_USER, L"单位名称不能为空!", L"设置单位名称成功!", L"设置单位名称失败!"},
-      {IDC_SET_POLICE_APPLY, &SettingsDialog::police_, false, Set_Police, KETRO_LEN_POLICE,
-       L"单位编号不能为空!", L"设置单位编号成功!", L"设置单位编号失败!"},
-  };
-  switch (message) {
-  case WM_TIMER:
-    if (wParam == kClockTimer) OnTick();
-    return Handled(0);
-  case WM_DESTROY:
-    KillTimer(hwnd(), kClockTimer);
-    OnLeave();
-    return Handled(0);
-  case WM_COMMAND: {
-    if (HIWORD(wParam) != BN_CLICKED) break;
-    int id = LOWORD(wParam);
-    for (const auto &row : rows)
-      if (row.button == id) {
-        OnTextSetter(row);
-        return Handled();
-      }
-    switch (id) {
-    case IDC_SET_SAVE: OnSave(); return Handled();
-    case IDC_SET_TIME_SYNC: OnTimeSync(); return Handled();
-    case IDC_SET_WIPE: OnWipe(); return Handled();
-    case IDC_SET_RESET: OnReset(); return Handled();
-    case IDC_SET_LEAVE: OnLeave(); return Handled();
+    static const TextSetter rows[] = {
+        {IDC_SET_ADMIN_PSW_APPLY, &SettingsDialog::adminPassword_, true, Set_Psw, KETRO_LEN_PSW,
+         L"密码不能为空!", L"管理员密码修改成功", kPasswordFailure},
+        {IDC_SET_USER_PSW_APPLY, &SettingsDialog::userPassword_, true, Set_Psw_App, KETRO_LEN_PSW,
+         L"密码不能为空!", L"用户密码修改成功", kPasswordFailure},
+        {IDC_SET_MACHINE_APPLY, &SettingsDialog::machine_, false, Set_Machine, KETRO_LEN_MACHINE,
+         L"设备编码不能为空!", L"设置设备编码成功!", L"设置设备编码失败!"},
+        {IDC_SET_POLICE_NUMBER_APPLY, &SettingsDialog::policeNumber_, true, Set_PoliceNumber,
+         KETRO_LEN_POLICE_NUMBER, L"警员编码不能为空!", L"设置警员编码成功!", L"设置警号失败!"},
+        {IDC_SET_USER_ADMIN_APPLY, &SettingsDialog::userAdmin_, false, Set_UserAdmin, KETRO_LEN_USER_ADMIN,
+         L"警员姓名不能为空!", L"设置警员姓名成功!", L"设置警员姓名失败!"},
+        {IDC_SET_USER_USER_APPLY, &SettingsDialog::userUser_, false, Set_UserUser, KETRO_LEN_USER_USER,
+         L"单位名称不能为空!", L"设置单位名称成功!", L"设置单位名称失败!"},
+        {IDC_SET_POLICE_APPLY, &SettingsDialog::police_, false, Set_Police, KETRO_LEN_POLICE,
+         L"单位编号不能为空!", L"设置单位编号成功!", L"设置单位编号失败!"},
+    };
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kClockTimer) OnTick();
+        return Handled(0);
+    case WM_DESTROY:
+        KillTimer(hwnd(), kClockTimer);
+        OnLeave();
+        return Handled(0);
+    case WM_COMMAND: {
+        if (HIWORD(wParam) != BN_CLICKED) break;
+        int id = LOWORD(wParam);
+        for (const auto& row : rows)
+            if (row.button == id) {
+                OnTextSetter(row);
+                return Handled();
+            }
+        switch (id) {
+        case IDC_SET_SAVE:
+            OnSave();
+            return Handled();
+        case IDC_SET_TIME_SYNC:
+            OnTimeSync();
+            return Handled();
+        case IDC_SET_WIPE:
+            OnWipe();
+            return Handled();
+        case IDC_SET_RESET:
+            OnReset();
+            return Handled();
+        case IDC_SET_LEAVE:
+            OnLeave();
+            return Handled();
+        }
+        break;
     }
-    break;
-  }
-  }
-  return {};
+    }
+    return {};
 }

@@ -10,27 +10,27 @@
 
 class SettingsDialog : public ui::Dialog {
 public:
-  SettingsDialog() : ui::Dialog(IDD_SETTINGS) {}
+    SettingsDialog() : ui::Dialog(IDD_SETTINGS) {}
 
 protected:
-  Result OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  BOOL OnInitDialog() override;
-  void Exchange(ui::DataExchange &dx) override;
+    Result OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void Exchange(ui::DataExchange& dx) override;
 
 private:
-  struct TextSetter;
-  void FillCombos();
-  void ReadClock();
-  void OnTick();
-  void OnTextSetter(const TextSetter &row);
-  void OnSave();
-  void OnTimeSync();
-  void OnWipe();
-  void OnReset();
-  void OnLeave();
+    struct TextSetter;
+    void FillCombos();
+    void ReadClock();
+    void OnTick();
+    void OnTextSetter(const TextSetter& row);
+    void OnSave();
+    void OnTimeSync();
+    void OnWipe();
+    void OnReset();
+    void OnLeave();
 
-  std::wstring adminPassword_, userPassword_, pcClock_, machine_, policeNumber_, deviceClockText_, storage_,
-      userAdmin_, userUser_, police_;
-  std::time_t deviceClock_ = 0;
-  bool leaving_ = false;
+    std::wstring adminPassword_, userPassword_, pcClock_, machine_, policeNumber_, deviceClockText_, storage_,
+        userAdmin_, userUser_, police_;
+    std::time_t deviceClock_ = 0;
+    bool leaving_ = false;
 };

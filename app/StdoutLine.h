@@ -4,4 +4,4 @@
 
 #include <string>
 
-void WriteStdout(const std::wstring &text);
+void WriteStdout(const std::wstring& text);

@@ -4,4 +4,4 @@
 #include <string>
 
 // True when every byte is "0"-"9", "a"-"z" or "A"-"Z" (an empty text passes).
-bool IsLetterOrDigitText(const std::string &bytes);
+bool IsLetterOrDigitText(const std::string& bytes);

@@ -22,42 +22,49 @@ constexpr int kEndpointOut = 0x01;
 constexpr int kEndpointIn = 0x81;
 
 class BulkPipe {
- public:
-  BulkPipe(const DeviceConfig &config, const TransferLog &log);
+public:
+    BulkPipe(const DeviceConfig& config, const TransferLog& log);
 
-  // Host to recorder on endpoint ep: bytes accepted or a negative error.
-  int write(int ep, const std::uint8_t *data, int size, int timeoutMs);
-  // Recorder to host on endpoint ep: bytes delivered or a negative error.
-  int read(int ep, std::uint8_t *data, int size, int timeoutMs);
+    // Host to recorder on endpoint ep: bytes accepted or a negative error.
+    int write(int ep, const std::uint8_t* data, int size, int timeoutMs);
+    // Recorder to host on endpoint ep: bytes delivered or a negative error.
+    int read(int ep, std::uint8_t* data, int size, int timeoutMs);
 
-  // Forget any half-done exchange (a fresh open).
-  void reset();
-  bool gone() const { return gone_; }
+    // Forget any half-done exchange (a fresh open).
+    void reset();
+    bool gone() const { return gone_; }
 
- private:
-  enum class Phase { Idle, Request, RequestAck, AnswerFlag, Answer, AnswerAck };
+private:
+    enum class Phase {
+        Idle,
+        Request,
+        RequestAck,
+        AnswerFlag,
+        Answer,
+        AnswerAck
+    };
 
-  std::optional<Stage> stageOf(bool out) const;
-  // Fault applying to this stage before any data moves; 0 when none.
-  int injectedError(Stage stage, int timeoutMs);
-  // Whether a fault configured for this stage strikes the current exchange.
-  bool faultHits(std::optional<Stage> faultStage, Stage stage) const;
-  // fault.commands absent, or naming the current request's code.
-  bool commandSelected() const;
-  int shortCount(Stage stage, int size) const;
-  void protocolError(const char *what);
-  int deliver(std::uint8_t *data, int size, const std::uint8_t *source, int length, Stage stage);
-  void makeAck(std::uint32_t code);
+    std::optional<Stage> stageOf(bool out) const;
+    // Fault applying to this stage before any data moves; 0 when none.
+    int injectedError(Stage stage, int timeoutMs);
+    // Whether a fault configured for this stage strikes the current exchange.
+    bool faultHits(std::optional<Stage> faultStage, Stage stage) const;
+    // fault.commands absent, or naming the current request's code.
+    bool commandSelected() const;
+    int shortCount(Stage stage, int size) const;
+    void protocolError(const char* what);
+    int deliver(std::uint8_t* data, int size, const std::uint8_t* source, int length, Stage stage);
+    void makeAck(std::uint32_t code);
 
-  const DeviceConfig &config_;
-  const TransferLog &log_;
-  RecorderModel model_;
-  Phase phase_ = Phase::Idle;
-  bool gone_ = false;
-  bool answered_ = false;  // a request was handled and its answer is waiting
-  std::uint8_t code_ = 0;  // command code of the request being answered
-  Packet answer_{};
-  std::uint8_t ack_[kFlagSize]{};
+    const DeviceConfig& config_;
+    const TransferLog& log_;
+    RecorderModel model_;
+    Phase phase_ = Phase::Idle;
+    bool gone_ = false;
+    bool answered_ = false; // a request was handled and its answer is waiting
+    std::uint8_t code_ = 0; // command code of the request being answered
+    Packet answer_{};
+    std::uint8_t ack_[kFlagSize]{};
 };
 
-}  // namespace sim
+} // namespace sim

@@ -27,200 +27,201 @@ const FieldInfo kFields[kFieldCount] = {
 namespace {
 
 enum : std::uint8_t {
-  kGetVersion = 'M',
-  kGetFreeStorage = 'f',
-  kGetClock = 'h',
-  kSetClock = '5',
-  kDiskMode = '9',
-  kDiskModeReadOnly = 'A',
-  kWipe = 'U',
-  kResetParameters = 'B',
+    kGetVersion = 'M',
+    kGetFreeStorage = 'f',
+    kGetClock = 'h',
+    kSetClock = '5',
+    kDiskMode = '9',
+    kDiskModeReadOnly = 'A',
+    kWipe = 'U',
+    kResetParameters = 'B',
 };
 
 constexpr std::size_t kMaxStorageEntries = 200000;
 
 // A field's bytes as stored: trailing NULs are padding and are dropped.
-std::string storedForm(const std::uint8_t *bytes, int length) {
-  std::string value(reinterpret_cast<const char *>(bytes), static_cast<std::size_t>(length));
-  while (!value.empty() && value.back() == '\0') value.pop_back();
-  return value;
+std::string storedForm(const std::uint8_t* bytes, int length) {
+    std::string value(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
+    while (!value.empty() && value.back() == '\0') value.pop_back();
+    return value;
 }
 
-void putText(Packet &answer, const std::string &text, int length) {
-  const std::size_t n = std::min(text.size(), static_cast<std::size_t>(length));
-  std::memcpy(answer.data() + 1, text.data(), n);
+void putText(Packet& answer, const std::string& text, int length) {
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(length));
+    std::memcpy(answer.data() + 1, text.data(), n);
 }
 
-bool allDigits(const std::string &text) {
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
+bool allDigits(const std::string& text) {
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
 }
 
-}  // namespace
+} // namespace
 
 SimState RecorderModel::loadState() const {
-  return config_.stateFile.empty() ? SimState() : SimState::load(config_.stateFile);
+    return config_.stateFile.empty() ? SimState() : SimState::load(config_.stateFile);
 }
 
-void RecorderModel::saveState(const SimState &state) const {
-  if (config_.stateFile.empty()) return;
-  if (!state.save(config_.stateFile)) {
-    std::fprintf(stderr, "recorder simulator: cannot write %s\n", pathToText(config_.stateFile).c_str());
-  }
-}
-
-std::string RecorderModel::fieldDefault(const FieldInfo &field) const {
-  const auto it = config_.fieldDefaults.find(field.key);
-  if (it != config_.fieldDefaults.end()) return it->second;
-  // The serial field starts out as the USB serial string.
-  if (std::strcmp(field.key, "serial") == 0 && config_.serial) return config_.serial->substr(0, 12);
-  return field.fallback;
-}
-
-std::string RecorderModel::fieldValue(const SimState &state, const FieldInfo &field) const {
-  if (auto v = state.get(field.key)) return *v;
-  return fieldDefault(field);
-}
-
-std::string RecorderModel::clockText(const SimState &state) const {
-  if (auto literal = state.get("clock_text")) return *literal;
-  long long offset = 0;
-  if (auto stored = state.get("clock_offset")) {
-    offset = parseInteger(*stored, -400000000000LL, 400000000000LL).value_or(0);
-  }
-  return formatClockText(hostLocalSeconds() + offset);
-}
-
-std::string RecorderModel::freeStorageText(const SimState &state) const {
-  if (auto literal = state.get("sd_remain")) return *literal;
-  unsigned long long used = 0;
-  std::error_code ec;
-  std::size_t entries = 0;
-  if (!config_.storageFolder.empty() && fs::is_directory(config_.storageFolder, ec)) {
-    for (fs::recursive_directory_iterator it(config_.storageFolder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-      if (++entries > kMaxStorageEntries) break;
-      std::error_code sizeError;
-      if (it->is_regular_file(sizeError)) {
-        const auto size = it->file_size(sizeError);
-        if (!sizeError) used += size;
-      }
+void RecorderModel::saveState(const SimState& state) const {
+    if (config_.stateFile.empty()) return;
+    if (!state.save(config_.stateFile)) {
+        std::fprintf(stderr, "recorder simulator: cannot write %s\n", pathToText(config_.stateFile).c_str());
     }
-  }
-  long long freeKb = config_.capacityKb - static_cast<long long>(used / 1024);
-  if (freeKb < 0) freeKb = 0;
-  char text[32];
-  std::snprintf(text, sizeof text, "%014lld", freeKb % 100000000000000LL);
-  return text;
+}
+
+std::string RecorderModel::fieldDefault(const FieldInfo& field) const {
+    const auto it = config_.fieldDefaults.find(field.key);
+    if (it != config_.fieldDefaults.end()) return it->second;
+    // The serial field starts out as the USB serial string.
+    if (std::strcmp(field.key, "serial") == 0 && config_.serial) return config_.serial->substr(0, 12);
+    return field.fallback;
+}
+
+std::string RecorderModel::fieldValue(const SimState& state, const FieldInfo& field) const {
+    if (auto v = state.get(field.key)) return *v;
+    return fieldDefault(field);
+}
+
+std::string RecorderModel::clockText(const SimState& state) const {
+    if (auto literal = state.get("clock_text")) return *literal;
+    long long offset = 0;
+    if (auto stored = state.get("clock_offset")) {
+        offset = parseInteger(*stored, -400000000000LL, 400000000000LL).value_or(0);
+    }
+    return formatClockText(hostLocalSeconds() + offset);
+}
+
+std::string RecorderModel::freeStorageText(const SimState& state) const {
+    if (auto literal = state.get("sd_remain")) return *literal;
+    unsigned long long used = 0;
+    std::error_code ec;
+    std::size_t entries = 0;
+    if (!config_.storageFolder.empty() && fs::is_directory(config_.storageFolder, ec)) {
+        for (fs::recursive_directory_iterator it(config_.storageFolder, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            if (++entries > kMaxStorageEntries) break;
+            std::error_code sizeError;
+            if (it->is_regular_file(sizeError)) {
+                const auto size = it->file_size(sizeError);
+                if (!sizeError) used += size;
+            }
+        }
+    }
+    long long freeKb = config_.capacityKb - static_cast<long long>(used / 1024);
+    if (freeKb < 0) freeKb = 0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%014lld", freeKb % 100000000000000LL);
+    return text;
 }
 
 bool RecorderModel::wipeStorage() const {
-  if (config_.storageFolder.empty()) return true;
-  std::error_code ec;
-  fs::create_directories(config_.storageFolder, ec);
-  if (!fs::is_directory(config_.storageFolder, ec)) return false;
-  bool ok = true;
-  for (fs::directory_iterator it(config_.storageFolder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code removeError;
-    fs::remove_all(it->path(), removeError);
-    if (removeError) ok = false;
-  }
-  return ok && !ec;
+    if (config_.storageFolder.empty()) return true;
+    std::error_code ec;
+    fs::create_directories(config_.storageFolder, ec);
+    if (!fs::is_directory(config_.storageFolder, ec)) return false;
+    bool ok = true;
+    for (fs::directory_iterator it(config_.storageFolder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code removeError;
+        fs::remove_all(it->path(), removeError);
+        if (removeError) ok = false;
+    }
+    return ok && !ec;
 }
 
-void RecorderModel::enterDiskMode(SimState &state, bool readOnly) const {
-  state.set("mode", readOnly ? "msdc_ronly" : "msdc");
-  if (!config_.msdcMarker || config_.storageFolder.empty()) return;
-  std::error_code ec;
-  fs::create_directories(config_.storageFolder, ec);
-  const std::string content = config_.serial.value_or("") + (readOnly ? " ro\r\n" : " rw\r\n");
-  writeFileAtomically(config_.storageFolder / kMarkerFileName, content);
+void RecorderModel::enterDiskMode(SimState& state, bool readOnly) const {
+    state.set("mode", readOnly ? "msdc_ronly" : "msdc");
+    if (!config_.msdcMarker || config_.storageFolder.empty()) return;
+    std::error_code ec;
+    fs::create_directories(config_.storageFolder, ec);
+    const std::string content = config_.serial.value_or("") + (readOnly ? " ro\r\n" : " rw\r\n");
+    writeFileAtomically(config_.storageFolder / kMarkerFileName, content);
 }
 
 bool RecorderModel::onBus() const {
-  const SimState state = loadState();
-  const auto attached = state.get("attached");
-  if (attached && parseBool(*attached) == false) return false;
-  const auto mode = state.get("mode");
-  return !mode || mode->empty() || *mode == "normal";
+    const SimState state = loadState();
+    const auto attached = state.get("attached");
+    if (attached && parseBool(*attached) == false) return false;
+    const auto mode = state.get("mode");
+    return !mode || mode->empty() || *mode == "normal";
 }
 
 void RecorderModel::leaveBus() {
-  SimState state = loadState();
-  state.set("attached", "no");
-  saveState(state);
+    SimState state = loadState();
+    state.set("attached", "no");
+    saveState(state);
 }
 
-Packet RecorderModel::handle(const Packet &request) {
-  Packet answer{};
-  answer[0] = kStatusRefused;
-  SimState state = loadState();
-  const std::uint8_t code = request[0];
+Packet RecorderModel::handle(const Packet& request) {
+    Packet answer{};
+    answer[0] = kStatusRefused;
+    SimState state = loadState();
+    const std::uint8_t code = request[0];
 
-  for (const FieldInfo &field : kFields) {
-    if (code == field.readCode) {
-      answer[0] = kStatusOk;
-      putText(answer, fieldValue(state, field), field.length);
-      return answer;
+    for (const FieldInfo& field : kFields) {
+        if (code == field.readCode) {
+            answer[0] = kStatusOk;
+            putText(answer, fieldValue(state, field), field.length);
+            return answer;
+        }
+        if (code == field.writeCode) {
+            std::string value = storedForm(request.data() + 1, field.length);
+            // Recording options are one digit per option; anything else would
+            // leave the recorder with settings it cannot apply.
+            if (std::strcmp(field.key, "reso") == 0 && (value.size() != 8 || !allDigits(value)))
+                return answer;
+            state.set(field.key, value);
+            saveState(state);
+            answer[0] = kStatusOk;
+            return answer;
+        }
     }
-    if (code == field.writeCode) {
-      std::string value = storedForm(request.data() + 1, field.length);
-      // Recording options are one digit per option; anything else would
-      // leave the recorder with settings it cannot apply.
-      if (std::strcmp(field.key, "reso") == 0 && (value.size() != 8 || !allDigits(value))) return answer;
-      state.set(field.key, value);
-      saveState(state);
-      answer[0] = kStatusOk;
-      return answer;
-    }
-  }
 
-  switch (code) {
+    switch (code) {
     case kGetVersion:
-      answer[0] = kStatusOk;
-      putText(answer, state.get("version").value_or(kDefaultVersion), kVersionLength);
-      break;
+        answer[0] = kStatusOk;
+        putText(answer, state.get("version").value_or(kDefaultVersion), kVersionLength);
+        break;
     case kGetFreeStorage:
-      answer[0] = kStatusOk;
-      putText(answer, freeStorageText(state), kFreeStorageLength);
-      break;
+        answer[0] = kStatusOk;
+        putText(answer, freeStorageText(state), kFreeStorageLength);
+        break;
     case kGetClock:
-      answer[0] = kStatusTime;
-      putText(answer, clockText(state), kClockLength);
-      break;
+        answer[0] = kStatusTime;
+        putText(answer, clockText(state), kClockLength);
+        break;
     case kSetClock: {
-      const std::string digits(reinterpret_cast<const char *>(request.data() + 1), kClockLength);
-      const auto when = parseClockText(digits);
-      bool tailClear = true;
-      for (int i = 1 + kClockLength; i < kPacketSize; ++i) tailClear = tailClear && request[i] == 0;
-      if (!when || !tailClear) break;
-      state.set("clock_offset", std::to_string(*when - hostLocalSeconds()));
-      state.erase("clock_text");
-      saveState(state);
-      answer[0] = kStatusSync;
-      answer[1] = 0x01;
-      break;
+        const std::string digits(reinterpret_cast<const char*>(request.data() + 1), kClockLength);
+        const auto when = parseClockText(digits);
+        bool tailClear = true;
+        for (int i = 1 + kClockLength; i < kPacketSize; ++i) tailClear = tailClear && request[i] == 0;
+        if (!when || !tailClear) break;
+        state.set("clock_offset", std::to_string(*when - hostLocalSeconds()));
+        state.erase("clock_text");
+        saveState(state);
+        answer[0] = kStatusSync;
+        answer[1] = 0x01;
+        break;
     }
     case kDiskMode:
     case kDiskModeReadOnly:
-      enterDiskMode(state, code == kDiskModeReadOnly);
-      saveState(state);
-      answer[0] = kStatusOk;
-      break;
+        enterDiskMode(state, code == kDiskModeReadOnly);
+        saveState(state);
+        answer[0] = kStatusOk;
+        break;
     case kWipe:
-      if (wipeStorage()) answer[0] = kStatusWipe;
-      break;
+        if (wipeStorage()) answer[0] = kStatusWipe;
+        break;
     case kResetParameters:
-      for (const FieldInfo &field : kFields) state.erase(field.key);
-      saveState(state);
-      answer[0] = kStatusOk;
-      break;
+        for (const FieldInfo& field : kFields) state.erase(field.key);
+        saveState(state);
+        answer[0] = kStatusOk;
+        break;
     default:
-      break;
-  }
-  return answer;
+        break;
+    }
+    return answer;
 }
 
-}  // namespace sim
+} // namespace sim

@@ -19,16 +19,16 @@ using Packet = std::array<std::uint8_t, kPacketSize>;
 
 constexpr std::uint8_t kStatusOk = 0x7C;
 constexpr std::uint8_t kStatusTime = 0x81;
-constexpr std::uint8_t kStatusSync = 0x6A;  // followed by 0x01
+constexpr std::uint8_t kStatusSync = 0x6A; // followed by 0x01
 constexpr std::uint8_t kStatusWipe = 0x6E;
-constexpr std::uint8_t kStatusRefused = 0x3F;  // unknown command or value refused
+constexpr std::uint8_t kStatusRefused = 0x3F; // unknown command or value refused
 
 struct FieldInfo {
-  const char *key;  // state file key
-  int length;
-  std::uint8_t readCode;
-  std::uint8_t writeCode;
-  const char *fallback;  // built-in default bytes
+    const char* key; // state file key
+    int length;
+    std::uint8_t readCode;
+    std::uint8_t writeCode;
+    const char* fallback; // built-in default bytes
 };
 
 constexpr int kFieldCount = 10;
@@ -37,33 +37,33 @@ extern const FieldInfo kFields[kFieldCount];
 constexpr int kVersionLength = 11;
 constexpr int kFreeStorageLength = 14;
 constexpr int kClockLength = 14;
-constexpr const char *kMarkerFileName = "USBSEL.lct";
-constexpr const char *kDefaultVersion = "KT-V2.10.05";
+constexpr const char* kMarkerFileName = "USBSEL.lct";
+constexpr const char* kDefaultVersion = "KT-V2.10.05";
 
 class RecorderModel {
- public:
-  explicit RecorderModel(const DeviceConfig &config) : config_(config) {}
+public:
+    explicit RecorderModel(const DeviceConfig& config) : config_(config) {}
 
-  Packet handle(const Packet &request);
+    Packet handle(const Packet& request);
 
-  // Shown by enumeration: attached and not in removable-disk mode.
-  bool onBus() const;
-  // The recorder drops off the bus (stays off until "attached" is reset).
-  void leaveBus();
+    // Shown by enumeration: attached and not in removable-disk mode.
+    bool onBus() const;
+    // The recorder drops off the bus (stays off until "attached" is reset).
+    void leaveBus();
 
-  // Default of a field: configured value, else the built-in one.
-  std::string fieldDefault(const FieldInfo &field) const;
+    // Default of a field: configured value, else the built-in one.
+    std::string fieldDefault(const FieldInfo& field) const;
 
- private:
-  SimState loadState() const;
-  void saveState(const SimState &state) const;
-  std::string fieldValue(const SimState &state, const FieldInfo &field) const;
-  std::string clockText(const SimState &state) const;
-  std::string freeStorageText(const SimState &state) const;
-  bool wipeStorage() const;
-  void enterDiskMode(SimState &state, bool readOnly) const;
+private:
+    SimState loadState() const;
+    void saveState(const SimState& state) const;
+    std::string fieldValue(const SimState& state, const FieldInfo& field) const;
+    std::string clockText(const SimState& state) const;
+    std::string freeStorageText(const SimState& state) const;
+    bool wipeStorage() const;
+    void enterDiskMode(SimState& state, bool readOnly) const;
 
-  const DeviceConfig &config_;
+    const DeviceConfig& config_;
 };
 
-}  // namespace sim
+} // namespace sim

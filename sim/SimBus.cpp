@@ -15,281 +15,281 @@ namespace {
 constexpr std::size_t kMaxStringUnits = 126;
 
 struct Descriptors {
-  usb_endpoint_descriptor endpoints[2]{};
-  usb_interface_descriptor altsetting{};
-  usb_interface interface{};
-  usb_config_descriptor config{};
+    usb_endpoint_descriptor endpoints[2]{};
+    usb_interface_descriptor altsetting{};
+    usb_interface interface {};
+    usb_config_descriptor config{};
 };
 
-void fillDescriptors(Descriptors &d) {
-  const unsigned char addresses[2] = {0x01, 0x81};
-  for (int i = 0; i < 2; ++i) {
-    d.endpoints[i].bLength = 7;
-    d.endpoints[i].bDescriptorType = 0x05;
-    d.endpoints[i].bEndpointAddress = addresses[i];
-    d.endpoints[i].bmAttributes = 0x02;  // bulk
-    d.endpoints[i].wMaxPacketSize = 512;
-  }
-  d.altsetting.bLength = 9;
-  d.altsetting.bDescriptorType = 0x04;
-  d.altsetting.bNumEndpoints = 2;
-  d.altsetting.bInterfaceClass = 0xFF;
-  d.altsetting.endpoint = d.endpoints;
-  d.interface.altsetting = &d.altsetting;
-  d.interface.num_altsetting = 1;
-  d.config.bLength = 9;
-  d.config.bDescriptorType = USB_DT_CONFIG;
-  d.config.wTotalLength = 9 + 9 + 7 + 7;
-  d.config.bNumInterfaces = 1;
-  d.config.bConfigurationValue = 1;
-  d.config.bmAttributes = 0x80;
-  d.config.MaxPower = 250;
-  d.config.interface = &d.interface;
+void fillDescriptors(Descriptors& d) {
+    const unsigned char addresses[2] = {0x01, 0x81};
+    for (int i = 0; i < 2; ++i) {
+        d.endpoints[i].bLength = 7;
+        d.endpoints[i].bDescriptorType = 0x05;
+        d.endpoints[i].bEndpointAddress = addresses[i];
+        d.endpoints[i].bmAttributes = 0x02; // bulk
+        d.endpoints[i].wMaxPacketSize = 512;
+    }
+    d.altsetting.bLength = 9;
+    d.altsetting.bDescriptorType = 0x04;
+    d.altsetting.bNumEndpoints = 2;
+    d.altsetting.bInterfaceClass = 0xFF;
+    d.altsetting.endpoint = d.endpoints;
+    d.interface.altsetting = &d.altsetting;
+    d.interface.num_altsetting = 1;
+    d.config.bLength = 9;
+    d.config.bDescriptorType = USB_DT_CONFIG;
+    d.config.wTotalLength = 9 + 9 + 7 + 7;
+    d.config.bNumInterfaces = 1;
+    d.config.bConfigurationValue = 1;
+    d.config.bmAttributes = 0x80;
+    d.config.MaxPower = 250;
+    d.config.interface = &d.interface;
 }
 
 template <std::size_t N>
-void copyName(char (&target)[N], const std::string &name) {
-  const std::size_t n = std::min(name.size(), N - 1);
-  std::copy_n(name.data(), n, target);
-  target[n] = '\0';
+void copyName(char (&target)[N], const std::string& name) {
+    const std::size_t n = std::min(name.size(), N - 1);
+    std::copy_n(name.data(), n, target);
+    target[n] = '\0';
 }
 
-}  // namespace
+} // namespace
 
 struct Generation {
-  std::vector<std::unique_ptr<usb_bus>> buses;
-  std::vector<std::unique_ptr<struct usb_device>> nodes;
-  std::vector<std::unique_ptr<Descriptors>> descriptors;
-  std::vector<std::unique_ptr<SimDevice>> devices;
-  std::map<const struct usb_device *, SimDevice *> deviceOf;
-  std::set<std::string> busNames;
-  std::set<std::string> deviceNames;
-  int openHandles = 0;
+    std::vector<std::unique_ptr<usb_bus>> buses;
+    std::vector<std::unique_ptr<struct usb_device>> nodes;
+    std::vector<std::unique_ptr<Descriptors>> descriptors;
+    std::vector<std::unique_ptr<SimDevice>> devices;
+    std::map<const struct usb_device*, SimDevice*> deviceOf;
+    std::set<std::string> busNames;
+    std::set<std::string> deviceNames;
+    int openHandles = 0;
 };
 
-SimBus &SimBus::instance() {
-  static SimBus bus;
-  return bus;
+SimBus& SimBus::instance() {
+    static SimBus bus;
+    return bus;
 }
 
-struct usb_device *SimBus::addDevice(Generation &gen, usb_bus &bus, const std::string &busName,
-                                     const DeviceConfig &config) {
-  auto device = std::make_unique<SimDevice>(config);
-  if (!device->onBus()) return nullptr;
-  auto node = std::make_unique<struct usb_device>();
-  char name[64];
+struct usb_device* SimBus::addDevice(Generation& gen, usb_bus& bus, const std::string& busName,
+                                     const DeviceConfig& config) {
+    auto device = std::make_unique<SimDevice>(config);
+    if (!device->onBus()) return nullptr;
+    auto node = std::make_unique<struct usb_device>();
+    char name[64];
 #ifdef _WIN32
-  std::snprintf(name, sizeof name, "\\\\.\\libusb0-%04lu--0x%04x-0x%04x", ++windowsDeviceCounter_ % 10000,
-                config.vendor, config.product);
+    std::snprintf(name, sizeof name, "\\\\.\\libusb0-%04lu--0x%04x-0x%04x", ++windowsDeviceCounter_ % 10000,
+                  config.vendor, config.product);
 #else
-  std::snprintf(name, sizeof name, "%03d", config.devnum);
+    std::snprintf(name, sizeof name, "%03d", config.devnum);
 #endif
-  copyName(node->filename, name);
-  node->bus = &bus;
-  usb_device_descriptor &dd = node->descriptor;
-  dd.bLength = 18;
-  dd.bDescriptorType = USB_DT_DEVICE;
-  dd.bcdUSB = 0x0200;
-  dd.bMaxPacketSize0 = 64;
-  dd.idVendor = config.vendor;
-  dd.idProduct = config.product;
-  dd.bcdDevice = 0x0100;
-  dd.iManufacturer = config.manufacturer ? 1 : 0;
-  dd.iProduct = config.productName ? 2 : 0;
-  dd.iSerialNumber = config.serial ? 3 : 0;
-  dd.bNumConfigurations = 1;
-  if (config.hasConfigs) {
-    auto d = std::make_unique<Descriptors>();
-    fillDescriptors(*d);
-    node->config = &d->config;
-    gen.descriptors.push_back(std::move(d));
-  }
-  node->devnum = static_cast<unsigned char>(config.devnum);
-  gen.deviceNames.insert(busName + "/" + std::to_string(config.devnum) + "/" + config.serial.value_or(""));
-  gen.deviceOf[node.get()] = device.get();
-  gen.devices.push_back(std::move(device));
-  gen.nodes.push_back(std::move(node));
-  return gen.nodes.back().get();
+    copyName(node->filename, name);
+    node->bus = &bus;
+    usb_device_descriptor& dd = node->descriptor;
+    dd.bLength = 18;
+    dd.bDescriptorType = USB_DT_DEVICE;
+    dd.bcdUSB = 0x0200;
+    dd.bMaxPacketSize0 = 64;
+    dd.idVendor = config.vendor;
+    dd.idProduct = config.product;
+    dd.bcdDevice = 0x0100;
+    dd.iManufacturer = config.manufacturer ? 1 : 0;
+    dd.iProduct = config.productName ? 2 : 0;
+    dd.iSerialNumber = config.serial ? 3 : 0;
+    dd.bNumConfigurations = 1;
+    if (config.hasConfigs) {
+        auto d = std::make_unique<Descriptors>();
+        fillDescriptors(*d);
+        node->config = &d->config;
+        gen.descriptors.push_back(std::move(d));
+    }
+    node->devnum = static_cast<unsigned char>(config.devnum);
+    gen.deviceNames.insert(busName + "/" + std::to_string(config.devnum) + "/" + config.serial.value_or(""));
+    gen.deviceOf[node.get()] = device.get();
+    gen.devices.push_back(std::move(device));
+    gen.nodes.push_back(std::move(node));
+    return gen.nodes.back().get();
 }
 
-Generation *SimBus::build(bool withDevices) {
-  auto gen = std::make_unique<Generation>();
-  usb_bus *previousBus = nullptr;
-  for (const BusConfig &busConfig : config_.buses) {
-    auto bus = std::make_unique<usb_bus>();
-    copyName(bus->dirname, busConfig.name);
-    bus->location = busConfig.location;
-    bus->prev = previousBus;
-    if (previousBus) previousBus->next = bus.get();
-    previousBus = bus.get();
-    gen->busNames.insert(busConfig.name);
+Generation* SimBus::build(bool withDevices) {
+    auto gen = std::make_unique<Generation>();
+    usb_bus* previousBus = nullptr;
+    for (const BusConfig& busConfig : config_.buses) {
+        auto bus = std::make_unique<usb_bus>();
+        copyName(bus->dirname, busConfig.name);
+        bus->location = busConfig.location;
+        bus->prev = previousBus;
+        if (previousBus) previousBus->next = bus.get();
+        previousBus = bus.get();
+        gen->busNames.insert(busConfig.name);
 
-    struct usb_device *previousNode = nullptr;
-    for (std::size_t i = 0; withDevices && i < busConfig.devices.size(); ++i) {
-      struct usb_device *node = addDevice(*gen, *bus, busConfig.name, busConfig.devices[i]);
-      if (!node) continue;  // off the bus (removable-disk mode or dropped off)
-      node->prev = previousNode;
-      if (previousNode) {
-        previousNode->next = node;
-      } else {
-        bus->devices = node;
-      }
-      previousNode = node;
+        struct usb_device* previousNode = nullptr;
+        for (std::size_t i = 0; withDevices && i < busConfig.devices.size(); ++i) {
+            struct usb_device* node = addDevice(*gen, *bus, busConfig.name, busConfig.devices[i]);
+            if (!node) continue; // off the bus (removable-disk mode or dropped off)
+            node->prev = previousNode;
+            if (previousNode) {
+                previousNode->next = node;
+            } else {
+                bus->devices = node;
+            }
+            previousNode = node;
+        }
+        gen->buses.push_back(std::move(bus));
     }
-    gen->buses.push_back(std::move(bus));
-  }
-  generations_.push_back(std::move(gen));
-  retireUnused();
-  return generations_.back().get();
+    generations_.push_back(std::move(gen));
+    retireUnused();
+    return generations_.back().get();
 }
 
 void SimBus::retireUnused() {
-  // Keep the current generation and any other one still holding open handles.
-  for (std::size_t i = 0; i + 1 < generations_.size();) {
-    if (generations_[i]->openHandles == 0) {
-      generations_.erase(generations_.begin() + static_cast<std::ptrdiff_t>(i));
-    } else {
-      ++i;
+    // Keep the current generation and any other one still holding open handles.
+    for (std::size_t i = 0; i + 1 < generations_.size();) {
+        if (generations_[i]->openHandles == 0) {
+            generations_.erase(generations_.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
     }
-  }
 }
 
-static int countChanges(const std::set<std::string> &before, const std::set<std::string> &after) {
-  int changes = 0;
-  for (const auto &name : after) changes += before.count(name) ? 0 : 1;
-  for (const auto &name : before) changes += after.count(name) ? 0 : 1;
-  return changes;
+static int countChanges(const std::set<std::string>& before, const std::set<std::string>& after) {
+    int changes = 0;
+    for (const auto& name : after) changes += before.count(name) ? 0 : 1;
+    for (const auto& name : before) changes += after.count(name) ? 0 : 1;
+    return changes;
 }
 
 int SimBus::findBusses() {
-  // The configuration is read afresh, so a test may change it between calls.
-  config_ = loadConfigFromEnvironment();
-  const Generation *gen = build(false);
-  const int changes = countChanges(lastBusNames_, gen->busNames);
-  lastBusNames_ = gen->busNames;
-  return changes;
+    // The configuration is read afresh, so a test may change it between calls.
+    config_ = loadConfigFromEnvironment();
+    const Generation* gen = build(false);
+    const int changes = countChanges(lastBusNames_, gen->busNames);
+    lastBusNames_ = gen->busNames;
+    return changes;
 }
 
 int SimBus::findDevices() {
-  const Generation *gen = build(true);
-  const int changes = countChanges(lastDeviceNames_, gen->deviceNames);
-  lastDeviceNames_ = gen->deviceNames;
-  return changes;
+    const Generation* gen = build(true);
+    const int changes = countChanges(lastDeviceNames_, gen->deviceNames);
+    lastDeviceNames_ = gen->deviceNames;
+    return changes;
 }
 
-usb_bus *SimBus::busses() const {
-  if (generations_.empty() || generations_.back()->buses.empty()) return nullptr;
-  return generations_.back()->buses.front().get();
+usb_bus* SimBus::busses() const {
+    if (generations_.empty() || generations_.back()->buses.empty()) return nullptr;
+    return generations_.back()->buses.front().get();
 }
 
-SimDevice *SimBus::deviceOf(struct usb_device *node, Generation **generation) const {
-  for (const auto &gen : generations_) {
-    const auto it = gen->deviceOf.find(node);
-    if (it != gen->deviceOf.end()) {
-      *generation = gen.get();
-      return it->second;
+SimDevice* SimBus::deviceOf(struct usb_device* node, Generation** generation) const {
+    for (const auto& gen : generations_) {
+        const auto it = gen->deviceOf.find(node);
+        if (it != gen->deviceOf.end()) {
+            *generation = gen.get();
+            return it->second;
+        }
     }
-  }
-  return nullptr;
-}
-
-SimDevice *SimBus::openDevice(usb_dev_handle *handle) const {
-  const auto it = live_.find(handle);
-  if (it == live_.end() || !it->second->open) return nullptr;
-  return it->second->device;
-}
-
-usb_dev_handle *SimBus::open(struct usb_device *node) {
-  Generation *gen = nullptr;
-  SimDevice *device = node ? deviceOf(node, &gen) : nullptr;
-  if (!device) return nullptr;
-  const int devnum = device->config().devnum;
-  if (!device->config().openable || !device->onBus()) {
-    device->log().write("open-refused " + std::to_string(devnum));
     return nullptr;
-  }
-  device->pipe().reset();
-  auto handle = std::make_unique<usb_dev_handle>(usb_dev_handle{device, gen, true});
-  usb_dev_handle *raw = handle.get();
-  handles_.push_back(std::move(handle));
-  live_[raw] = raw;
-  ++gen->openHandles;
-  device->log().write("open " + std::to_string(devnum));
-  return raw;
 }
 
-int SimBus::close(usb_dev_handle *handle) {
-  const auto it = live_.find(handle);
-  if (it == live_.end()) return kErrInvalid;
-  usb_dev_handle *h = it->second;
-  if (!h->open) {
-    // The device may be gone with its generation; report on stderr.
-    std::fprintf(stderr, "recorder simulator: usb_close on a closed handle\n");
-    return kErrInvalid;
-  }
-  h->open = false;
-  h->device->log().write("close " + std::to_string(h->device->config().devnum));
-  --h->generation->openHandles;
-  retireUnused();
-  return 0;
+SimDevice* SimBus::openDevice(usb_dev_handle* handle) const {
+    const auto it = live_.find(handle);
+    if (it == live_.end() || !it->second->open) return nullptr;
+    return it->second->device;
 }
 
-int SimBus::getString(usb_dev_handle *handle, int index, char *buf, std::size_t buflen) {
-  SimDevice *device = openDevice(handle);
-  if (!device || !buf || buflen == 0) return kErrInvalid;
-  if (device->pipe().gone()) return kErrNoDevice;
-  const DeviceConfig &c = device->config();
-  if (c.faults.stringsFail) return kErrPipe;
-  const std::optional<std::string> *text = nullptr;
-  if (index == 1) text = &c.manufacturer;
-  if (index == 2) text = &c.productName;
-  if (index == 3) text = &c.serial;
-  if (!text || !*text) return kErrPipe;  // no such string: the device stalls
-  const std::string &s = **text;
-  const std::size_t n = std::min({s.size(), kMaxStringUnits, buflen - 1});
-  std::copy_n(s.data(), n, buf);
-  buf[n] = '\0';
-  return static_cast<int>(n);
+usb_dev_handle* SimBus::open(struct usb_device* node) {
+    Generation* gen = nullptr;
+    SimDevice* device = node ? deviceOf(node, &gen) : nullptr;
+    if (!device) return nullptr;
+    const int devnum = device->config().devnum;
+    if (!device->config().openable || !device->onBus()) {
+        device->log().write("open-refused " + std::to_string(devnum));
+        return nullptr;
+    }
+    device->pipe().reset();
+    auto handle = std::make_unique<usb_dev_handle>(usb_dev_handle{device, gen, true});
+    usb_dev_handle* raw = handle.get();
+    handles_.push_back(std::move(handle));
+    live_[raw] = raw;
+    ++gen->openHandles;
+    device->log().write("open " + std::to_string(devnum));
+    return raw;
 }
 
-int SimBus::setConfiguration(usb_dev_handle *handle, int configuration) {
-  SimDevice *device = openDevice(handle);
-  if (!device) return kErrInvalid;
-  device->log().write("configuration " + std::to_string(device->config().devnum) + " " +
-                      std::to_string(configuration));
-  if (device->pipe().gone()) return kErrNoDevice;
-  if (device->config().configurationError) return device->config().configurationError;
-  return configuration == 1 ? 0 : kErrInvalid;
+int SimBus::close(usb_dev_handle* handle) {
+    const auto it = live_.find(handle);
+    if (it == live_.end()) return kErrInvalid;
+    usb_dev_handle* h = it->second;
+    if (!h->open) {
+        // The device may be gone with its generation; report on stderr.
+        std::fprintf(stderr, "recorder simulator: usb_close on a closed handle\n");
+        return kErrInvalid;
+    }
+    h->open = false;
+    h->device->log().write("close " + std::to_string(h->device->config().devnum));
+    --h->generation->openHandles;
+    retireUnused();
+    return 0;
 }
 
-int SimBus::claimInterface(usb_dev_handle *handle, int interface) {
-  SimDevice *device = openDevice(handle);
-  if (!device) return kErrInvalid;
-  device->log().write("claim " + std::to_string(device->config().devnum) + " " + std::to_string(interface));
-  if (device->pipe().gone()) return kErrNoDevice;
-  return interface == 0 ? 0 : kErrInvalid;
+int SimBus::getString(usb_dev_handle* handle, int index, char* buf, std::size_t buflen) {
+    SimDevice* device = openDevice(handle);
+    if (!device || !buf || buflen == 0) return kErrInvalid;
+    if (device->pipe().gone()) return kErrNoDevice;
+    const DeviceConfig& c = device->config();
+    if (c.faults.stringsFail) return kErrPipe;
+    const std::optional<std::string>* text = nullptr;
+    if (index == 1) text = &c.manufacturer;
+    if (index == 2) text = &c.productName;
+    if (index == 3) text = &c.serial;
+    if (!text || !*text) return kErrPipe; // no such string: the device stalls
+    const std::string& s = **text;
+    const std::size_t n = std::min({s.size(), kMaxStringUnits, buflen - 1});
+    std::copy_n(s.data(), n, buf);
+    buf[n] = '\0';
+    return static_cast<int>(n);
 }
 
-int SimBus::clearHalt(usb_dev_handle *handle, unsigned int ep) {
-  SimDevice *device = openDevice(handle);
-  if (!device) return kErrInvalid;
-  char line[48];
-  std::snprintf(line, sizeof line, "clear_halt %d %02X", device->config().devnum, ep & 0xFF);
-  device->log().write(line);
-  if (device->pipe().gone()) return kErrNoDevice;
-  return ep == 0x01 || ep == 0x81 ? 0 : kErrInvalid;
+int SimBus::setConfiguration(usb_dev_handle* handle, int configuration) {
+    SimDevice* device = openDevice(handle);
+    if (!device) return kErrInvalid;
+    device->log().write("configuration " + std::to_string(device->config().devnum) + " " +
+                        std::to_string(configuration));
+    if (device->pipe().gone()) return kErrNoDevice;
+    if (device->config().configurationError) return device->config().configurationError;
+    return configuration == 1 ? 0 : kErrInvalid;
 }
 
-int SimBus::bulkWrite(usb_dev_handle *handle, int ep, const char *bytes, int size, int timeout) {
-  SimDevice *device = openDevice(handle);
-  if (!device) return kErrInvalid;
-  return device->pipe().write(ep, reinterpret_cast<const std::uint8_t *>(bytes), size, timeout);
+int SimBus::claimInterface(usb_dev_handle* handle, int interface) {
+    SimDevice* device = openDevice(handle);
+    if (!device) return kErrInvalid;
+    device->log().write("claim " + std::to_string(device->config().devnum) + " " + std::to_string(interface));
+    if (device->pipe().gone()) return kErrNoDevice;
+    return interface == 0 ? 0 : kErrInvalid;
 }
 
-int SimBus::bulkRead(usb_dev_handle *handle, int ep, char *bytes, int size, int timeout) {
-  SimDevice *device = openDevice(handle);
-  if (!device) return kErrInvalid;
-  return device->pipe().read(ep, reinterpret_cast<std::uint8_t *>(bytes), size, timeout);
+int SimBus::clearHalt(usb_dev_handle* handle, unsigned int ep) {
+    SimDevice* device = openDevice(handle);
+    if (!device) return kErrInvalid;
+    char line[48];
+    std::snprintf(line, sizeof line, "clear_halt %d %02X", device->config().devnum, ep & 0xFF);
+    device->log().write(line);
+    if (device->pipe().gone()) return kErrNoDevice;
+    return ep == 0x01 || ep == 0x81 ? 0 : kErrInvalid;
 }
 
-}  // namespace sim
+int SimBus::bulkWrite(usb_dev_handle* handle, int ep, const char* bytes, int size, int timeout) {
+    SimDevice* device = openDevice(handle);
+    if (!device) return kErrInvalid;
+    return device->pipe().write(ep, reinterpret_cast<const std::uint8_t*>(bytes), size, timeout);
+}
+
+int SimBus::bulkRead(usb_dev_handle* handle, int ep, char* bytes, int size, int timeout) {
+    SimDevice* device = openDevice(handle);
+    if (!device) return kErrInvalid;
+    return device->pipe().read(ep, reinterpret_cast<std::uint8_t*>(bytes), size, timeout);
+}
+
+} // namespace sim

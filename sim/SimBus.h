@@ -19,70 +19,71 @@
 namespace sim {
 
 class SimDevice {
- public:
-  explicit SimDevice(const DeviceConfig &config) : config_(config), log_(config.logFile), pipe_(config_, log_) {}
-  SimDevice(const SimDevice &) = delete;
-  SimDevice &operator=(const SimDevice &) = delete;
+public:
+    explicit SimDevice(const DeviceConfig& config)
+        : config_(config), log_(config.logFile), pipe_(config_, log_) {}
+    SimDevice(const SimDevice&) = delete;
+    SimDevice& operator=(const SimDevice&) = delete;
 
-  const DeviceConfig &config() const { return config_; }
-  const TransferLog &log() const { return log_; }
-  BulkPipe &pipe() { return pipe_; }
-  bool onBus() const { return RecorderModel(config_).onBus(); }
+    const DeviceConfig& config() const { return config_; }
+    const TransferLog& log() const { return log_; }
+    BulkPipe& pipe() { return pipe_; }
+    bool onBus() const { return RecorderModel(config_).onBus(); }
 
- private:
-  DeviceConfig config_;
-  TransferLog log_;
-  BulkPipe pipe_;
+private:
+    DeviceConfig config_;
+    TransferLog log_;
+    BulkPipe pipe_;
 };
 
 struct Generation;
 
-}  // namespace sim
+} // namespace sim
 
 // libusb leaves the handle type to the implementation.
 struct usb_dev_handle {
-  sim::SimDevice *device;
-  sim::Generation *generation;
-  bool open;
+    sim::SimDevice* device;
+    sim::Generation* generation;
+    bool open;
 };
 
 namespace sim {
 
 class SimBus {
- public:
-  static SimBus &instance();
+public:
+    static SimBus& instance();
 
-  int findBusses();
-  int findDevices();
-  usb_bus *busses() const;
+    int findBusses();
+    int findDevices();
+    usb_bus* busses() const;
 
-  usb_dev_handle *open(struct usb_device *node);
-  int close(usb_dev_handle *handle);
-  int getString(usb_dev_handle *handle, int index, char *buf, std::size_t buflen);
-  int setConfiguration(usb_dev_handle *handle, int configuration);
-  int claimInterface(usb_dev_handle *handle, int interface);
-  int clearHalt(usb_dev_handle *handle, unsigned int ep);
-  int bulkWrite(usb_dev_handle *handle, int ep, const char *bytes, int size, int timeout);
-  int bulkRead(usb_dev_handle *handle, int ep, char *bytes, int size, int timeout);
+    usb_dev_handle* open(struct usb_device* node);
+    int close(usb_dev_handle* handle);
+    int getString(usb_dev_handle* handle, int index, char* buf, std::size_t buflen);
+    int setConfiguration(usb_dev_handle* handle, int configuration);
+    int claimInterface(usb_dev_handle* handle, int interface);
+    int clearHalt(usb_dev_handle* handle, unsigned int ep);
+    int bulkWrite(usb_dev_handle* handle, int ep, const char* bytes, int size, int timeout);
+    int bulkRead(usb_dev_handle* handle, int ep, char* bytes, int size, int timeout);
 
- private:
-  SimBus() = default;
-  Generation *build(bool withDevices);
-  struct usb_device *addDevice(Generation &gen, usb_bus &bus, const std::string &busName,
-                               const DeviceConfig &config);
-  void retireUnused();
-  SimDevice *openDevice(usb_dev_handle *handle) const;
-  SimDevice *deviceOf(struct usb_device *node, Generation **generation) const;
+private:
+    SimBus() = default;
+    Generation* build(bool withDevices);
+    struct usb_device* addDevice(Generation& gen, usb_bus& bus, const std::string& busName,
+                                 const DeviceConfig& config);
+    void retireUnused();
+    SimDevice* openDevice(usb_dev_handle* handle) const;
+    SimDevice* deviceOf(struct usb_device* node, Generation** generation) const;
 
-  SimConfig config_;
-  std::vector<std::unique_ptr<Generation>> generations_;  // last is current
-  std::vector<std::unique_ptr<usb_dev_handle>> handles_;  // closed ones kept: double closes are caught
-  std::map<const usb_dev_handle *, usb_dev_handle *> live_;
-  std::set<std::string> lastBusNames_;
-  std::set<std::string> lastDeviceNames_;
+    SimConfig config_;
+    std::vector<std::unique_ptr<Generation>> generations_; // last is current
+    std::vector<std::unique_ptr<usb_dev_handle>> handles_; // closed ones kept: double closes are caught
+    std::map<const usb_dev_handle*, usb_dev_handle*> live_;
+    std::set<std::string> lastBusNames_;
+    std::set<std::string> lastDeviceNames_;
 #ifdef _WIN32
-  unsigned long windowsDeviceCounter_ = 0;  // libusb-win32 numbers its device files
+    unsigned long windowsDeviceCounter_ = 0; // libusb-win32 numbers its device files
 #endif
 };
 
-}  // namespace sim
+} // namespace sim

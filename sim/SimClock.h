@@ -18,4 +18,4 @@ std::optional<long long> parseClockText(std::string_view digits);
 // Seconds to "YYYYMMDDhhmmss"; years outside 0..9999 are clamped.
 std::string formatClockText(long long seconds);
 
-}  // namespace sim
+} // namespace sim

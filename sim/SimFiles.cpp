@@ -16,118 +16,118 @@ namespace sim {
 namespace {
 
 fs::path fromUtf8(std::string_view text) {
-  std::u8string u8(text.size(), u8'\0');
-  for (std::size_t i = 0; i < text.size(); ++i) u8[i] = static_cast<char8_t>(text[i]);
-  return fs::path(u8);
+    std::u8string u8(text.size(), u8'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) u8[i] = static_cast<char8_t>(text[i]);
+    return fs::path(u8);
 }
 
 unsigned long processId() {
 #ifdef _WIN32
-  return GetCurrentProcessId();
+    return GetCurrentProcessId();
 #else
-  return static_cast<unsigned long>(getpid());
+    return static_cast<unsigned long>(getpid());
 #endif
 }
 
-}  // namespace
+} // namespace
 
 fs::path pathFromText(std::string_view text) {
 #ifdef _WIN32
-  if (!text.empty() && text.front() == '/') {
-    std::string converted = "Z:";
-    converted.append(text);
-    for (char &c : converted) {
-      if (c == '/') c = '\\';
+    if (!text.empty() && text.front() == '/') {
+        std::string converted = "Z:";
+        converted.append(text);
+        for (char& c : converted) {
+            if (c == '/') c = '\\';
+        }
+        return fromUtf8(converted);
     }
-    return fromUtf8(converted);
-  }
 #endif
-  return fromUtf8(text);
+    return fromUtf8(text);
 }
 
-fs::path resolvePath(std::string_view text, const fs::path &baseFolder) {
-  fs::path p = pathFromText(text);
-  if (p.is_relative() && !baseFolder.empty()) p = baseFolder / p;
-  return p.lexically_normal();
+fs::path resolvePath(std::string_view text, const fs::path& baseFolder) {
+    fs::path p = pathFromText(text);
+    if (p.is_relative() && !baseFolder.empty()) p = baseFolder / p;
+    return p.lexically_normal();
 }
 
-std::string pathToText(const fs::path &path) {
-  const std::u8string u8 = path.u8string();
-  return std::string(u8.begin(), u8.end());
+std::string pathToText(const fs::path& path) {
+    const std::u8string u8 = path.u8string();
+    return std::string(u8.begin(), u8.end());
 }
 
-std::optional<std::string> readWholeFile(const fs::path &path, std::size_t maxBytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string data;
-  char chunk[4096];
-  while (in) {
-    in.read(chunk, sizeof chunk);
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (data.size() + got > maxBytes) return std::nullopt;
-    data.append(chunk, got);
-  }
-  if (in.bad()) return std::nullopt;
-  return data;
-}
-
-bool writeFileAtomically(const fs::path &path, std::string_view content) {
-  fs::path temp = path;
-  temp += ".tmp" + std::to_string(processId());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      fs::remove(temp, ec);
-      return false;
+std::optional<std::string> readWholeFile(const fs::path& path, std::size_t maxBytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string data;
+    char chunk[4096];
+    while (in) {
+        in.read(chunk, sizeof chunk);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (data.size() + got > maxBytes) return std::nullopt;
+        data.append(chunk, got);
     }
-  }
+    if (in.bad()) return std::nullopt;
+    return data;
+}
+
+bool writeFileAtomically(const fs::path& path, std::string_view content) {
+    fs::path temp = path;
+    temp += ".tmp" + std::to_string(processId());
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ec;
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
 #ifdef _WIN32
-  // Replace in one step; a plain rename refuses an existing target here.
-  // Another process reading the file at this moment blocks the replacement
-  // briefly, so try again for a little while.
-  bool ok = false;
-  for (int attempt = 0; attempt < 50 && !ok; ++attempt) {
-    ok = MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    if (!ok) Sleep(10);
-  }
+    // Replace in one step; a plain rename refuses an existing target here.
+    // Another process reading the file at this moment blocks the replacement
+    // briefly, so try again for a little while.
+    bool ok = false;
+    for (int attempt = 0; attempt < 50 && !ok; ++attempt) {
+        ok = MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+        if (!ok) Sleep(10);
+    }
 #else
-  const bool ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    const bool ok = std::rename(temp.c_str(), path.c_str()) == 0;
 #endif
-  if (!ok) {
-    std::error_code ec;
-    fs::remove(temp, ec);
-  }
-  return ok;
+    if (!ok) {
+        std::error_code ec;
+        fs::remove(temp, ec);
+    }
+    return ok;
 }
 
-void appendLine(const fs::path &path, std::string_view line) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  if (!out) return;
-  out.write(line.data(), static_cast<std::streamsize>(line.size()));
-  out.put('\n');
+void appendLine(const fs::path& path, std::string_view line) {
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    if (!out) return;
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    out.put('\n');
 }
 
-std::string environmentText(const char *name) {
+std::string environmentText(const char* name) {
 #ifdef _WIN32
-  // Read the wide value so a non-ASCII folder name survives.
-  std::wstring wname;
-  for (const char *p = name; *p; ++p) wname += static_cast<wchar_t>(*p);
-  const DWORD needed = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
-  if (needed == 0) return {};
-  std::wstring value(needed, L'\0');
-  const DWORD got = GetEnvironmentVariableW(wname.c_str(), value.data(), needed);
-  if (got == 0 || got >= needed) return {};
-  value.resize(got);
-  return pathToText(fs::path(value));
+    // Read the wide value so a non-ASCII folder name survives.
+    std::wstring wname;
+    for (const char* p = name; *p; ++p) wname += static_cast<wchar_t>(*p);
+    const DWORD needed = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
+    if (needed == 0) return {};
+    std::wstring value(needed, L'\0');
+    const DWORD got = GetEnvironmentVariableW(wname.c_str(), value.data(), needed);
+    if (got == 0 || got >= needed) return {};
+    value.resize(got);
+    return pathToText(fs::path(value));
 #else
-  const char *value = std::getenv(name);
-  return value ? std::string(value) : std::string();
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
 #endif
 }
 
-}  // namespace sim
+} // namespace sim

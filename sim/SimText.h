@@ -18,7 +18,7 @@ std::string escapeBytes(std::string_view bytes);
 std::optional<std::string> unescapeBytes(std::string_view text);
 
 // "45 3A 02 67" style dump, upper case, one space between bytes.
-std::string hexBytes(const void *data, std::size_t size);
+std::string hexBytes(const void* data, std::size_t size);
 
 std::string_view trim(std::string_view text);
 
@@ -29,4 +29,4 @@ std::optional<long long> parseInteger(std::string_view text, long long min, long
 // yes/no, true/false, on/off, 1/0.
 std::optional<bool> parseBool(std::string_view text);
 
-}  // namespace sim
+} // namespace sim

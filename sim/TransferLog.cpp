@@ -7,26 +7,27 @@
 namespace sim {
 
 void TransferLog::write(std::string_view line) const {
-  if (!file_.empty()) appendLine(file_, line);
+    if (!file_.empty()) appendLine(file_, line);
 }
 
-void TransferLog::transfer(const char *direction, int endpoint, const void *data, int count) const {
-  if (file_.empty()) return;
-  char head[16];
-  std::snprintf(head, sizeof head, "%s %02X", direction, static_cast<unsigned>(endpoint) & 0xFF);
-  std::string line = head;
-  if (count > 0) {
-    line += ' ';
-    line += hexBytes(data, static_cast<std::size_t>(count));
-  }
-  appendLine(file_, line);
+void TransferLog::transfer(const char* direction, int endpoint, const void* data, int count) const {
+    if (file_.empty()) return;
+    char head[16];
+    std::snprintf(head, sizeof head, "%s %02X", direction, static_cast<unsigned>(endpoint) & 0xFF);
+    std::string line = head;
+    if (count > 0) {
+        line += ' ';
+        line += hexBytes(data, static_cast<std::size_t>(count));
+    }
+    appendLine(file_, line);
 }
 
-void TransferLog::failedTransfer(const char *direction, int endpoint, int error) const {
-  if (file_.empty()) return;
-  char line[48];
-  std::snprintf(line, sizeof line, "%s %02X failed %d", direction, static_cast<unsigned>(endpoint) & 0xFF, error);
-  appendLine(file_, line);
+void TransferLog::failedTransfer(const char* direction, int endpoint, int error) const {
+    if (file_.empty()) return;
+    char line[48];
+    std::snprintf(line, sizeof line, "%s %02X failed %d", direction, static_cast<unsigned>(endpoint) & 0xFF,
+                  error);
+    appendLine(file_, line);
 }
 
-}  // namespace sim
+} // namespace sim

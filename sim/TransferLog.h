@@ -10,17 +10,17 @@
 namespace sim {
 
 class TransferLog {
- public:
-  TransferLog() = default;
-  explicit TransferLog(fs::path file) : file_(std::move(file)) {}
+public:
+    TransferLog() = default;
+    explicit TransferLog(fs::path file) : file_(std::move(file)) {}
 
-  // "open 3" / "close 3" / "out 01 45 3A .." / "in 81 7C .." / "error ...".
-  void write(std::string_view line) const;
-  void transfer(const char *direction, int endpoint, const void *data, int count) const;
-  void failedTransfer(const char *direction, int endpoint, int error) const;
+    // "open 3" / "close 3" / "out 01 45 3A .." / "in 81 7C .." / "error ...".
+    void write(std::string_view line) const;
+    void transfer(const char* direction, int endpoint, const void* data, int count) const;
+    void failedTransfer(const char* direction, int endpoint, int error) const;
 
- private:
-  fs::path file_;
+private:
+    fs::path file_;
 };
 
-}  // namespace sim
+} // namespace sim

@@ -7,7 +7,7 @@
 
 #ifdef _WIN32
 #define SIM_EXPORT
-using OutBytes = char;  // libusb-win32 declares the write buffer non-const
+using OutBytes = char; // libusb-win32 declares the write buffer non-const
 #else
 #define SIM_EXPORT __attribute__((visibility("default")))
 using OutBytes = const char;
@@ -15,92 +15,94 @@ using OutBytes = const char;
 
 namespace {
 
-std::mutex &lock() {
-  static std::mutex m;
-  return m;
+std::mutex& lock() {
+    static std::mutex m;
+    return m;
 }
 
-sim::SimBus &bus() { return sim::SimBus::instance(); }
+sim::SimBus& bus() {
+    return sim::SimBus::instance();
+}
 
-}  // namespace
+} // namespace
 
 #ifndef _WIN32
 // libusb-0.1 publishes its bus list as a global as well; <usb.h> declares it
 // outside its C block, and a variable's symbol is its plain name either way.
-SIM_EXPORT struct usb_bus *usb_busses = nullptr;
+SIM_EXPORT struct usb_bus* usb_busses = nullptr;
 #endif
 
 namespace {
 
 void publishBusses() {
 #ifndef _WIN32
-  usb_busses = bus().busses();
+    usb_busses = bus().busses();
 #endif
 }
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
 SIM_EXPORT void usb_init(void) {}
 
 SIM_EXPORT int usb_find_busses(void) {
-  std::lock_guard<std::mutex> guard(lock());
-  const int changes = bus().findBusses();
-  publishBusses();
-  return changes;
+    std::lock_guard<std::mutex> guard(lock());
+    const int changes = bus().findBusses();
+    publishBusses();
+    return changes;
 }
 
 SIM_EXPORT int usb_find_devices(void) {
-  std::lock_guard<std::mutex> guard(lock());
-  const int changes = bus().findDevices();
-  publishBusses();
-  return changes;
+    std::lock_guard<std::mutex> guard(lock());
+    const int changes = bus().findDevices();
+    publishBusses();
+    return changes;
 }
 
-SIM_EXPORT struct usb_bus *usb_get_busses(void) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().busses();
+SIM_EXPORT struct usb_bus* usb_get_busses(void) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().busses();
 }
 
-SIM_EXPORT usb_dev_handle *usb_open(struct usb_device *dev) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().open(dev);
+SIM_EXPORT usb_dev_handle* usb_open(struct usb_device* dev) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().open(dev);
 }
 
-SIM_EXPORT int usb_close(usb_dev_handle *dev) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().close(dev);
+SIM_EXPORT int usb_close(usb_dev_handle* dev) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().close(dev);
 }
 
-SIM_EXPORT int usb_get_string_simple(usb_dev_handle *dev, int index, char *buf, size_t buflen) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().getString(dev, index, buf, buflen);
+SIM_EXPORT int usb_get_string_simple(usb_dev_handle* dev, int index, char* buf, size_t buflen) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().getString(dev, index, buf, buflen);
 }
 
-SIM_EXPORT int usb_set_configuration(usb_dev_handle *dev, int configuration) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().setConfiguration(dev, configuration);
+SIM_EXPORT int usb_set_configuration(usb_dev_handle* dev, int configuration) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().setConfiguration(dev, configuration);
 }
 
-SIM_EXPORT int usb_claim_interface(usb_dev_handle *dev, int interface) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().claimInterface(dev, interface);
+SIM_EXPORT int usb_claim_interface(usb_dev_handle* dev, int interface) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().claimInterface(dev, interface);
 }
 
-SIM_EXPORT int usb_clear_halt(usb_dev_handle *dev, unsigned int ep) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().clearHalt(dev, ep);
+SIM_EXPORT int usb_clear_halt(usb_dev_handle* dev, unsigned int ep) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().clearHalt(dev, ep);
 }
 
-SIM_EXPORT int usb_bulk_write(usb_dev_handle *dev, int ep, OutBytes *bytes, int size, int timeout) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().bulkWrite(dev, ep, bytes, size, timeout);
+SIM_EXPORT int usb_bulk_write(usb_dev_handle* dev, int ep, OutBytes* bytes, int size, int timeout) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().bulkWrite(dev, ep, bytes, size, timeout);
 }
 
-SIM_EXPORT int usb_bulk_read(usb_dev_handle *dev, int ep, char *bytes, int size, int timeout) {
-  std::lock_guard<std::mutex> guard(lock());
-  return bus().bulkRead(dev, ep, bytes, size, timeout);
+SIM_EXPORT int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout) {
+    std::lock_guard<std::mutex> guard(lock());
+    return bus().bulkRead(dev, ep, bytes, size, timeout);
 }
 
-}  // extern "C"
+} // extern "C"

@@ -5,20 +5,20 @@
 
 namespace ui {
 
-void DataExchange::Text(int id, std::wstring &member, std::size_t maxBytes) {
-  if (save_) {
-    member = dialog_.ItemText(id);
-    if (maxBytes) member = TruncateToRecorderBytes(member, maxBytes);
-  } else {
-    dialog_.SetItemText(id, member);
-  }
+void DataExchange::Text(int id, std::wstring& member, std::size_t maxBytes) {
+    if (save_) {
+        member = dialog_.ItemText(id);
+        if (maxBytes) member = TruncateToRecorderBytes(member, maxBytes);
+    } else {
+        dialog_.SetItemText(id, member);
+    }
 }
 
-void DataExchange::ComboIndex(int id, int &member) {
-  if (save_)
-    member = static_cast<int>(SendMessageW(dialog_.Item(id), CB_GETCURSEL, 0, 0));
-  else
-    SendMessageW(dialog_.Item(id), CB_SETCURSEL, static_cast<WPARAM>(member), 0);
+void DataExchange::ComboIndex(int id, int& member) {
+    if (save_)
+        member = static_cast<int>(SendMessageW(dialog_.Item(id), CB_GETCURSEL, 0, 0));
+    else
+        SendMessageW(dialog_.Item(id), CB_SETCURSEL, static_cast<WPARAM>(member), 0);
 }
 
 } // namespace ui

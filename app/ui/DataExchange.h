@@ -9,18 +9,18 @@ class Dialog;
 
 class DataExchange {
 public:
-  DataExchange(Dialog &dialog, bool save) : dialog_(dialog), save_(save) {}
-  bool saving() const { return save_; }
+    DataExchange(Dialog& dialog, bool save) : dialog_(dialog), save_(save) {}
+    bool saving() const { return save_; }
 
-  // Edit text; on save, text beyond `maxBytes` GBK bytes is cut off
-  // (0: no limit).
-  void Text(int id, std::wstring &member, std::size_t maxBytes = 0);
-  // Selected index of a combo box (-1: none).
-  void ComboIndex(int id, int &member);
+    // Edit text; on save, text beyond `maxBytes` GBK bytes is cut off
+    // (0: no limit).
+    void Text(int id, std::wstring& member, std::size_t maxBytes = 0);
+    // Selected index of a combo box (-1: none).
+    void ComboIndex(int id, int& member);
 
 private:
-  Dialog &dialog_;
-  bool save_;
+    Dialog& dialog_;
+    bool save_;
 };
 
 } // namespace ui

@@ -9,11 +9,11 @@
 namespace ui {
 
 // Base name of the executable without its extension ("brevox").
-const std::wstring &AppName();
+const std::wstring& AppName();
 
-void ShowMessage(HWND owner, const std::wstring &text);
-void ShowMessage(HWND owner, const std::wstring &text, const std::wstring &caption);
+void ShowMessage(HWND owner, const std::wstring& text);
+void ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption);
 // OK and Cancel, Cancel being the default button; true only for OK.
-bool AskOkCancel(HWND owner, const std::wstring &text, const std::wstring &caption);
+bool AskOkCancel(HWND owner, const std::wstring& text, const std::wstring& caption);
 
 } // namespace ui

@@ -34,18 +34,20 @@ double microseconds(Device& device, int rounds) {
             renderer.draw(device, kTooltip, {0, 0, s.width, s.height});
             if constexpr (requires { device.calls; }) device.calls.clear();
         }
-        batches.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() /
-                          rounds);
+        batches.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() /
+            rounds);
     }
     std::sort(batches.begin(), batches.end());
     return batches[batches.size() / 2];
 }
 
-}  // namespace
+} // namespace
 
 int main() {
     richtext::testing::FakeTextDevice fake;
-    std::printf("richtext  measure+draw, 300-char tooltip, fake metrics : %8.1f us\n", microseconds(fake, 500));
+    std::printf("richtext  measure+draw, 300-char tooltip, fake metrics : %8.1f us\n",
+                microseconds(fake, 500));
 #ifdef RICHTEXT_BENCH_GDI
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
@@ -53,7 +55,8 @@ int main() {
     HGDIOBJ old = SelectObject(dc, bmp);
     {
         richtext::GdiTextDevice gdi(dc);
-        std::printf("richtext  measure+draw, 300-char tooltip, GDI          : %8.1f us\n", microseconds(gdi, 50));
+        std::printf("richtext  measure+draw, 300-char tooltip, GDI          : %8.1f us\n",
+                    microseconds(gdi, 50));
     }
     SelectObject(dc, old);
     DeleteObject(bmp);

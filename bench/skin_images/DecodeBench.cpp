@@ -13,8 +13,14 @@ constexpr int kW = 1024;
 constexpr int kH = 768;
 using Bytes = std::vector<uint8_t>;
 
-void Put16(Bytes& b, unsigned v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); }
-void Put32(Bytes& b, uint32_t v) { Put16(b, v & 0xFFFF); Put16(b, v >> 16); }
+void Put16(Bytes& b, unsigned v) {
+    b.push_back(uint8_t(v));
+    b.push_back(uint8_t(v >> 8));
+}
+void Put32(Bytes& b, uint32_t v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
 
 // Index of pixel (x, y): bands with short runs, like skin artwork.
 uint8_t IndexAt(int x, int y) {
@@ -108,7 +114,8 @@ Bytes PlainTga(int depth) {
     Bytes file = TgaHeader(2, depth, false);
     const size_t bytes = size_t(depth / 8);
     for (int y = 0; y < kH; ++y)
-        for (size_t i = 0; i < size_t(kW) * bytes; ++i) file.push_back(uint8_t(IndexAt(int(i / bytes), y) + i));
+        for (size_t i = 0; i < size_t(kW) * bytes; ++i)
+            file.push_back(uint8_t(IndexAt(int(i / bytes), y) + i));
     return file;
 }
 

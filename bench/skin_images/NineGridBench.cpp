@@ -35,16 +35,24 @@ void RunNineGridBench() {
     const RECT dest = {0, 0, 800, 600};
     std::printf("\nNine-grid 800 x 600 from a 60 x 60 image, margins 20 (us per draw)\n");
     std::printf("%-28s %10s\n", "variant", "us");
-    const struct { const char* name; int mode; int kind; } rows[] = {
-        {"mode 0 (all tiled)", 0, 0}, {"mode 1 (all stretched)", 1, 0}, {"mode 5 (edges stretched)", 5, 0},
-        {"mode 8 (centre copies)", 8, 0}, {"border only, mode 1", 1, 1}, {"colour-keyed, mode 1", 1, 2},
+    const struct {
+        const char* name;
+        int mode;
+        int kind;
+    } rows[] = {
+        {"mode 0 (all tiled)", 0, 0},       {"mode 1 (all stretched)", 1, 0},
+        {"mode 5 (edges stretched)", 5, 0}, {"mode 8 (centre copies)", 8, 0},
+        {"border only, mode 1", 1, 1},      {"colour-keyed, mode 1", 1, 2},
     };
     for (const auto& r : rows) {
         grid.stretchMode = r.mode;
         const double s = SecondsPerCall([&] {
-            if (r.kind == 0) DrawNineGrid(target.Dc(), dest, grid, skin, RGB(0, 0, 0), true);
-            else if (r.kind == 1) DrawNineGridBorder(target.Dc(), dest, grid, skin, RGB(0, 0, 0), true);
-            else DrawNineGridKeyed(target.Dc(), dest, grid, skin, RGB(255, 0, 255));
+            if (r.kind == 0)
+                DrawNineGrid(target.Dc(), dest, grid, skin, RGB(0, 0, 0), true);
+            else if (r.kind == 1)
+                DrawNineGridBorder(target.Dc(), dest, grid, skin, RGB(0, 0, 0), true);
+            else
+                DrawNineGridKeyed(target.Dc(), dest, grid, skin, RGB(255, 0, 255));
             GdiFlush();
         });
         std::printf("%-28s %10.1f\n", r.name, s * 1e6);

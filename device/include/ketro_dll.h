@@ -40,40 +40,40 @@ extern "C" {
 #endif
 
 /* Discovery. */
-KETRO_API bool Ketro_Connect(char *recorder_id);
-KETRO_API bool Ketro_Connect_All(char *slots /* 20 x 100 bytes */);
+KETRO_API bool Ketro_Connect(char* recorder_id);
+KETRO_API bool Ketro_Connect_All(char* slots /* 20 x 100 bytes */);
 
 /* Parameter fields. */
-KETRO_API bool Get_Psw(char *buf, const char *recorder_id);
-KETRO_API bool Set_Psw(const char *value, const char *recorder_id);
-KETRO_API bool Get_Psw_App(char *buf, const char *recorder_id);
-KETRO_API bool Set_Psw_App(const char *value, const char *recorder_id);
-KETRO_API bool Get_Psw_Play(char *buf, const char *recorder_id);
-KETRO_API bool Set_Psw_Play(const char *value, const char *recorder_id);
-KETRO_API bool Get_Machine(char *buf, const char *recorder_id);
-KETRO_API bool Set_Machine(const char *value, const char *recorder_id);
-KETRO_API bool Get_PoliceNumber(char *buf, const char *recorder_id);
-KETRO_API bool Set_PoliceNumber(const char *value, const char *recorder_id);
-KETRO_API bool Get_UserAdmin(char *buf, const char *recorder_id);
-KETRO_API bool Set_UserAdmin(const char *value, const char *recorder_id);
-KETRO_API bool Get_UserUser(char *buf, const char *recorder_id);
-KETRO_API bool Set_UserUser(const char *value, const char *recorder_id);
-KETRO_API bool Get_Police(char *buf, const char *recorder_id);
-KETRO_API bool Set_Police(const char *value, const char *recorder_id);
-KETRO_API bool Get_Reso(char *buf, const char *recorder_id);
-KETRO_API bool Set_Reso(const char *value, const char *recorder_id);
-KETRO_API bool Get_Serial(char *buf, const char *recorder_id);
-KETRO_API bool Set_Serial(const char *value, const char *recorder_id);
+KETRO_API bool Get_Psw(char* buf, const char* recorder_id);
+KETRO_API bool Set_Psw(const char* value, const char* recorder_id);
+KETRO_API bool Get_Psw_App(char* buf, const char* recorder_id);
+KETRO_API bool Set_Psw_App(const char* value, const char* recorder_id);
+KETRO_API bool Get_Psw_Play(char* buf, const char* recorder_id);
+KETRO_API bool Set_Psw_Play(const char* value, const char* recorder_id);
+KETRO_API bool Get_Machine(char* buf, const char* recorder_id);
+KETRO_API bool Set_Machine(const char* value, const char* recorder_id);
+KETRO_API bool Get_PoliceNumber(char* buf, const char* recorder_id);
+KETRO_API bool Set_PoliceNumber(const char* value, const char* recorder_id);
+KETRO_API bool Get_UserAdmin(char* buf, const char* recorder_id);
+KETRO_API bool Set_UserAdmin(const char* value, const char* recorder_id);
+KETRO_API bool Get_UserUser(char* buf, const char* recorder_id);
+KETRO_API bool Set_UserUser(const char* value, const char* recorder_id);
+KETRO_API bool Get_Police(char* buf, const char* recorder_id);
+KETRO_API bool Set_Police(const char* value, const char* recorder_id);
+KETRO_API bool Get_Reso(char* buf, const char* recorder_id);
+KETRO_API bool Set_Reso(const char* value, const char* recorder_id);
+KETRO_API bool Get_Serial(char* buf, const char* recorder_id);
+KETRO_API bool Set_Serial(const char* value, const char* recorder_id);
 
 /* Device control. */
-KETRO_API bool Get_Version(char *buf, const char *recorder_id);
-KETRO_API bool Get_SDremain(char *buf, const char *recorder_id);
-KETRO_API bool Get_MacTime(char *buf, const char *recorder_id);
-KETRO_API bool Time_sync(const char *recorder_id);
-KETRO_API bool Msdc(const char *recorder_id);
-KETRO_API bool Msdc_ROnly(const char *recorder_id);
-KETRO_API bool format(const char *recorder_id);
-KETRO_API bool Reset_Param(const char *recorder_id);
+KETRO_API bool Get_Version(char* buf, const char* recorder_id);
+KETRO_API bool Get_SDremain(char* buf, const char* recorder_id);
+KETRO_API bool Get_MacTime(char* buf, const char* recorder_id);
+KETRO_API bool Time_sync(const char* recorder_id);
+KETRO_API bool Msdc(const char* recorder_id);
+KETRO_API bool Msdc_ROnly(const char* recorder_id);
+KETRO_API bool format(const char* recorder_id);
+KETRO_API bool Reset_Param(const char* recorder_id);
 
 #ifdef __cplusplus
 }

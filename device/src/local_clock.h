@@ -8,10 +8,10 @@ extern "C" {
 #endif
 
 struct KetroLocalTime {
-  int year, month, day, hour, minute, second;
+    int year, month, day, hour, minute, second;
 };
 
-typedef void (*KetroLocalTimeSource)(struct KetroLocalTime *now);
+typedef void (*KetroLocalTimeSource)(struct KetroLocalTime* now);
 
 /* Null restores the platform clock. */
 #if defined(_WIN32)

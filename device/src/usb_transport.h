@@ -23,19 +23,19 @@ constexpr std::uint32_t RW_CODE_WRITE = 0x123;
 constexpr std::uint32_t RW_CODE_READ = 0xABC;
 
 struct RW_FLAG {
-  std::uint32_t HeadMagic;
-  std::uint32_t Code;
-  std::uint32_t DataLen;
-  std::uint32_t TailMagic;
+    std::uint32_t HeadMagic;
+    std::uint32_t Code;
+    std::uint32_t DataLen;
+    std::uint32_t TailMagic;
 };
 constexpr int RW_FLAG_SIZE = 16;
 
 // The record travels as four little-endian words whatever the host's order.
-void encode_flag(const RW_FLAG &flag, unsigned char (&bytes)[RW_FLAG_SIZE]);
+void encode_flag(const RW_FLAG& flag, unsigned char (&bytes)[RW_FLAG_SIZE]);
 RW_FLAG decode_flag(const unsigned char (&bytes)[RW_FLAG_SIZE]);
 
 // Both return 0 on success and 1 on a short or failed transfer.
-int bulk_send(usb_dev_handle *handle, unsigned char *data, int size);
-int bulk_recv(usb_dev_handle *handle, unsigned char *data, int size);
+int bulk_send(usb_dev_handle* handle, unsigned char* data, int size);
+int bulk_recv(usb_dev_handle* handle, unsigned char* data, int size);
 
-}  // namespace ketro
+} // namespace ketro

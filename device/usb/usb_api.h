@@ -28,89 +28,89 @@ extern "C" {
 #pragma pack(push, 1)
 
 struct usb_endpoint_descriptor {
-  unsigned char bLength;
-  unsigned char bDescriptorType;
-  unsigned char bEndpointAddress;
-  unsigned char bmAttributes;
-  unsigned short wMaxPacketSize;
-  unsigned char bInterval;
-  unsigned char bRefresh;
-  unsigned char bSynchAddress;
-  unsigned char *extra;
-  int extralen;
+    unsigned char bLength;
+    unsigned char bDescriptorType;
+    unsigned char bEndpointAddress;
+    unsigned char bmAttributes;
+    unsigned short wMaxPacketSize;
+    unsigned char bInterval;
+    unsigned char bRefresh;
+    unsigned char bSynchAddress;
+    unsigned char* extra;
+    int extralen;
 };
 
 struct usb_interface_descriptor {
-  unsigned char bLength;
-  unsigned char bDescriptorType;
-  unsigned char bInterfaceNumber;
-  unsigned char bAlternateSetting;
-  unsigned char bNumEndpoints;
-  unsigned char bInterfaceClass;
-  unsigned char bInterfaceSubClass;
-  unsigned char bInterfaceProtocol;
-  unsigned char iInterface;
-  struct usb_endpoint_descriptor *endpoint;
-  unsigned char *extra;
-  int extralen;
+    unsigned char bLength;
+    unsigned char bDescriptorType;
+    unsigned char bInterfaceNumber;
+    unsigned char bAlternateSetting;
+    unsigned char bNumEndpoints;
+    unsigned char bInterfaceClass;
+    unsigned char bInterfaceSubClass;
+    unsigned char bInterfaceProtocol;
+    unsigned char iInterface;
+    struct usb_endpoint_descriptor* endpoint;
+    unsigned char* extra;
+    int extralen;
 };
 
 struct usb_interface {
-  struct usb_interface_descriptor *altsetting;
-  int num_altsetting;
+    struct usb_interface_descriptor* altsetting;
+    int num_altsetting;
 };
 
 struct usb_config_descriptor {
-  unsigned char bLength;
-  unsigned char bDescriptorType;
-  unsigned short wTotalLength;
-  unsigned char bNumInterfaces;
-  unsigned char bConfigurationValue;
-  unsigned char iConfiguration;
-  unsigned char bmAttributes;
-  unsigned char MaxPower;
-  struct usb_interface *interface;
-  unsigned char *extra;
-  int extralen;
+    unsigned char bLength;
+    unsigned char bDescriptorType;
+    unsigned short wTotalLength;
+    unsigned char bNumInterfaces;
+    unsigned char bConfigurationValue;
+    unsigned char iConfiguration;
+    unsigned char bmAttributes;
+    unsigned char MaxPower;
+    struct usb_interface* interface;
+    unsigned char* extra;
+    int extralen;
 };
 
 struct usb_device_descriptor {
-  unsigned char bLength;
-  unsigned char bDescriptorType;
-  unsigned short bcdUSB;
-  unsigned char bDeviceClass;
-  unsigned char bDeviceSubClass;
-  unsigned char bDeviceProtocol;
-  unsigned char bMaxPacketSize0;
-  unsigned short idVendor;
-  unsigned short idProduct;
-  unsigned short bcdDevice;
-  unsigned char iManufacturer;
-  unsigned char iProduct;
-  unsigned char iSerialNumber;
-  unsigned char bNumConfigurations;
+    unsigned char bLength;
+    unsigned char bDescriptorType;
+    unsigned short bcdUSB;
+    unsigned char bDeviceClass;
+    unsigned char bDeviceSubClass;
+    unsigned char bDeviceProtocol;
+    unsigned char bMaxPacketSize0;
+    unsigned short idVendor;
+    unsigned short idProduct;
+    unsigned short bcdDevice;
+    unsigned char iManufacturer;
+    unsigned char iProduct;
+    unsigned char iSerialNumber;
+    unsigned char bNumConfigurations;
 };
 
 struct usb_bus;
 
 struct usb_device {
-  struct usb_device *next, *prev;
-  char filename[LIBUSB_PATH_MAX];
-  struct usb_bus *bus;
-  struct usb_device_descriptor descriptor;
-  struct usb_config_descriptor *config;
-  void *dev;
-  unsigned char devnum;
-  unsigned char num_children;
-  struct usb_device **children;
+    struct usb_device *next, *prev;
+    char filename[LIBUSB_PATH_MAX];
+    struct usb_bus* bus;
+    struct usb_device_descriptor descriptor;
+    struct usb_config_descriptor* config;
+    void* dev;
+    unsigned char devnum;
+    unsigned char num_children;
+    struct usb_device** children;
 };
 
 struct usb_bus {
-  struct usb_bus *next, *prev;
-  char dirname[LIBUSB_PATH_MAX];
-  struct usb_device *devices;
-  unsigned long location; /* 32 bits on Windows */
-  struct usb_device *root_dev;
+    struct usb_bus *next, *prev;
+    char dirname[LIBUSB_PATH_MAX];
+    struct usb_device* devices;
+    unsigned long location; /* 32 bits on Windows */
+    struct usb_device* root_dev;
 };
 
 #pragma pack(pop)
@@ -121,15 +121,15 @@ typedef struct usb_dev_handle usb_dev_handle;
 void usb_init(void);
 int usb_find_busses(void);
 int usb_find_devices(void);
-struct usb_bus *usb_get_busses(void);
-usb_dev_handle *usb_open(struct usb_device *dev);
-int usb_close(usb_dev_handle *dev);
-int usb_get_string_simple(usb_dev_handle *dev, int index, char *buf, size_t buflen);
-int usb_set_configuration(usb_dev_handle *dev, int configuration);
-int usb_claim_interface(usb_dev_handle *dev, int interface);
-int usb_clear_halt(usb_dev_handle *dev, unsigned int ep);
-int usb_bulk_write(usb_dev_handle *dev, int ep, char *bytes, int size, int timeout);
-int usb_bulk_read(usb_dev_handle *dev, int ep, char *bytes, int size, int timeout);
+struct usb_bus* usb_get_busses(void);
+usb_dev_handle* usb_open(struct usb_device* dev);
+int usb_close(usb_dev_handle* dev);
+int usb_get_string_simple(usb_dev_handle* dev, int index, char* buf, size_t buflen);
+int usb_set_configuration(usb_dev_handle* dev, int configuration);
+int usb_claim_interface(usb_dev_handle* dev, int interface);
+int usb_clear_halt(usb_dev_handle* dev, unsigned int ep);
+int usb_bulk_write(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout);
+int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout);
 
 #ifdef __cplusplus
 }
@@ -153,7 +153,7 @@ BREVOX_USB_ASSERT(sizeof(struct usb_device) == 580, "usb_device size");
 BREVOX_USB_ASSERT(offsetof(struct usb_bus, dirname) == 16, "usb_bus.dirname");
 BREVOX_USB_ASSERT(offsetof(struct usb_bus, devices) == 528, "usb_bus.devices");
 BREVOX_USB_ASSERT(offsetof(struct usb_bus, location) == 536, "usb_bus.location");
-BREVOX_USB_ASSERT(sizeof(((struct usb_bus *)0)->location) == 4, "usb_bus.location is 32 bits");
+BREVOX_USB_ASSERT(sizeof(((struct usb_bus*)0)->location) == 4, "usb_bus.location is 32 bits");
 BREVOX_USB_ASSERT(offsetof(struct usb_bus, root_dev) == 540, "usb_bus.root_dev");
 BREVOX_USB_ASSERT(sizeof(struct usb_bus) == 548, "usb_bus size");
 BREVOX_USB_ASSERT(sizeof(struct usb_config_descriptor) == 9 + 8 + 8 + 4, "config descriptor");

@@ -2,8 +2,7 @@
 
 #include <string>
 
-ProgressBarObject::ProgressBarObject() : ControlObject(10)
-{
+ProgressBarObject::ProgressBarObject() : ControlObject(10) {
     RegisterMainImage("BACKGROUND");
     Register("PROGRESSIMAGE", progressImage);
     RegisterColor("BACKCOLOR", color1);
@@ -14,8 +13,7 @@ ProgressBarObject::ProgressBarObject() : ControlObject(10)
 }
 
 template <typename IO>
-void ProgressBarObject::Fields(IO& io, int)
-{
+void ProgressBarObject::Fields(IO& io, int) {
     io(progressImage);
     io(value3);
     io(style);
@@ -24,8 +22,7 @@ void ProgressBarObject::Fields(IO& io, int)
 
 SKIN_RECORD_IO_IMPL(ProgressBarObject, ControlObject, {})
 
-StatusBarObject::StatusBarObject() : ControlObject(15)
-{
+StatusBarObject::StatusBarObject() : ControlObject(15) {
     RegisterMainImage("BACKIMAGE");
     Register("ITEM.ITEMIMAGE", itemImage);
     Register("ITEM.FONT", font);
@@ -33,54 +30,46 @@ StatusBarObject::StatusBarObject() : ControlObject(15)
 }
 
 template <typename IO>
-void StatusBarObject::Fields(IO& io, int)
-{
+void StatusBarObject::Fields(IO& io, int) {
     io(itemImage);
     io(image2);
 }
 
 SKIN_RECORD_IO_IMPL(StatusBarObject, ControlObject, {})
 
-ToolbarObject::ToolbarObject() : ControlObject(23)
-{
-    for (int i = 0; i < 5; ++i)
-        Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+ToolbarObject::ToolbarObject() : ControlObject(23) {
+    for (int i = 0; i < 5; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
 }
 
 template <typename IO>
-void ToolbarObject::Fields(IO& io, int)
-{
+void ToolbarObject::Fields(IO& io, int) {
     io(images);
 }
 
 SKIN_RECORD_IO_IMPL(ToolbarObject, ControlObject, {})
 
-RebarObject::RebarObject() : ControlObject(36)
-{
+RebarObject::RebarObject() : ControlObject(36) {
     RegisterMainImage("BACKGROUND");
     Register("BANDIMAGE", bandImage);
     StoreBytes("extra", extra, sizeof extra);
 }
 
 template <typename IO>
-void RebarObject::Fields(IO& io, int)
-{
+void RebarObject::Fields(IO& io, int) {
     io(bandImage);
     io.Bytes(extra, sizeof extra);
 }
 
 SKIN_RECORD_IO_IMPL(RebarObject, ControlObject, {})
 
-HeaderObject::HeaderObject() : ControlObject(37)
-{
+HeaderObject::HeaderObject() : ControlObject(37) {
     RegisterMainImage("BACKGROUND");
     Register("ITEM", item);
     Register("TEXTEFFECT", textEffect);
 }
 
 template <typename IO>
-void HeaderObject::Fields(IO& io, int)
-{
+void HeaderObject::Fields(IO& io, int) {
     io(textEffect);
     io(item);
 }

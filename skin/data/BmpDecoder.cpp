@@ -47,10 +47,9 @@ bool ReadInfo(ImageByteReader& in, BmpInfo& info) {
         info.core = true;
     } else if (info.headerSize >= 40) {
         uint32_t imageSize;
-        if (!in.I32(info.width) || !in.I32(info.height) || !in.U16(planes) ||
-            !in.U16(info.bitCount) || !in.U32(info.compression) || !in.U32(imageSize) ||
-            !in.I32(info.xPelsPerMeter) || !in.I32(info.yPelsPerMeter) ||
-            !in.U32(info.colorsUsed))
+        if (!in.I32(info.width) || !in.I32(info.height) || !in.U16(planes) || !in.U16(info.bitCount) ||
+            !in.U32(info.compression) || !in.U32(imageSize) || !in.I32(info.xPelsPerMeter) ||
+            !in.I32(info.yPelsPerMeter) || !in.U32(info.colorsUsed))
             return false;
         // Later header versions carry more fields; the palette follows them.
         if (!in.Seek(headerStart + 40)) return false;
@@ -58,8 +57,15 @@ bool ReadInfo(ImageByteReader& in, BmpInfo& info) {
         return false;
     }
     switch (info.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return false;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return false;
     }
     // height == INT32_MIN has no absolute value.
     return info.width > 0 && info.height != 0 && info.height != INT32_MIN;
@@ -88,8 +94,10 @@ void ExpandRle(ImageByteReader& in, DibImage& img, bool nibbles) {
     const bool direct = img.BitsPerPixel() == 8;
     auto put = [&](int value) {
         if (x >= 0 && x < w && row >= 0 && row < h) {
-            if (direct) img.Row(h - 1 - row)[x] = uint8_t(value);
-            else img.SetIndex(x, h - 1 - row, value);
+            if (direct)
+                img.Row(h - 1 - row)[x] = uint8_t(value);
+            else
+                img.SetIndex(x, h - 1 - row, value);
         }
         ++x;
     };
@@ -257,11 +265,17 @@ bool DecodeBmp(ImageByteReader& in, DibImage& out) {
     if (pixelOffset != 0) in.Seek(start + pixelOffset);
 
     switch (info.bitCount) {
-    case 1: case 4: case 8:
-        if (info.compression == kCompressionNone) ReadPlainRows(in, out);
-        else if (info.compression == kCompressionRle8) ExpandRle(in, out, false);
-        else if (info.compression == kCompressionRle4) ExpandRle(in, out, true);
-        else return Fail(out, "compression type not supported");
+    case 1:
+    case 4:
+    case 8:
+        if (info.compression == kCompressionNone)
+            ReadPlainRows(in, out);
+        else if (info.compression == kCompressionRle8)
+            ExpandRle(in, out, false);
+        else if (info.compression == kCompressionRle4)
+            ExpandRle(in, out, true);
+        else
+            return Fail(out, "compression type not supported");
         break;
     case 16:
         Read16BitRows(in, out, masks[0], masks[1], masks[2]);

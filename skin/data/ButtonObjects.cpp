@@ -9,15 +9,16 @@ static_assert(sizeof(CheckBoxObject::StateBlock) == 192);
 
 namespace {
 const char* const kButtonStates[] = {"NORMAL", "PRESSED", "DEFAULT", "FOCUSED", "HIGHLIGHTED", "DISABLED"};
-const char* const kCheckStates[] = {"NORMAL", "SELECTED", "DISABLED", "GRAYEDNORMAL",
-                                    "GRAYEDSELECTED", "HIGHLIGHTEDNORMAL", "HIGHLIGHTEDSELECTED"};
-std::string Key(const char* state, const char* what) { return std::string(state) + "." + what; }
-}  // namespace
+const char* const kCheckStates[] = {
+    "NORMAL",         "SELECTED",          "DISABLED",           "GRAYEDNORMAL",
+    "GRAYEDSELECTED", "HIGHLIGHTEDNORMAL", "HIGHLIGHTEDSELECTED"};
+std::string Key(const char* state, const char* what) {
+    return std::string(state) + "." + what;
+}
+} // namespace
 
-PushButtonObject::PushButtonObject() : ControlObject(4)
-{
-    for (int i = 0; i < StateCount; ++i)
-        Register(Key(kButtonStates[i], "IMAGE").c_str(), states[i].image);
+PushButtonObject::PushButtonObject() : ControlObject(4) {
+    for (int i = 0; i < StateCount; ++i) Register(Key(kButtonStates[i], "IMAGE").c_str(), states[i].image);
     for (int i = 0; i < StateCount; ++i)
         Register(Key(kButtonStates[i], "TEXTEFFECT").c_str(), states[i].effect);
     for (int i = 0; i < StateCount; ++i)
@@ -29,8 +30,7 @@ PushButtonObject::PushButtonObject() : ControlObject(4)
 }
 
 template <typename IO>
-void PushButtonObject::Fields(IO& io, int minor)
-{
+void PushButtonObject::Fields(IO& io, int minor) {
     for (StateBlock& s : states) {
         io(s.image);
         io(s.effect);
@@ -47,13 +47,11 @@ void PushButtonObject::Fields(IO& io, int minor)
 
 SKIN_RECORD_IO_IMPL(PushButtonObject, ControlObject, {
     if (minor < 9) {
-        for (StateBlock& s : states)
-            s.effect = TextEffect::WithTextColor(font.color);
+        for (StateBlock& s : states) s.effect = TextEffect::WithTextColor(font.color);
     }
 })
 
-CheckBoxObject::CheckBoxObject(int typeCode) : ControlObject(typeCode)
-{
+CheckBoxObject::CheckBoxObject(int typeCode) : ControlObject(typeCode) {
     RegisterInt("TRANSPARENT", transparent);
     for (int i = 0; i < StateCount; ++i) {
         Register(Key(kCheckStates[i], "BACKGROUNDIMAGE").c_str(), states[i].background);
@@ -68,8 +66,7 @@ CheckBoxObject::CheckBoxObject(int typeCode) : ControlObject(typeCode)
 }
 
 template <typename IO>
-void CheckBoxObject::Fields(IO& io, int)
-{
+void CheckBoxObject::Fields(IO& io, int) {
     for (StateBlock& s : states) {
         io(s.background);
         io.Bytes(s.backgroundTail, sizeof s.backgroundTail);
@@ -83,14 +80,12 @@ void CheckBoxObject::Fields(IO& io, int)
 
 SKIN_RECORD_IO_IMPL(CheckBoxObject, ControlObject, {
     if (minor < 9) {
-        for (StateBlock& s : states)
-            s.effect = TextEffect::Default();
+        for (StateBlock& s : states) s.effect = TextEffect::Default();
         transparent = 0;
     }
 })
 
-GroupBoxObject::GroupBoxObject() : ControlObject(8), captionColor(SysColor(SysColorIndex::ButtonFace))
-{
+GroupBoxObject::GroupBoxObject() : ControlObject(8), captionColor(SysColor(SysColorIndex::ButtonFace)) {
     RegisterInt("TRANSPARENT", transparent);
     RegisterMainImage("FRAMEIMAGE");
     Register("CAPTIONIMAGE", captionImage);
@@ -99,8 +94,7 @@ GroupBoxObject::GroupBoxObject() : ControlObject(8), captionColor(SysColor(SysCo
 }
 
 template <typename IO>
-void GroupBoxObject::Fields(IO& io, int)
-{
+void GroupBoxObject::Fields(IO& io, int) {
     io(captionImage);
     io(captionColor);
     io(textEffect);

@@ -10,7 +10,15 @@ class PushButtonObject : public ControlObject {
 public:
     PushButtonObject();
 
-    enum State { Normal, Pressed, Default, Focused, Highlighted, Disabled, StateCount };
+    enum State {
+        Normal,
+        Pressed,
+        Default,
+        Focused,
+        Highlighted,
+        Disabled,
+        StateCount
+    };
     struct StateBlock {
         NineGridImage image{};
         TextEffect effect = TextEffect::Default();
@@ -19,7 +27,7 @@ public:
     StateBlock states[StateCount];
     char text50[50] = {};
     uint32_t value3 = 0;
-    uint32_t oldFontValue = 0;  // follows the font in records without a control section
+    uint32_t oldFontValue = 0; // follows the font in records without a control section
     uint32_t value4 = 0;
 
 protected:
@@ -33,12 +41,18 @@ public:
     explicit CheckBoxObject(int typeCode);
 
     enum State {
-        Normal, Selected, Disabled, GrayedNormal, GrayedSelected,
-        HighlightedNormal, HighlightedSelected, StateCount
+        Normal,
+        Selected,
+        Disabled,
+        GrayedNormal,
+        GrayedSelected,
+        HighlightedNormal,
+        HighlightedSelected,
+        StateCount
     };
     struct StateBlock {
         ImageRef background{};
-        uint8_t backgroundTail[16] = {};  // with `background`, read as a nine-grid by the drawing
+        uint8_t backgroundTail[16] = {}; // with `background`, read as a nine-grid by the drawing
         ImageRef box{};
         TextEffect effect = TextEffect::Default();
         uint8_t tail[16] = {};
@@ -48,8 +62,7 @@ public:
     uint32_t transparent = 0;
 
     // The background image and the 16 bytes after it as one nine-grid value.
-    NineGridImage BackgroundGrid(int state) const
-    {
+    NineGridImage BackgroundGrid(int state) const {
         NineGridImage g;
         std::memcpy(static_cast<void*>(&g), &states[state].background, sizeof g);
         return g;

@@ -5,13 +5,11 @@
 #include <algorithm>
 #include <cctype>
 
-CustomObject::CustomObject() : ControlObject(100)
-{
+CustomObject::CustomObject() : ControlObject(100) {
     StoreText("text51", text51, kTextField);
 }
 
-void CustomObject::Load(MemoryStream& in, const RecordContext& ctx)
-{
+void CustomObject::Load(MemoryStream& in, const RecordContext& ctx) {
     ControlObject::Load(in, ctx);
     ReadText(in, text51, sizeof text51);
     uint32_t count = 0;
@@ -33,8 +31,7 @@ void CustomObject::Load(MemoryStream& in, const RecordContext& ctx)
         if (textLength != 0) {
             p.text.resize(std::min<size_t>(textLength, in.Remaining()));
             ReadBytes(in, p.text.data(), p.text.size());
-            if (p.text.empty())
-                p.text.push_back('\0');
+            if (p.text.empty()) p.text.push_back('\0');
             p.text.back() = '\0';
         }
         custom_.push_back(std::move(p));
@@ -42,8 +39,7 @@ void CustomObject::Load(MemoryStream& in, const RecordContext& ctx)
     RebuildEntries();
 }
 
-void CustomObject::SaveRecord(MemoryStream& out, int minor) const
-{
+void CustomObject::SaveRecord(MemoryStream& out, int minor) const {
     ControlObject::SaveRecord(out, minor);
     WriteText(out, text51, sizeof text51);
     WriteValue(out, static_cast<uint32_t>(custom_.size()));
@@ -58,21 +54,19 @@ void CustomObject::SaveRecord(MemoryStream& out, int minor) const
     }
 }
 
-void CustomObject::SetProperties(std::vector<CustomProperty> list)
-{
+void CustomObject::SetProperties(std::vector<CustomProperty> list) {
     custom_ = std::move(list);
     RebuildEntries();
 }
 
-void CustomObject::RebuildEntries()
-{
+void CustomObject::RebuildEntries() {
     customEntries_.clear();
     for (CustomProperty& p : custom_) {
         PropertyEntry e;
         e.type = static_cast<int>(p.type);
         e.size = static_cast<int>(p.value.size());
         e.value = p.value.data();
-        e.ownsValue = true;  // the value lives in the property list, not in a field
+        e.ownsValue = true; // the value lives in the property list, not in a field
         e.key = std::string(p.key, strnlen(p.key, sizeof p.key)).substr(0, PropertyEntry::kMaxKey);
         e.defaultText = std::string(p.defaultText, strnlen(p.defaultText, sizeof p.defaultText))
                             .substr(0, PropertyEntry::kMaxDefault);
@@ -80,19 +74,16 @@ void CustomObject::RebuildEntries()
     }
 }
 
-const PropertyEntry* CustomObject::FindProperty(std::string_view key) const
-{
+const PropertyEntry* CustomObject::FindProperty(std::string_view key) const {
     auto same = [key](const std::string& k) {
-        return k.size() == key.size() &&
-               std::equal(k.begin(), k.end(), key.begin(), [](char a, char b) {
-                   return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+        return k.size() == key.size() && std::equal(k.begin(), k.end(), key.begin(), [](char a, char b) {
+                   return std::toupper(static_cast<unsigned char>(a)) ==
+                          std::toupper(static_cast<unsigned char>(b));
                });
     };
     for (const PropertyEntry& e : customEntries_)
-        if (same(e.key))
-            return &e;
+        if (same(e.key)) return &e;
     for (const PropertyEntry& e : registry_)
-        if (same(e.key))
-            return &e;
+        if (same(e.key)) return &e;
     return nullptr;
 }

@@ -12,7 +12,7 @@ struct CustomProperty {
     char key[31] = {};
     char defaultText[51] = {};
     std::vector<uint8_t> value;
-    std::vector<char> text;  // with its NUL; empty when the record has none
+    std::vector<char> text; // with its NUL; empty when the record has none
 };
 
 class CustomObject : public ControlObject {

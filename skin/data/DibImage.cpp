@@ -79,10 +79,14 @@ void DibImage::SetLastError(const char* text) const {
 
 int DibImage::PaletteSize() const {
     switch (bpp_) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
     }
 }
 
@@ -169,14 +173,12 @@ const uint8_t* DibImage::Bits() const {
 }
 
 RgbQuad* DibImage::Palette() {
-    return dib_ && PaletteSize() ? reinterpret_cast<RgbQuad*>(dib_.get() + kBitmapInfoHeaderSize)
-                                 : nullptr;
+    return dib_ && PaletteSize() ? reinterpret_cast<RgbQuad*>(dib_.get() + kBitmapInfoHeaderSize) : nullptr;
 }
 
 const RgbQuad* DibImage::Palette() const {
-    return dib_ && PaletteSize()
-               ? reinterpret_cast<const RgbQuad*>(dib_.get() + kBitmapInfoHeaderSize)
-               : nullptr;
+    return dib_ && PaletteSize() ? reinterpret_cast<const RgbQuad*>(dib_.get() + kBitmapInfoHeaderSize)
+                                 : nullptr;
 }
 
 uint8_t* DibImage::Row(int y) {
@@ -191,9 +193,12 @@ int DibImage::GetIndex(int x, int y) const {
     if (!dib_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     const uint8_t* row = Row(y);
     switch (bpp_) {
-    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1;
-    case 4: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
-    case 8: return row[x];
+    case 1:
+        return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case 4:
+        return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+    case 8:
+        return row[x];
     default: {
         const uint8_t* p = row + size_t(x) * 3;
         return p[2] | (p[1] << 8) | (p[0] << 16);
@@ -207,18 +212,26 @@ void DibImage::SetIndex(int x, int y, int index) {
     switch (bpp_) {
     case 1: {
         const uint8_t bit = uint8_t(0x80 >> (x & 7));
-        if (index & 1) row[x >> 3] |= bit;
-        else row[x >> 3] &= uint8_t(~bit);
+        if (index & 1)
+            row[x >> 3] |= bit;
+        else
+            row[x >> 3] &= uint8_t(~bit);
         break;
     }
     case 4: {
         uint8_t& b = row[x >> 1];
-        if (x & 1) b = uint8_t((b & 0xF0) | (index & 0x0F));
-        else b = uint8_t((b & 0x0F) | ((index & 0x0F) << 4));
+        if (x & 1)
+            b = uint8_t((b & 0xF0) | (index & 0x0F));
+        else
+            b = uint8_t((b & 0x0F) | ((index & 0x0F) << 4));
         break;
     }
-    case 8: row[x] = uint8_t(index); break;
-    default: SetColor(x, y, uint32_t(index)); break;
+    case 8:
+        row[x] = uint8_t(index);
+        break;
+    default:
+        SetColor(x, y, uint32_t(index));
+        break;
     }
 }
 

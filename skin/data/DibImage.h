@@ -84,8 +84,8 @@ public:
     // Blends the part (srcX, srcY, width, height) of this image onto a
     // 32-bit top-down BGRX buffer at (dstX, dstY), clipped to the buffer:
     // alpha channel, global alpha and transparent colour applied.
-    void BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStride,
-                   int dstX, int dstY, int srcX, int srcY, int width, int height) const;
+    void BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStride, int dstX, int dstY, int srcX,
+                   int srcY, int width, int height) const;
     // True when drawing at own size has to blend instead of copy.
     bool NeedsBlending() const;
 

@@ -6,16 +6,32 @@ bool DibImage::NeedsBlending() const {
     return alpha_ != nullptr || transparentIndex_ >= 0 || blending_;
 }
 
-void DibImage::BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStride, int dstX,
-                         int dstY, int srcX, int srcY, int width, int height) const {
+void DibImage::BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStride, int dstX, int dstY,
+                         int srcX, int srcY, int width, int height) const {
     if (!IsValid() || !dst) return;
     // Clip the source part to the image, then to the destination buffer.
-    if (srcX < 0) { dstX -= srcX; width += srcX; srcX = 0; }
-    if (srcY < 0) { dstY -= srcY; height += srcY; srcY = 0; }
+    if (srcX < 0) {
+        dstX -= srcX;
+        width += srcX;
+        srcX = 0;
+    }
+    if (srcY < 0) {
+        dstY -= srcY;
+        height += srcY;
+        srcY = 0;
+    }
     width = std::min(width, width_ - srcX);
     height = std::min(height, height_ - srcY);
-    if (dstX < 0) { srcX -= dstX; width += dstX; dstX = 0; }
-    if (dstY < 0) { srcY -= dstY; height += dstY; dstY = 0; }
+    if (dstX < 0) {
+        srcX -= dstX;
+        width += dstX;
+        dstX = 0;
+    }
+    if (dstY < 0) {
+        srcY -= dstY;
+        height += dstY;
+        dstY = 0;
+    }
     width = std::min(width, dstWidth - dstX);
     height = std::min(height, dstHeight - dstY);
     if (width <= 0 || height <= 0) return;

@@ -45,8 +45,8 @@ private:
 
 // Own-size copy of the part (srcX, srcY, w, h) to (x, y), blending when the
 // image asks for it. `source` is a ready ImageDc for the copying path.
-void DrawPart(const DibImage& image, HDC dc, const ImageDc* source, int x, int y, int srcX,
-              int srcY, int w, int h) {
+void DrawPart(const DibImage& image, HDC dc, const ImageDc* source, int x, int y, int srcX, int srcY, int w,
+              int h) {
     if (w <= 0 || h <= 0) return;
     if (!image.NeedsBlending()) {
         if (source && source->Dc()) {
@@ -82,8 +82,8 @@ HBITMAP MakeBitmap(const DibImage& image, HDC dc) {
 void Stretch(const DibImage& image, HDC dc, int x, int y, int width, int height) {
     if (!Drawable(image) || width <= 0 || height <= 0) return;
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, x, y, width, height, 0, 0, image.Width(), image.Height(), image.Bits(),
-                  Info(image), DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, x, y, width, height, 0, 0, image.Width(), image.Height(), image.Bits(), Info(image),
+                  DIB_RGB_COLORS, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
 }
 
@@ -111,8 +111,8 @@ void Draw(const DibImage& image, HDC dc, int x, int y, int width, int height, co
     if (height < 0 || height > image.Height()) height = image.Height();
     RECT part = {x, y, x + width, y + height};
     if (clip && !IntersectRect(&part, &part, clip)) return;
-    DrawPart(image, dc, nullptr, part.left, part.top, part.left - x, part.top - y,
-             part.right - part.left, part.bottom - part.top);
+    DrawPart(image, dc, nullptr, part.left, part.top, part.left - x, part.top - y, part.right - part.left,
+             part.bottom - part.top);
 }
 
 void Tile(const DibImage& image, HDC dc, const RECT& rect) {
@@ -157,13 +157,11 @@ HRGN RegionFromBitmap(HBITMAP bitmap, COLORREF colour) {
         return CreateRectRgn(0, 0, 0, 0);
     // Read the pixels through a 24-bit view, then scan as any image.
     DibImage view;
-    if (!view.Create(info.bmWidth, info.bmHeight, 24, kImageFormatUnknown))
-        return CreateRectRgn(0, 0, 0, 0);
+    if (!view.Create(info.bmWidth, info.bmHeight, 24, kImageFormatUnknown)) return CreateRectRgn(0, 0, 0, 0);
     BITMAPINFO header = {};
     std::memcpy(&header.bmiHeader, view.Dib(), sizeof(BITMAPINFOHEADER));
     HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, UINT(info.bmHeight), view.Bits(), &header,
-                               DIB_RGB_COLORS);
+    const int rows = GetDIBits(screen, bitmap, 0, UINT(info.bmHeight), view.Bits(), &header, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     if (rows <= 0) return CreateRectRgn(0, 0, 0, 0);
     return RegionFromImage(view, colour);

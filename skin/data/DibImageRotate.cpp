@@ -51,8 +51,10 @@ bool DibImage::Rotate(double angle, DibImage* dest) {
     // Positions outside the source: the transparent colour when one is set,
     // else the first stored pixel; alpha 0 either way.
     int outside;
-    if (transparentIndex_ >= 0) outside = bpp_ == 24 ? int(transparentColor_) : transparentIndex_;
-    else outside = GetIndex(0, height_ - 1);
+    if (transparentIndex_ >= 0)
+        outside = bpp_ == 24 ? int(transparentColor_) : transparentIndex_;
+    else
+        outside = GetIndex(0, height_ - 1);
 
     const int ow = result.width_;
     const int oh = result.height_;

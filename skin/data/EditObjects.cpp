@@ -2,8 +2,7 @@
 
 #include "SystemColors.h"
 
-EditObject::EditObject(int typeCode) : ControlObject(typeCode)
-{
+EditObject::EditObject(int typeCode) : ControlObject(typeCode) {
     color1 = SysColor(SysColorIndex::Window);
     color2 = SysColor(SysColorIndex::WindowText);
     color3 = SysColor(SysColorIndex::ButtonFace);
@@ -14,8 +13,7 @@ EditObject::EditObject(int typeCode) : ControlObject(typeCode)
 }
 
 template <typename IO>
-void EditObject::Fields(IO& io, int)
-{
+void EditObject::Fields(IO& io, int) {
     io(background);
 }
 
@@ -31,8 +29,7 @@ TreeViewObject::TreeViewObject()
     : EditObject(29),
       activeColor(SysColor(SysColorIndex::Highlight)),
       inactiveColor(SysColor(SysColorIndex::InactiveCaption)),
-      activeText(TextEffect::WithTextColor(SysColor(SysColorIndex::HighlightText)))
-{
+      activeText(TextEffect::WithTextColor(SysColor(SysColorIndex::HighlightText))) {
     Register("ACTIVEITEM", activeItem);
     Register("INACTIVEITEM", inactiveItem);
     RegisterColor("ACTIVECOLOR", activeColor);
@@ -42,8 +39,7 @@ TreeViewObject::TreeViewObject()
 }
 
 template <typename IO>
-void TreeViewObject::Fields(IO& io, int minor)
-{
+void TreeViewObject::Fields(IO& io, int minor) {
     if (minor >= 12) {
         io(activeItem);
         io(inactiveItem);
@@ -61,8 +57,7 @@ ComboBoxObject::ComboBoxObject(int typeCode)
       focusColor(SysColor(SysColorIndex::Highlight)),
       focusTextColor(SysColor(SysColorIndex::HighlightText)),
       disabledBackground(SysColor(SysColorIndex::ButtonFace)),
-      disabledText(SysColor(SysColorIndex::GrayText))
-{
+      disabledText(SysColor(SysColorIndex::GrayText)) {
     color1 = SysColor(SysColorIndex::Window);
     color2 = SysColor(SysColorIndex::WindowText);
     Register("THUMB.NORMAL", thumbs[Normal]);
@@ -78,8 +73,7 @@ ComboBoxObject::ComboBoxObject(int typeCode)
 }
 
 template <typename IO>
-void ComboBoxObject::Fields(IO& io, int minor)
-{
+void ComboBoxObject::Fields(IO& io, int minor) {
     io(thumbs);
     io(focusColor);
     if (minor >= 11) {

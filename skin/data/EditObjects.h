@@ -32,7 +32,13 @@ class ComboBoxObject : public ControlObject {
 public:
     explicit ComboBoxObject(int typeCode);
 
-    enum Thumb { Normal, Pressed, Hovered, Disabled, ThumbCount };
+    enum Thumb {
+        Normal,
+        Pressed,
+        Hovered,
+        Disabled,
+        ThumbCount
+    };
     NineGridImage thumbs[ThumbCount] = {};
     uint32_t focusColor;
     uint32_t focusTextColor;

@@ -3,8 +3,7 @@
 
 #include <string>
 
-FrameElementObject::FrameElementObject(int typeCode) : SkinObject(typeCode)
-{
+FrameElementObject::FrameElementObject(int typeCode) : SkinObject(typeCode) {
     autoPlaceRect = SkinRect{1, 1, 21, 21};
     Store("image", image);
     StoreInt("anchor", anchor);
@@ -14,11 +13,9 @@ FrameElementObject::FrameElementObject(int typeCode) : SkinObject(typeCode)
 }
 
 template <typename IO>
-void FrameElementObject::Fields(IO& io, int minor)
-{
+void FrameElementObject::Fields(IO& io, int minor) {
     io(image);
-    if (minor <= 7)
-        io(autoPlaceRect);
+    if (minor <= 7) io(autoPlaceRect);
     io(anchor);
     io(commandId);
     if (minor >= 11) {
@@ -29,8 +26,7 @@ void FrameElementObject::Fields(IO& io, int minor)
 
 SKIN_RECORD_IO_IMPL(FrameElementObject, SkinObject, {})
 
-CaptionButtonObject::CaptionButtonObject() : FrameElementObject(3)
-{
+CaptionButtonObject::CaptionButtonObject() : FrameElementObject(3) {
     Store("hover.image", hoverImage);
     Store("pressed.image", pressedImage);
     Store("disabled.image", disabledImage);
@@ -39,8 +35,7 @@ CaptionButtonObject::CaptionButtonObject() : FrameElementObject(3)
 }
 
 template <typename IO>
-void CaptionButtonObject::Fields(IO& io, int)
-{
+void CaptionButtonObject::Fields(IO& io, int) {
     io(hoverImage);
     io(pressedImage);
     io(disabledImage);
@@ -50,46 +45,37 @@ void CaptionButtonObject::Fields(IO& io, int)
 
 SKIN_RECORD_IO_IMPL(CaptionButtonObject, FrameElementObject, {})
 
-MenuBarObject::MenuBarObject() : FrameElementObject(20)
-{
+MenuBarObject::MenuBarObject() : FrameElementObject(20) {
     Store("font", font);
-    for (int i = 0; i < 3; ++i)
-        StoreBytes(("bytes" + std::to_string(i + 1)).c_str(), values16[i], 16);
+    for (int i = 0; i < 3; ++i) StoreBytes(("bytes" + std::to_string(i + 1)).c_str(), values16[i], 16);
     StoreColor("colorA", colorA);
     Store("gridA", gridA);
     StoreBytes("bytes4", value16, 16);
     StoreColor("colorB", colorB);
     Store("gridB", gridB);
-    for (int i = 0; i < 12; ++i)
-        Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    for (int i = 0; i < 12; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
     Store("gridC", gridC);
 }
 
 template <typename IO>
-void MenuBarObject::Fields(IO& io, int minor)
-{
+void MenuBarObject::Fields(IO& io, int minor) {
     io(font);
-    for (auto& v : values16)
-        io.Bytes(v, sizeof v);
+    for (auto& v : values16) io.Bytes(v, sizeof v);
     io(colorA);
     io(gridA);
     io.Bytes(value16, sizeof value16);
     io(colorB);
     io(gridB);
-    if (minor >= 2)
-        io(images);
-    if (minor >= 3)
-        io(gridC);
+    if (minor >= 2) io(images);
+    if (minor >= 3) io(gridC);
 }
 
 SKIN_RECORD_IO_IMPL(MenuBarObject, FrameElementObject, {})
 
-FrameAreaObject::FrameAreaObject() : FrameElementObject(38)
-{
+FrameAreaObject::FrameAreaObject() : FrameElementObject(38) {
     StoreInt("area.kind", areaKind);
     static const char* const sides[] = {"anchor.left", "anchor.top", "anchor.right", "anchor.bottom"};
-    for (int i = 0; i < 4; ++i)
-        StoreInt(sides[i], anchors[i]);
+    for (int i = 0; i < 4; ++i) StoreInt(sides[i], anchors[i]);
     StoreInt("anchor.extra", anchorExtra);
     StoreInt("combine", combineMode);
     Store("font", font);
@@ -100,8 +86,7 @@ FrameAreaObject::FrameAreaObject() : FrameElementObject(38)
 }
 
 template <typename IO>
-void FrameAreaObject::Fields(IO& io, int)
-{
+void FrameAreaObject::Fields(IO& io, int) {
     io(areaKind);
     io(anchors);
     io(anchorExtra);
@@ -115,14 +100,12 @@ void FrameAreaObject::Fields(IO& io, int)
 
 SKIN_RECORD_IO_IMPL(FrameAreaObject, FrameElementObject, {})
 
-void FrameAreaObject::Release()
-{
+void FrameAreaObject::Release() {
     background_.Release();
     FrameElementObject::Release();
 }
 
-void FrameAreaObject::Resolve(Skin& skin)
-{
+void FrameAreaObject::Resolve(Skin& skin) {
     ResolveImageRef(skin, image, background_);
     FrameElementObject::Resolve(skin);
 }

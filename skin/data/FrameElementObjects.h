@@ -11,7 +11,7 @@ class FrameElementObject : public SkinObject {
 public:
     explicit FrameElementObject(int typeCode);
 
-    ImageRef image{};         // the element's normal image
+    ImageRef image{}; // the element's normal image
     uint32_t anchor = 0;
     uint32_t commandId = 1000;
     uint32_t visibility = 0;
@@ -23,7 +23,14 @@ class CaptionButtonObject : public FrameElementObject {
 public:
     CaptionButtonObject();
 
-    enum Kind { Command = 0, Close = 1, WindowIcon = 2, MaximizeRestore = 3, Minimize = 4, SystemMenu = 5 };
+    enum Kind {
+        Command = 0,
+        Close = 1,
+        WindowIcon = 2,
+        MaximizeRestore = 3,
+        Minimize = 4,
+        SystemMenu = 5
+    };
     ImageRef hoverImage{};
     ImageRef pressedImage{};
     ImageRef disabledImage{};
@@ -57,14 +64,14 @@ public:
     const ResolvedImage& Background() const { return background_; }
 
     uint32_t areaKind = 0;
-    uint32_t anchors[4] = {};  // left, top, right, bottom
+    uint32_t anchors[4] = {}; // left, top, right, bottom
     uint32_t anchorExtra = 0;
     uint32_t combineMode = 2;
     SkinFont font = SkinFont::Default("MS Sans Serif");
     TextEffect textEffect = TextEffect::Default();
     char areaText[kTextField] = {};
-    uint32_t hAlign = 0;  // 0 left, 1 centre, 2 right
-    uint32_t vAlign = 1;  // 0 top, 1 centre, 2 bottom
+    uint32_t hAlign = 0; // 0 left, 1 centre, 2 right
+    uint32_t vAlign = 1; // 0 top, 1 centre, 2 bottom
 
 private:
     ResolvedImage background_;

@@ -15,8 +15,8 @@ void FillWith(HDC dc, const RECT& dest, COLORREF colour) {
 
 } // namespace
 
-void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLookup& skin,
-                  COLORREF fillColour, bool fill) {
+void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLookup& skin, COLORREF fillColour,
+                  bool fill) {
     const int destW = dest.right - dest.left;
     const int destH = dest.bottom - dest.top;
     if (destW <= 0 || destH <= 0) return;

@@ -8,5 +8,5 @@
 // Draws `ref` into `dest` by its draw mode. When the reference is empty,
 // its image is missing or the cut fails, fills `dest` with `fillColour`
 // if `fill` is set.
-void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLookup& skin,
-                  COLORREF fillColour, bool fill);
+void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLookup& skin, COLORREF fillColour,
+                  bool fill);

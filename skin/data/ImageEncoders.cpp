@@ -35,18 +35,18 @@ void EncodeTga(const DibImage& image, std::vector<uint8_t>& out) {
     const int w = image.Width();
     const int h = image.Height();
     out.clear();
-    out.push_back(0);                    // no identification field
-    out.push_back(indexed ? 1 : 0);      // colour map present
-    out.push_back(indexed ? 1 : 2);      // colour-mapped or true colour, plain
-    PutU16(out, 0);                      // first map entry
-    PutU16(out, indexed ? 256 : 0);      // map length
-    out.push_back(indexed ? 24 : 0);     // map entry size
-    PutU16(out, 0);                      // x origin
-    PutU16(out, 0);                      // y origin
+    out.push_back(0);                // no identification field
+    out.push_back(indexed ? 1 : 0);  // colour map present
+    out.push_back(indexed ? 1 : 2);  // colour-mapped or true colour, plain
+    PutU16(out, 0);                  // first map entry
+    PutU16(out, indexed ? 256 : 0);  // map length
+    out.push_back(indexed ? 24 : 0); // map entry size
+    PutU16(out, 0);                  // x origin
+    PutU16(out, 0);                  // y origin
     PutU16(out, unsigned(w));
     PutU16(out, unsigned(h));
     out.push_back(indexed ? 8 : (alpha ? 32 : 24));
-    out.push_back(alpha ? 8 : 0);        // bottom-up, left to right
+    out.push_back(alpha ? 8 : 0); // bottom-up, left to right
     if (indexed) {
         const RgbQuad* palette = image.Palette();
         for (int i = 0; i < 256; ++i) {

@@ -13,8 +13,8 @@ enum ImageDrawMode : int32_t {
 // A named image and the piece of it to draw; kept in memory exactly as the
 // 72 bytes stored in the skin file (little-endian fields).
 struct ImageRef {
-    char name[52] = {};     // NUL-terminated; at most 50 characters count
-    SkinRect source;        // piece of the image, in its pixels, top-down
+    char name[52] = {}; // NUL-terminated; at most 50 characters count
+    SkinRect source;    // piece of the image, in its pixels, top-down
     int32_t drawMode = kDrawNatural;
 
     // Empty when the name is empty or the source rectangle is empty.

@@ -9,7 +9,11 @@
 class MemoryStream {
 public:
     static constexpr size_t kGrowth = 10240;
-    enum Origin { Begin = 0, Current = 1, End = 2 };
+    enum Origin {
+        Begin = 0,
+        Current = 1,
+        End = 2
+    };
 
     MemoryStream() = default;
     explicit MemoryStream(std::vector<uint8_t> bytes) { Adopt(std::move(bytes)); }

@@ -6,8 +6,7 @@
 
 static_assert(sizeof(TabControlObject::StateBlock) == 120);
 
-StaticObject::StaticObject() : ControlObject(14)
-{
+StaticObject::StaticObject() : ControlObject(14) {
     RegisterMainImage("BACKIMAGE");
     RegisterInt("TRANSPARENT", transparent);
     RegisterColor("BACKCOLOR", color1);
@@ -16,20 +15,17 @@ StaticObject::StaticObject() : ControlObject(14)
 }
 
 template <typename IO>
-void StaticObject::Fields(IO& io, int)
-{
+void StaticObject::Fields(IO& io, int) {
     io(transparent);
     io(textEffect);
     io.Text(text51, sizeof text51);
 }
 
 SKIN_RECORD_IO_IMPL(StaticObject, ControlObject, {
-    if (minor < 9)
-        textEffect = TextEffect::WithTextColor(font.color);
+    if (minor < 9) textEffect = TextEffect::WithTextColor(font.color);
 })
 
-TabControlObject::TabControlObject() : ControlObject(16)
-{
+TabControlObject::TabControlObject() : ControlObject(16) {
     static const char* const names[] = {"NORMAL", "PRESSED", "DISABLED", "HOVERED"};
     RegisterInt("TRANSpARENT", transparent);
     RegisterMainImage("BACKGROUND");
@@ -43,25 +39,21 @@ TabControlObject::TabControlObject() : ControlObject(16)
 }
 
 template <typename IO>
-void TabControlObject::Fields(IO& io, int minor)
-{
+void TabControlObject::Fields(IO& io, int minor) {
     for (StateBlock& s : states) {
         io(s.tab);
         io(s.effect);
         io.Bytes(s.tail, sizeof s.tail);
     }
     io(frame);
-    if (minor >= 9)
-        io(transparent);
+    if (minor >= 9) io(transparent);
 }
 
 SKIN_RECORD_IO_IMPL(TabControlObject, ControlObject, {})
 
-DateTimeObject::DateTimeObject() : ControlObject(31), color4(SysColor(SysColorIndex::ButtonFace))
-{
+DateTimeObject::DateTimeObject() : ControlObject(31), color4(SysColor(SysColorIndex::ButtonFace)) {
     color1 = SysColor(SysColorIndex::Window);
-    for (int i = 0; i < 3; ++i)
-        Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    for (int i = 0; i < 3; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
     Store("image4", image4);
     StoreBytes("extra4", extra4, 16);
     Store("image5", image5);
@@ -70,8 +62,7 @@ DateTimeObject::DateTimeObject() : ControlObject(31), color4(SysColor(SysColorIn
 }
 
 template <typename IO>
-void DateTimeObject::Fields(IO& io, int)
-{
+void DateTimeObject::Fields(IO& io, int) {
     io(images);
     io(image4);
     io.Bytes(extra4, sizeof extra4);
@@ -85,34 +76,28 @@ SKIN_RECORD_IO_IMPL(DateTimeObject, ControlObject, {})
 MonthCalendarObject::MonthCalendarObject()
     : ControlObject(35),
       colors{SysColor(SysColorIndex::Window), SysColor(SysColorIndex::ActiveCaption),
-             SysColor(SysColorIndex::CaptionText), SysColor(SysColorIndex::GrayText)}
-{
+             SysColor(SysColorIndex::CaptionText), SysColor(SysColorIndex::GrayText)} {
     color1 = SysColor(SysColorIndex::Window);
-    for (int i = 0; i < 6; ++i)
-        Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
-    for (int i = 0; i < 4; ++i)
-        StoreColor(("color" + std::to_string(i + 4)).c_str(), colors[i]);
+    for (int i = 0; i < 6; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    for (int i = 0; i < 4; ++i) StoreColor(("color" + std::to_string(i + 4)).c_str(), colors[i]);
 }
 
 template <typename IO>
-void MonthCalendarObject::Fields(IO& io, int)
-{
+void MonthCalendarObject::Fields(IO& io, int) {
     io(images);
     io(colors);
 }
 
 SKIN_RECORD_IO_IMPL(MonthCalendarObject, ControlObject, {})
 
-AnimationObject::AnimationObject() : ControlObject(40)
-{
+AnimationObject::AnimationObject() : ControlObject(40) {
     SetName("AnimateCtrl32");
     Register("BACKGROUND", background);
     RegisterMainImage("BORDER");
 }
 
 template <typename IO>
-void AnimationObject::Fields(IO& io, int)
-{
+void AnimationObject::Fields(IO& io, int) {
     io(background);
 }
 

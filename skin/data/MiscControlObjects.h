@@ -19,7 +19,13 @@ class TabControlObject : public ControlObject {
 public:
     TabControlObject();
 
-    enum State { Normal, Pressed, Disabled, Hovered, StateCount };
+    enum State {
+        Normal,
+        Pressed,
+        Disabled,
+        Hovered,
+        StateCount
+    };
     struct StateBlock {
         NineGridImage tab{};
         TextEffect effect = TextEffect::Default();

@@ -8,20 +8,37 @@
 
 namespace {
 
-enum Piece { kTopLeft, kTop, kTopRight, kLeft, kCentre, kRight, kBottomLeft, kBottom, kBottomRight };
+enum Piece {
+    kTopLeft,
+    kTop,
+    kTopRight,
+    kLeft,
+    kCentre,
+    kRight,
+    kBottomLeft,
+    kBottom,
+    kBottomRight
+};
 
 // Which single pieces a stretch mode switches to stretched (mode 1
 // stretches all of them already).
 bool StretchedByMode(int mode, int piece) {
     switch (mode) {
-    case 2: return piece == kBottom;
-    case 3: return piece == kCentre;
-    case 4: return piece == kLeft;
+    case 2:
+        return piece == kBottom;
+    case 3:
+        return piece == kCentre;
+    case 4:
+        return piece == kLeft;
     case 5:
-    case 8: return piece == kTop || piece == kLeft || piece == kRight || piece == kBottom;
-    case 6: return piece == kRight;
-    case 7: return piece == kTop;
-    default: return false;
+    case 8:
+        return piece == kTop || piece == kLeft || piece == kRight || piece == kBottom;
+    case 6:
+        return piece == kRight;
+    case 7:
+        return piece == kTop;
+    default:
+        return false;
     }
 }
 
@@ -46,9 +63,8 @@ Layout Split(const RECT& d, const NineGridImage& grid) {
             std::memcpy(ref.name, grid.name, sizeof ref.name);
             ref.name[sizeof ref.name - 1] = '\0';
             ref.source = SkinRect{sx[col], sy[row], sx[col + 1], sy[row + 1]};
-            ref.drawMode = grid.stretchMode == 1 || StretchedByMode(grid.stretchMode, i)
-                               ? kDrawStretched
-                               : kDrawTiled;
+            ref.drawMode =
+                grid.stretchMode == 1 || StretchedByMode(grid.stretchMode, i) ? kDrawStretched : kDrawTiled;
             layout.dest[i] = RECT{dx[col], dy[row], dx[col + 1], dy[row + 1]};
         }
     }
@@ -78,8 +94,8 @@ void DrawCentreRow(HDC dc, const RECT& dest, const ImageRef& centre, const Image
 void DrawPieces(HDC dc, const RECT& dest, const NineGridImage& grid, const ImageLookup& skin,
                 COLORREF fillColour, bool fill, bool withCentre) {
     const Layout layout = Split(dest, grid);
-    static const int kOrder[9] = {kTopLeft, kTop, kTopRight, kLeft, kCentre,
-                                  kRight,   kBottomLeft, kBottom, kBottomRight};
+    static const int kOrder[9] = {kTopLeft, kTop,        kTopRight, kLeft,       kCentre,
+                                  kRight,   kBottomLeft, kBottom,   kBottomRight};
     for (int i : kOrder) {
         if (i == kCentre) {
             if (!withCentre) continue;
@@ -99,13 +115,13 @@ void DrawNineGrid(HDC dc, const RECT& dest, const NineGridImage& grid, const Ima
     DrawPieces(dc, dest, grid, skin, fillColour, fill, true);
 }
 
-void DrawNineGridBorder(HDC dc, const RECT& dest, const NineGridImage& grid,
-                        const ImageLookup& skin, COLORREF fillColour, bool fill) {
+void DrawNineGridBorder(HDC dc, const RECT& dest, const NineGridImage& grid, const ImageLookup& skin,
+                        COLORREF fillColour, bool fill) {
     DrawPieces(dc, dest, grid, skin, fillColour, fill, false);
 }
 
-void DrawNineGridKeyed(HDC dc, const RECT& dest, const NineGridImage& grid,
-                       const ImageLookup& skin, COLORREF keyColour) {
+void DrawNineGridKeyed(HDC dc, const RECT& dest, const NineGridImage& grid, const ImageLookup& skin,
+                       COLORREF keyColour) {
     const int w = dest.right - dest.left;
     const int h = dest.bottom - dest.top;
     GdiSurface offscreen(dc, w, h);

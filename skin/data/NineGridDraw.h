@@ -11,10 +11,10 @@ void DrawNineGrid(HDC dc, const RECT& dest, const NineGridImage& grid, const Ima
                   COLORREF fillColour, bool fill);
 
 // Same without the centre piece (frames around content of their own).
-void DrawNineGridBorder(HDC dc, const RECT& dest, const NineGridImage& grid,
-                        const ImageLookup& skin, COLORREF fillColour, bool fill);
+void DrawNineGridBorder(HDC dc, const RECT& dest, const NineGridImage& grid, const ImageLookup& skin,
+                        COLORREF fillColour, bool fill);
 
 // Draws the nine-grid off screen on a `keyColour` background, then copies
 // it so that pixels of the key colour leave the target unchanged.
-void DrawNineGridKeyed(HDC dc, const RECT& dest, const NineGridImage& grid,
-                       const ImageLookup& skin, COLORREF keyColour);
+void DrawNineGridKeyed(HDC dc, const RECT& dest, const NineGridImage& grid, const ImageLookup& skin,
+                       COLORREF keyColour);

@@ -15,62 +15,97 @@
 #include <iterator>
 
 namespace {
-constexpr int kChildCodes[] = {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 23, 24, 25, 26, 27,
-                               28, 29, 30, 31, 33, 35, 36, 37, 38, 40, 42, 100};
-constexpr int kTopLevelCodes[] = {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 23, 24,
-                                  25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
+constexpr int kChildCodes[] = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 23,
+                               24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 40, 42, 100};
+constexpr int kTopLevelCodes[] = {1,  2,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 23,
+                                  24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
 
 template <size_t N>
-bool Contains(const int (&codes)[N], int code)
-{
+bool Contains(const int (&codes)[N], int code) {
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
-}  // namespace
+} // namespace
 
-bool IsTopLevelTypeCode(int code) { return Contains(kTopLevelCodes, code); }
-bool IsChildTypeCode(int code) { return Contains(kChildCodes, code); }
+bool IsTopLevelTypeCode(int code) {
+    return Contains(kTopLevelCodes, code);
+}
+bool IsChildTypeCode(int code) {
+    return Contains(kChildCodes, code);
+}
 
-std::unique_ptr<SkinObject> CreateSkinObject(int code)
-{
+std::unique_ptr<SkinObject> CreateSkinObject(int code) {
     switch (code) {
-    case 1: return std::make_unique<FrameWindowObject>();
-    case 2: return std::make_unique<PlainImageObject>();
-    case 3: return std::make_unique<CaptionButtonObject>();
-    case 4: return std::make_unique<PushButtonObject>();
+    case 1:
+        return std::make_unique<FrameWindowObject>();
+    case 2:
+        return std::make_unique<PlainImageObject>();
+    case 3:
+        return std::make_unique<CaptionButtonObject>();
+    case 4:
+        return std::make_unique<PushButtonObject>();
     case 5:
-    case 11: return std::make_unique<CheckBoxObject>(code);
+    case 11:
+        return std::make_unique<CheckBoxObject>(code);
     case 6:
-    case 33: return std::make_unique<ComboBoxObject>(code);
+    case 33:
+        return std::make_unique<ComboBoxObject>(code);
     case 7:
     case 9:
     case 26:
     case 28:
-    case 30: return std::make_unique<EditObject>(code);
-    case 8: return std::make_unique<GroupBoxObject>();
-    case 10: return std::make_unique<ProgressBarObject>();
-    case 12: return std::make_unique<ScrollBarObject>();
-    case 13: return std::make_unique<TrackbarObject>();
-    case 14: return std::make_unique<StaticObject>();
-    case 15: return std::make_unique<StatusBarObject>();
-    case 16: return std::make_unique<TabControlObject>();
-    case 17: return std::make_unique<PopupMenuObject>();
-    case 18: return std::make_unique<ImageObject>();
-    case 19: return std::make_unique<AuxiliaryObject>();
-    case 20: return std::make_unique<MenuBarObject>();
-    case 23: return std::make_unique<ToolbarObject>();
-    case 24: return std::make_unique<ControlBarObject>();
-    case 25: return std::make_unique<SkinInfoObject>();
-    case 27: return std::make_unique<SpinObject>();
-    case 29: return std::make_unique<TreeViewObject>();
-    case 31: return std::make_unique<DateTimeObject>();
-    case 35: return std::make_unique<MonthCalendarObject>();
-    case 36: return std::make_unique<RebarObject>();
-    case 37: return std::make_unique<HeaderObject>();
-    case 38: return std::make_unique<FrameAreaObject>();
-    case 39: return std::make_unique<PlainValuesObject>();
-    case 40: return std::make_unique<AnimationObject>();
-    case 42: return std::make_unique<TooltipObject>();
-    case 100: return std::make_unique<CustomObject>();
-    default: return nullptr;
+    case 30:
+        return std::make_unique<EditObject>(code);
+    case 8:
+        return std::make_unique<GroupBoxObject>();
+    case 10:
+        return std::make_unique<ProgressBarObject>();
+    case 12:
+        return std::make_unique<ScrollBarObject>();
+    case 13:
+        return std::make_unique<TrackbarObject>();
+    case 14:
+        return std::make_unique<StaticObject>();
+    case 15:
+        return std::make_unique<StatusBarObject>();
+    case 16:
+        return std::make_unique<TabControlObject>();
+    case 17:
+        return std::make_unique<PopupMenuObject>();
+    case 18:
+        return std::make_unique<ImageObject>();
+    case 19:
+        return std::make_unique<AuxiliaryObject>();
+    case 20:
+        return std::make_unique<MenuBarObject>();
+    case 23:
+        return std::make_unique<ToolbarObject>();
+    case 24:
+        return std::make_unique<ControlBarObject>();
+    case 25:
+        return std::make_unique<SkinInfoObject>();
+    case 27:
+        return std::make_unique<SpinObject>();
+    case 29:
+        return std::make_unique<TreeViewObject>();
+    case 31:
+        return std::make_unique<DateTimeObject>();
+    case 35:
+        return std::make_unique<MonthCalendarObject>();
+    case 36:
+        return std::make_unique<RebarObject>();
+    case 37:
+        return std::make_unique<HeaderObject>();
+    case 38:
+        return std::make_unique<FrameAreaObject>();
+    case 39:
+        return std::make_unique<PlainValuesObject>();
+    case 40:
+        return std::make_unique<AnimationObject>();
+    case 42:
+        return std::make_unique<TooltipObject>();
+    case 100:
+        return std::make_unique<CustomObject>();
+    default:
+        return nullptr;
     }
 }

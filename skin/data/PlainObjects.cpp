@@ -2,8 +2,7 @@
 
 #include <string>
 
-PlainImageObject::PlainImageObject() : SkinObject(2)
-{
+PlainImageObject::PlainImageObject() : SkinObject(2) {
     Store("image", image);
     Store("rect1", rect1);
     Store("rect2", rect2);
@@ -13,8 +12,7 @@ PlainImageObject::PlainImageObject() : SkinObject(2)
 }
 
 template <typename IO>
-void PlainImageObject::Fields(IO& io, int)
-{
+void PlainImageObject::Fields(IO& io, int) {
     io(image);
     io(rect1);
     io(rect2);
@@ -25,24 +23,20 @@ void PlainImageObject::Fields(IO& io, int)
 
 SKIN_RECORD_IO_IMPL(PlainImageObject, SkinObject, {})
 
-PlainValuesObject::PlainValuesObject() : SkinObject(39)
-{
-    for (int i = 0; i < 4; ++i)
-        StoreInt(("value" + std::to_string(i + 1)).c_str(), values[i]);
+PlainValuesObject::PlainValuesObject() : SkinObject(39) {
+    for (int i = 0; i < 4; ++i) StoreInt(("value" + std::to_string(i + 1)).c_str(), values[i]);
     Store("image", image);
 }
 
 template <typename IO>
-void PlainValuesObject::Fields(IO& io, int)
-{
+void PlainValuesObject::Fields(IO& io, int) {
     io(values);
     io(image);
 }
 
 SKIN_RECORD_IO_IMPL(PlainValuesObject, SkinObject, {})
 
-SkinInfoObject::SkinInfoObject() : SkinObject(25)
-{
+SkinInfoObject::SkinInfoObject() : SkinObject(25) {
     color3 = 0x00FF00FF;
     Register("AUTHOR", PropString, author, kTextField);
     Register("DESCRIPTION", PropString, description, kTextField);
@@ -53,8 +47,7 @@ SkinInfoObject::SkinInfoObject() : SkinObject(25)
 }
 
 template <typename IO>
-void SkinInfoObject::Fields(IO& io, int minor)
-{
+void SkinInfoObject::Fields(IO& io, int minor) {
     io.Text(author, sizeof author);
     io.Text(description, sizeof description);
     io.Text(application, sizeof application);

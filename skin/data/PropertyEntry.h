@@ -5,19 +5,19 @@
 #include <string>
 
 enum PropertyType : int {
-    PropFont = 0,        // SkinFont, 64 bytes
-    PropString = 1,      // text field, size = field bytes
-    PropColor = 2,       // COLORREF, 4 bytes
-    PropImageRef = 3,    // ImageRef, 72 bytes
-    PropNineGrid = 4,    // NineGridImage, 88 bytes
-    PropInt = 6,         // u32 value or flag
-    PropControlId = 7,   // u32 control id
-    PropTextEffect = 9,  // TextEffect, 16 bytes
+    PropFont = 0,       // SkinFont, 64 bytes
+    PropString = 1,     // text field, size = field bytes
+    PropColor = 2,      // COLORREF, 4 bytes
+    PropImageRef = 3,   // ImageRef, 72 bytes
+    PropNineGrid = 4,   // NineGridImage, 88 bytes
+    PropInt = 6,        // u32 value or flag
+    PropControlId = 7,  // u32 control id
+    PropTextEffect = 9, // TextEffect, 16 bytes
     // Stored fields that are not registered under a key; the skin compiler
     // reaches them through the same entries.
-    PropRect = 101,      // four i32
-    PropBytes = 102,     // raw bytes kept as stored
-    PropLongText = 103,  // std::string of any length
+    PropRect = 101,     // four i32
+    PropBytes = 102,    // raw bytes kept as stored
+    PropLongText = 103, // std::string of any length
 };
 
 struct PropertyEntry {
@@ -25,8 +25,8 @@ struct PropertyEntry {
     int size = 0;
     void* value = nullptr;
     bool ownsValue = false;
-    std::string key;          // at most 30 characters
-    std::string defaultText;  // at most 50 characters
+    std::string key;         // at most 30 characters
+    std::string defaultText; // at most 50 characters
 
     static constexpr size_t kMaxKey = 30;
     static constexpr size_t kMaxDefault = 50;

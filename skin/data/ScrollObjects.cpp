@@ -6,12 +6,13 @@ static_assert(sizeof(ScrollBarObject::StateBlock) == 320);
 static_assert(sizeof(SpinObject::Arrows) == 144);
 
 namespace {
-std::string Key(const char* a, const char* b) { return std::string(a) + "." + b; }
+std::string Key(const char* a, const char* b) {
+    return std::string(a) + "." + b;
 }
+} // namespace
 
-ScrollBarObject::ScrollBarObject() : ControlObject(12)
-{
-    static const char* const names[] = {"NORMAL", "PRESSED", "HIGHLIGHTED", "DISABLED",
+ScrollBarObject::ScrollBarObject() : ControlObject(12) {
+    static const char* const names[] = {"NORMAL",  "PRESSED",  "HIGHLIGHTED",  "DISABLED",
                                         "VNORMAL", "VPRESSED", "VHIGHLIGHTED", "VDISABLED"};
     for (int i = 0; i < StateCount; ++i) {
         Register(Key(names[i], "ARROW1").c_str(), states[i].arrow1);
@@ -20,46 +21,39 @@ ScrollBarObject::ScrollBarObject() : ControlObject(12)
         Register(Key(names[i], "THUMB").c_str(), states[i].thumb);
     }
     Register("GRIPPER", gripper);
-    for (int i = 0; i < 5; ++i)
-        StoreInt(("value" + std::to_string(i + 3)).c_str(), values[i]);
+    for (int i = 0; i < 5; ++i) StoreInt(("value" + std::to_string(i + 3)).c_str(), values[i]);
 }
 
 template <typename IO>
-void ScrollBarObject::Fields(IO& io, int minor)
-{
+void ScrollBarObject::Fields(IO& io, int minor) {
     auto block = [&io](StateBlock& s) {
         io(s.arrow1);
         io(s.arrow2);
         io(s.track);
         io(s.thumb);
     };
-    for (int i = Normal; i <= Disabled; ++i)
-        block(states[i]);
+    for (int i = Normal; i <= Disabled; ++i) block(states[i]);
     io(gripper);
     io(values);
     if (minor >= 12) {
-        for (int i = VNormal; i <= VDisabled; ++i)
-            block(states[i]);
+        for (int i = VNormal; i <= VDisabled; ++i) block(states[i]);
     }
 }
 
 SKIN_RECORD_IO_IMPL(ScrollBarObject, ControlObject, {})
 
-TrackbarObject::TrackbarObject() : ControlObject(13)
-{
+TrackbarObject::TrackbarObject() : ControlObject(13) {
     RegisterInt("TRANSPARENT", transparent);
     RegisterMainImage("BACKGROUND");
     Register("CHANNEL", channel);
     Register("THUMB.VERTICAL", thumbVertical);
     Register("THUMB.HORIZONTAL", thumbHorizontal);
     StoreInt("value3", value3);
-    for (int i = 0; i < 4; ++i)
-        StoreInt(("value" + std::to_string(i + 4)).c_str(), values[i]);
+    for (int i = 0; i < 4; ++i) StoreInt(("value" + std::to_string(i + 4)).c_str(), values[i]);
 }
 
 template <typename IO>
-void TrackbarObject::Fields(IO& io, int minor)
-{
+void TrackbarObject::Fields(IO& io, int minor) {
     io(thumbHorizontal);
     io(value3);
     io(values);
@@ -72,8 +66,7 @@ void TrackbarObject::Fields(IO& io, int minor)
 
 SKIN_RECORD_IO_IMPL(TrackbarObject, ControlObject, {})
 
-SpinObject::SpinObject() : ControlObject(27)
-{
+SpinObject::SpinObject() : ControlObject(27) {
     static const char* const names[] = {"NORMAL", "HOVER", "PRESSED", "DISABLED"};
     for (int i = 0; i < StateCount; ++i) {
         Register(("VERTICAL." + Key(names[i], "UP")).c_str(), vertical[i].up);
@@ -86,8 +79,7 @@ SpinObject::SpinObject() : ControlObject(27)
 }
 
 template <typename IO>
-void SpinObject::Fields(IO& io, int minor)
-{
+void SpinObject::Fields(IO& io, int minor) {
     for (Arrows& a : vertical) {
         io(a.up);
         io(a.down);

@@ -9,7 +9,17 @@ public:
     ScrollBarObject();
 
     // The first four states are horizontal, the last four vertical.
-    enum State { Normal, Pressed, Highlighted, Disabled, VNormal, VPressed, VHighlighted, VDisabled, StateCount };
+    enum State {
+        Normal,
+        Pressed,
+        Highlighted,
+        Disabled,
+        VNormal,
+        VPressed,
+        VHighlighted,
+        VDisabled,
+        StateCount
+    };
     struct StateBlock {
         ImageRef arrow1{};
         ImageRef arrow2{};
@@ -39,7 +49,13 @@ class SpinObject : public ControlObject {
 public:
     SpinObject();
 
-    enum State { Normal, Hover, Pressed, Disabled, StateCount };
+    enum State {
+        Normal,
+        Hover,
+        Pressed,
+        Disabled,
+        StateCount
+    };
     struct Arrows {
         ImageRef up{};
         ImageRef down{};

@@ -18,10 +18,10 @@
 
 enum SkinError : int {
     kSkinOk = 0,
-    kSkinErrorFile = 4,        // open, size, allocation or read of the file
-    kSkinErrorDecompress = 5,  // body does not decompress to its stated length
-    kSkinErrorShortBody = 6,   // body shorter than the header
-    kSkinErrorMarker = 7,      // wrong marker or major version
+    kSkinErrorFile = 4,       // open, size, allocation or read of the file
+    kSkinErrorDecompress = 5, // body does not decompress to its stated length
+    kSkinErrorShortBody = 6,  // body shorter than the header
+    kSkinErrorMarker = 7,     // wrong marker or major version
 };
 
 constexpr size_t kSkinHeaderSize = 188;

@@ -6,32 +6,27 @@
 #include <new>
 
 namespace {
-bool LzoReady()
-{
+bool LzoReady() {
     static const bool ready = lzo_init() == LZO_E_OK;
     return ready;
 }
-}  // namespace
+} // namespace
 
-size_t MaxSkinBodyFor(size_t compressedSize)
-{
+size_t MaxSkinBodyFor(size_t compressedSize) {
     // One LZO1X input byte yields at most 255 output bytes (a zero byte of a
     // match length adds 255); the constant covers the stream's end marker.
-    if (compressedSize > kMaxSkinBody / 256)
-        return kMaxSkinBody;
+    if (compressedSize > kMaxSkinBody / 256) return kMaxSkinBody;
     const size_t bound = compressedSize * 256 + 64;
     return bound < kMaxSkinBody ? bound : kMaxSkinBody;
 }
 
-bool DecompressSkinBody(const uint8_t* data, size_t size, std::vector<uint8_t>& body)
-{
+bool DecompressSkinBody(const uint8_t* data, size_t size, std::vector<uint8_t>& body) {
     body.clear();
-    if (!LzoReady() || size < 4)
-        return false;
-    const size_t stated = size_t(data[0]) | size_t(data[1]) << 8 | size_t(data[2]) << 16 | size_t(data[3]) << 24;
+    if (!LzoReady() || size < 4) return false;
+    const size_t stated =
+        size_t(data[0]) | size_t(data[1]) << 8 | size_t(data[2]) << 16 | size_t(data[3]) << 24;
     const size_t packed = size - 4;
-    if (stated > MaxSkinBodyFor(packed))
-        return false;
+    if (stated > MaxSkinBodyFor(packed)) return false;
     try {
         body.resize(stated);
     } catch (const std::bad_alloc&) {
@@ -46,11 +41,9 @@ bool DecompressSkinBody(const uint8_t* data, size_t size, std::vector<uint8_t>& 
     return true;
 }
 
-std::vector<uint8_t> CompressSkinBody(const uint8_t* body, size_t size)
-{
+std::vector<uint8_t> CompressSkinBody(const uint8_t* body, size_t size) {
     std::vector<uint8_t> out;
-    if (!LzoReady())
-        return out;
+    if (!LzoReady()) return out;
     std::vector<uint8_t> work(LZO1X_1_MEM_COMPRESS);
     out.resize(4 + size + size / 16 + 64 + 3);
     lzo_uint packed = 0;

@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-SkinFont SkinFont::Default(const char* face)
-{
+SkinFont SkinFont::Default(const char* face) {
     SkinFont f;
     f.height = -12;
     f.weight = 400;

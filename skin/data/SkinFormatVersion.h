@@ -13,7 +13,9 @@ struct FormatVersion {
 // The newest record layout; newer files are read with it.
 constexpr int kNewestMinor = 13;
 
-inline int EffectiveMinor(int minor) { return minor > kNewestMinor ? kNewestMinor : minor; }
+inline int EffectiveMinor(int minor) {
+    return minor > kNewestMinor ? kNewestMinor : minor;
+}
 
 FormatVersion CurrentFormatVersion();
 void SetCurrentFormatVersion(FormatVersion v);

@@ -9,8 +9,7 @@
 #include <cstring>
 #include <fstream>
 
-bool Skin::LoadFile(const std::filesystem::path& path)
-{
+bool Skin::LoadFile(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;
     {
         std::ifstream file(path, std::ios::binary);
@@ -38,15 +37,13 @@ bool Skin::LoadFile(const std::filesystem::path& path)
     return false;
 }
 
-bool Skin::LoadMemory(const void* data, size_t size)
-{
+bool Skin::LoadMemory(const void* data, size_t size) {
     Clear();
     std::lock_guard guard(lock_);
     return Parse(static_cast<const uint8_t*>(data), size);
 }
 
-bool Skin::LoadMemory(MemoryStream& stream)
-{
+bool Skin::LoadMemory(MemoryStream& stream) {
     Clear();
     std::lock_guard guard(lock_);
     const bool ok = Parse(stream.Cursor(), stream.Remaining());
@@ -54,8 +51,7 @@ bool Skin::LoadMemory(MemoryStream& stream)
     return ok;
 }
 
-bool Skin::Parse(const uint8_t* data, size_t size)
-{
+bool Skin::Parse(const uint8_t* data, size_t size) {
     std::vector<uint8_t> body;
     if (!DecompressSkinBody(data, size, body)) {
         lastError_ = kSkinErrorDecompress;
@@ -85,7 +81,7 @@ bool Skin::Parse(const uint8_t* data, size_t size)
         uint32_t code = 0;
         in.ReadU32(code);
         if (!IsTopLevelTypeCode(static_cast<int>(code)))
-            continue;  // nothing more is read for an unknown record
+            continue; // nothing more is read for an unknown record
         std::unique_ptr<SkinObject> object = CreateSkinObject(static_cast<int>(code));
         object->Load(in, ctx);
         std::string key = NameKey(object->name, sizeof object->name);

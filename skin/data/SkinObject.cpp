@@ -7,16 +7,14 @@
 #include <cctype>
 #include <cstring>
 
-std::string NameKey(const char* text, size_t field)
-{
+std::string NameKey(const char* text, size_t field) {
     return std::string(text, strnlen(text, field));
 }
 
 SkinObject::SkinObject(int typeCode)
     : color1(SysColor(SysColorIndex::ButtonFace)),
       color2(SysColor(SysColorIndex::WindowText)),
-      typeCode_(typeCode)
-{
+      typeCode_(typeCode) {
     Register("NAME", PropString, name, kTextField);
     Register("AUTOPLACE", PropInt, &autoPlace, 4);
     StoreColor("color1", color1);
@@ -29,14 +27,12 @@ SkinObject::SkinObject(int typeCode)
 
 SkinObject::~SkinObject() = default;
 
-void SkinObject::SetName(std::string_view n)
-{
+void SkinObject::SetName(std::string_view n) {
     std::memset(name, 0, sizeof name);
     std::memcpy(name, n.data(), std::min(n.size(), sizeof name - 1));
 }
 
-void SkinObject::Register(const char* key, int type, void* v, int size)
-{
+void SkinObject::Register(const char* key, int type, void* v, int size) {
     PropertyEntry e;
     e.type = type;
     e.size = size;
@@ -51,8 +47,7 @@ void SkinObject::Register(const char* key, int type, void* v, int size)
     registry_.push_back(std::move(e));
 }
 
-void SkinObject::Store(const char* key, int type, void* v, int size)
-{
+void SkinObject::Store(const char* key, int type, void* v, int size) {
     PropertyEntry e;
     e.type = type;
     e.size = size;
@@ -61,8 +56,7 @@ void SkinObject::Store(const char* key, int type, void* v, int size)
     stored_.push_back(std::move(e));
 }
 
-const PropertyEntry* SkinObject::FindProperty(std::string_view key) const
-{
+const PropertyEntry* SkinObject::FindProperty(std::string_view key) const {
     char upper[100];
     const size_t n = std::min(key.size(), sizeof upper - 1);
     for (size_t i = 0; i < n; ++i)
@@ -72,45 +66,34 @@ const PropertyEntry* SkinObject::FindProperty(std::string_view key) const
     return found == keyIndex_.end() ? nullptr : &registry_[found->second];
 }
 
-bool SkinObject::AddChild(std::unique_ptr<SkinObject> child)
-{
-    if (!child)
-        return false;
+bool SkinObject::AddChild(std::unique_ptr<SkinObject> child) {
+    if (!child) return false;
     return children_.try_emplace(NameKey(child->name, sizeof child->name), std::move(child)).second;
 }
 
-SkinObject* SkinObject::FindChild(std::string_view childName) const
-{
+SkinObject* SkinObject::FindChild(std::string_view childName) const {
     const auto own = children_.find(std::string(childName));
-    if (own != children_.end())
-        return own->second.get();
+    if (own != children_.end()) return own->second.get();
     for (const auto& [key, child] : children_) {
-        if (SkinObject* hit = child->FindChild(childName))
-            return hit;
+        if (SkinObject* hit = child->FindChild(childName)) return hit;
     }
     return nullptr;
 }
 
-void SkinObject::Release()
-{
-    for (auto& [key, child] : children_)
-        child->Release();
+void SkinObject::Release() {
+    for (auto& [key, child] : children_) child->Release();
 }
 
-void SkinObject::Resolve(Skin& skin)
-{
-    for (auto& [key, child] : children_)
-        child->Resolve(skin);
+void SkinObject::Resolve(Skin& skin) {
+    for (auto& [key, child] : children_) child->Resolve(skin);
 }
 
-void SkinObject::Save(MemoryStream& out, int minor) const
-{
+void SkinObject::Save(MemoryStream& out, int minor) const {
     out.WriteU32(static_cast<uint32_t>(typeCode_));
     SaveRecord(out, EffectiveMinor(minor));
 }
 
-void SkinObject::SaveRecord(MemoryStream& out, int minor) const
-{
+void SkinObject::SaveRecord(MemoryStream& out, int minor) const {
     WriteText(out, name, sizeof name);
     WriteValue(out, color1);
     WriteValue(out, color2);
@@ -122,12 +105,10 @@ void SkinObject::SaveRecord(MemoryStream& out, int minor) const
         WriteValue(out, autoPlace);
     }
     WriteValue(out, static_cast<uint32_t>(children_.size()));
-    for (const auto& [key, child] : children_)
-        child->Save(out, minor);
+    for (const auto& [key, child] : children_) child->Save(out, minor);
 }
 
-void SkinObject::Load(MemoryStream& in, const RecordContext& ctx)
-{
+void SkinObject::Load(MemoryStream& in, const RecordContext& ctx) {
     ReadText(in, name, sizeof name);
     ReadValue(in, color1);
     ReadValue(in, color2);
@@ -141,8 +122,7 @@ void SkinObject::Load(MemoryStream& in, const RecordContext& ctx)
     LoadChildren(in, ctx);
 }
 
-void SkinObject::LoadChildren(MemoryStream& in, const RecordContext& ctx)
-{
+void SkinObject::LoadChildren(MemoryStream& in, const RecordContext& ctx) {
     int32_t count = 0;
     ReadValue(in, count);
     // Every child record starts with a type code, so once fewer than four
@@ -152,8 +132,7 @@ void SkinObject::LoadChildren(MemoryStream& in, const RecordContext& ctx)
         uint32_t code = 0;
         in.ReadU32(code);
         --count;
-        if (!IsChildTypeCode(static_cast<int>(code)))
-            continue;
+        if (!IsChildTypeCode(static_cast<int>(code))) continue;
         if (ctx.depth + 1 > kMaxChildDepth) {
             // A record this deep cannot be skipped without parsing it: the
             // rest of the body is treated as damaged.
@@ -161,8 +140,7 @@ void SkinObject::LoadChildren(MemoryStream& in, const RecordContext& ctx)
             return;
         }
         std::unique_ptr<SkinObject> child = CreateSkinObject(static_cast<int>(code));
-        if (!child)
-            continue;
+        if (!child) continue;
         child->Load(in, RecordContext{ctx.minor, ctx.depth + 1});
         AddChild(std::move(child));
     }

@@ -20,8 +20,8 @@ class Skin;
 
 // What a record reader needs to know about the file being read.
 struct RecordContext {
-    int minor = 13;  // already capped at the newest layout
-    int depth = 0;   // nesting depth of the record being read
+    int minor = 13; // already capped at the newest layout
+    int depth = 0;  // nesting depth of the record being read
 };
 
 // Deeper nesting than this is not read (children beyond are skipped), so a
@@ -64,8 +64,8 @@ public:
 
     // Common fields.
     char name[kTextField] = {};
-    uint32_t color1;  // back colour
-    uint32_t color2;  // text colour
+    uint32_t color1; // back colour
+    uint32_t color2; // text colour
     uint32_t color3 = 0x000000FF;
     char text2[kTextField] = {};
     uint32_t value = 0;

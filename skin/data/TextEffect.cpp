@@ -2,8 +2,7 @@
 
 #include "SystemColors.h"
 
-TextEffect TextEffect::Default()
-{
+TextEffect TextEffect::Default() {
     TextEffect e;
     e.SetTextColor(SysColor(SysColorIndex::ButtonText));
     e.textExtra = 255;
@@ -12,22 +11,19 @@ TextEffect TextEffect::Default()
     return e;
 }
 
-TextEffect TextEffect::WithTextColor(uint32_t colorref)
-{
+TextEffect TextEffect::WithTextColor(uint32_t colorref) {
     TextEffect e = Default();
     e.SetTextColor(colorref);
     return e;
 }
 
-void TextEffect::SetTextColor(uint32_t c)
-{
+void TextEffect::SetTextColor(uint32_t c) {
     textRgb[0] = uint8_t(c);
     textRgb[1] = uint8_t(c >> 8);
     textRgb[2] = uint8_t(c >> 16);
 }
 
-void TextEffect::SetShadowColor(uint32_t c)
-{
+void TextEffect::SetShadowColor(uint32_t c) {
     shadowRgb[0] = uint8_t(c);
     shadowRgb[1] = uint8_t(c >> 8);
     shadowRgb[2] = uint8_t(c >> 16);

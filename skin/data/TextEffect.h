@@ -9,10 +9,10 @@ struct TextEffect {
     int8_t shadowY = 0;
     uint8_t reserved[2] = {0, 0};
     uint8_t textRgb[3] = {0, 0, 0};
-    uint8_t textExtra = 0;     // 255 in the default value
+    uint8_t textExtra = 0; // 255 in the default value
     uint8_t shadowRgb[3] = {0, 0, 0};
     uint8_t shadowExtra = 0;
-    uint32_t flags = 0;        // bit 0: draw the shadow
+    uint32_t flags = 0; // bit 0: draw the shadow
 
     static constexpr uint32_t kShadow = 1;
 

@@ -1,8 +1,7 @@
 #include "TextEffectDraw.h"
 
 void DrawEffectText(HDC dc, const wchar_t* text, int length, const RECT& rect, UINT format,
-                    const TextEffect& effect)
-{
+                    const TextEffect& effect) {
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = GetTextColor(dc);
     if (effect.flags & TextEffect::kShadow) {

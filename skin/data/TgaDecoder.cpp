@@ -99,9 +99,18 @@ bool DecodeTga(ImageByteReader& in, DibImage& out) {
 
     bool encoded;
     switch (h.imageType) {
-    case 1: case 2: case 3: encoded = false; break;
-    case 9: case 10: case 11: encoded = true; break;
-    default: return Fail(out, "Unknown TGA image type");
+    case 1:
+    case 2:
+    case 3:
+        encoded = false;
+        break;
+    case 9:
+    case 10:
+    case 11:
+        encoded = true;
+        break;
+    default:
+        return Fail(out, "Unknown TGA image type");
     }
     const bool depthOk = h.depth == 8 || h.depth == 15 || h.depth == 16 || h.depth == 24 || h.depth == 32;
     if (h.width == 0 || h.height == 0 || !depthOk || h.colorMapLength > 256)

@@ -8,21 +8,19 @@
 #include <string>
 
 namespace {
-const char* const kPieceNames[] = {"TOPLEFT", "MIDDLETOP", "TOPRIGHT", "MIDDLELEFT", "ClIENT",
+const char* const kPieceNames[] = {"TOPLEFT",     "MIDDLETOP",  "TOPRIGHT",     "MIDDLELEFT", "ClIENT",
                                    "MIDDLERIGHT", "BOTTOMLEFt", "BOTTOMMIDDLE", "BOTtoMRIGHT"};
-const char* const kPieceFields[] = {"topleft", "topmiddle", "topright", "middleleft", "client",
+const char* const kPieceFields[] = {"topleft",     "topmiddle",  "topright",     "middleleft", "client",
                                     "middleright", "bottomleft", "bottommiddle", "bottomright"};
-}  // namespace
+} // namespace
 
-WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : SkinObject(typeCode)
-{
+WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : SkinObject(typeCode) {
     if (border == 0) {
         // The frame window's designed 276 x 160 frame with its caption.
-        const SkinRect r[PieceCount] = {{0, 0, 86, 30},     {86, 0, 173, 30},    {173, 0, 276, 30},
-                                        {0, 30, 10, 148},   {10, 30, 266, 148},  {266, 30, 276, 148},
-                                        {0, 148, 10, 160},  {10, 148, 266, 160}, {266, 148, 276, 160}};
-        for (int i = 0; i < PieceCount; ++i)
-            designRects[i] = r[i];
+        const SkinRect r[PieceCount] = {{0, 0, 86, 30},    {86, 0, 173, 30},    {173, 0, 276, 30},
+                                        {0, 30, 10, 148},  {10, 30, 266, 148},  {266, 30, 276, 148},
+                                        {0, 148, 10, 160}, {10, 148, 266, 160}, {266, 148, 276, 160}};
+        for (int i = 0; i < PieceCount; ++i) designRects[i] = r[i];
     } else {
         const int xs[4] = {0, border, w - border, w};
         const int ys[4] = {0, border, h - border, h};
@@ -46,15 +44,13 @@ WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : S
         Store((std::string("active.") + kPieceFields[i]).c_str(), activeFrame[i]);
 }
 
-void WindowFrameObject::RegisterPieces(const char* prefix, ImageRef* pieces)
-{
+void WindowFrameObject::RegisterPieces(const char* prefix, ImageRef* pieces) {
     for (int i = 0; i < PieceCount; ++i)
         Register((std::string(prefix) + "." + kPieceNames[i]).c_str(), pieces[i]);
 }
 
 template <typename IO>
-void WindowFrameObject::Fields(IO& io, int minor)
-{
+void WindowFrameObject::Fields(IO& io, int minor) {
     io(activeFrame);
     io(inactiveFrame);
     io(designRects);
@@ -64,8 +60,7 @@ void WindowFrameObject::Fields(IO& io, int minor)
     io(activeColor);
     io(inactiveColor);
     io(clientColor);
-    if (minor >= 3)
-        io(captionEffect);
+    if (minor >= 3) io(captionEffect);
     if (minor >= 13) {
         io(minimizedActive);
         io(minimizedInactive);
@@ -73,19 +68,15 @@ void WindowFrameObject::Fields(IO& io, int minor)
 }
 
 SKIN_RECORD_IO_IMPL(WindowFrameObject, SkinObject, {
-    if (minor >= 3 && minor <= 8)
-        captionEffect = TextEffect::Default();
+    if (minor >= 3 && minor <= 8) captionEffect = TextEffect::Default();
 })
 
-void WindowFrameObject::Release()
-{
-    for (ResolvedImage& p : pieces_)
-        p.Release();
+void WindowFrameObject::Release() {
+    for (ResolvedImage& p : pieces_) p.Release();
     SkinObject::Release();
 }
 
-void WindowFrameObject::Resolve(Skin& skin)
-{
+void WindowFrameObject::Resolve(Skin& skin) {
     Release();
     for (int i = 0; i < PieceCount; ++i) {
         ResolveImageRef(skin, activeFrame[i], pieces_[i]);
@@ -95,8 +86,7 @@ void WindowFrameObject::Resolve(Skin& skin)
 }
 
 FrameWindowObject::FrameWindowObject()
-    : WindowFrameObject(1, 276, 160, 0), menuBar(std::make_unique<MenuBarObject>())
-{
+    : WindowFrameObject(1, 276, 160, 0), menuBar(std::make_unique<MenuBarObject>()) {
     RegisterPieces("ACTIVEFRAME", activeFrame);
     RegisterColor("ACTIVEFRAME.COLOR", activeColor);
     RegisterPieces("DEACTIVEFRAME", inactiveFrame);
@@ -107,8 +97,7 @@ FrameWindowObject::FrameWindowObject()
 }
 
 template <typename IO>
-void FrameWindowObject::Fields(IO& io, int minor)
-{
+void FrameWindowObject::Fields(IO& io, int minor) {
     // The embedded menu-bar record carries its own type code, not looked at.
     if constexpr (IO::kLoading) {
         uint32_t menuBarCode = 0;
@@ -125,22 +114,19 @@ void FrameWindowObject::Fields(IO& io, int minor)
 
 SKIN_RECORD_IO_IMPL(FrameWindowObject, WindowFrameObject, {})
 
-void FrameWindowObject::Release()
-{
+void FrameWindowObject::Release() {
     menuBar->Release();
     WindowFrameObject::Release();
 }
 
-void FrameWindowObject::Resolve(Skin& skin)
-{
+void FrameWindowObject::Resolve(Skin& skin) {
     WindowFrameObject::Resolve(skin);
     menuBar->Resolve(skin);
 }
 
 PopupMenuObject::PopupMenuObject()
     : WindowFrameObject(17, 278, 152, 4),
-      itemEffects{TextEffect::Default(), TextEffect::Default(), TextEffect::Default()}
-{
+      itemEffects{TextEffect::Default(), TextEffect::Default(), TextEffect::Default()} {
     activeColor = 0x00E2B61D;
     RegisterPieces("FRAME", activeFrame);
     RegisterColor("FRAME.COLOR", activeColor);
@@ -157,22 +143,19 @@ PopupMenuObject::PopupMenuObject()
 }
 
 template <typename IO>
-void PopupMenuObject::Fields(IO& io, int minor)
-{
+void PopupMenuObject::Fields(IO& io, int minor) {
     io(itemEffects);
     io(itemActiveColor);
     io(itemSeparatorColor);
     io(itemSeparatorImage);
     io(itemActiveImage);
     io(itemSubmenu);
-    if (minor >= 3)
-        io(itemCheckImage);
+    if (minor >= 3) io(itemCheckImage);
 }
 
 SKIN_RECORD_IO_IMPL(PopupMenuObject, WindowFrameObject, {})
 
-TooltipObject::TooltipObject() : WindowFrameObject(42, 278, 152, 1)
-{
+TooltipObject::TooltipObject() : WindowFrameObject(42, 278, 152, 1) {
     clientColor = SysColor(SysColorIndex::InfoBackground);
     StoreInt("showdelay", showDelay);
     StoreInt("hidedelay", hideDelay);
@@ -181,8 +164,7 @@ TooltipObject::TooltipObject() : WindowFrameObject(42, 278, 152, 1)
 }
 
 template <typename IO>
-void TooltipObject::Fields(IO& io, int)
-{
+void TooltipObject::Fields(IO& io, int) {
     io(showDelay);
     io(hideDelay);
     io(placement);

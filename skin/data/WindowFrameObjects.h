@@ -14,8 +14,18 @@ class WindowFrameObject : public SkinObject {
     SKIN_RECORD_IO
 public:
     // Frame piece order, also the order of the stored pieces and rectangles.
-    enum Piece { TopLeft, TopMiddle, TopRight, MiddleLeft, Client, MiddleRight,
-                 BottomLeft, BottomMiddle, BottomRight, PieceCount };
+    enum Piece {
+        TopLeft,
+        TopMiddle,
+        TopRight,
+        MiddleLeft,
+        Client,
+        MiddleRight,
+        BottomLeft,
+        BottomMiddle,
+        BottomRight,
+        PieceCount
+    };
 
     WindowFrameObject(int typeCode, int designWidth, int designHeight, int border);
 
@@ -53,7 +63,7 @@ public:
     void Release() override;
     void Resolve(Skin& skin) override;
 
-    std::unique_ptr<MenuBarObject> menuBar;  // never null
+    std::unique_ptr<MenuBarObject> menuBar; // never null
     uint32_t skinClient = 0;
     ImageRef mdiClient{};
 };
@@ -63,7 +73,7 @@ class PopupMenuObject : public WindowFrameObject {
 public:
     PopupMenuObject();
 
-    TextEffect itemEffects[3];  // normal, grayed, active item text
+    TextEffect itemEffects[3]; // normal, grayed, active item text
     uint32_t itemActiveColor = 0x00FAE6E6;
     uint32_t itemSeparatorColor = 0;
     NineGridImage itemSeparatorImage{};
@@ -77,8 +87,8 @@ class TooltipObject : public WindowFrameObject {
 public:
     TooltipObject();
 
-    uint32_t showDelay = 1000;  // ms
-    uint32_t hideDelay = 8000;  // ms
+    uint32_t showDelay = 1000; // ms
+    uint32_t hideDelay = 8000; // ms
     uint32_t placement = 0;
     std::string text;
 };

@@ -14,8 +14,10 @@ void placeRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out
                                  : int(std::int64_t(std::max(width, 0)) * line.rulePercent / 100);
     int dx = 0;
     if (width > w) {
-        if (line.ruleAlign == HAlign::Centre) dx = (width - w) / 2;
-        else if (line.ruleAlign == HAlign::Right) dx = width - w;
+        if (line.ruleAlign == HAlign::Centre)
+            dx = (width - w) / 2;
+        else if (line.ruleAlign == HAlign::Right)
+            dx = width - w;
     }
     LayoutItem rule = std::move(line.items.front());
     int top = y + (line.height - line.ruleThickness) / 2;
@@ -23,7 +25,7 @@ void placeRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out
     out.push_back(std::move(rule));
 }
 
-}  // namespace
+} // namespace
 
 void placeBlock(Block& block, int x0, int y, int width0, std::vector<LayoutItem>& out) {
     for (auto& node : block.nodes) {
@@ -68,4 +70,4 @@ void placeBlock(Block& block, int x0, int y, int width0, std::vector<LayoutItem>
     }
 }
 
-}  // namespace richtext
+} // namespace richtext

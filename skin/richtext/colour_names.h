@@ -16,7 +16,7 @@ struct NamedColour {
 
 struct SystemColourName {
     std::string_view name;
-    int index;  // the platform's system colour index
+    int index; // the platform's system colour index
 };
 
 std::span<const NamedColour> colourKeywords();
@@ -37,4 +37,4 @@ public:
     Colour systemColour(int index) const override;
 };
 
-}  // namespace richtext
+} // namespace richtext

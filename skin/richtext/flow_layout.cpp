@@ -21,14 +21,30 @@ public:
     void run(std::vector<FlowCommand>& commands) {
         for (FlowCommand& c : commands) {
             switch (c.kind) {
-            case FlowCommand::Kind::Text: text(c); break;
-            case FlowCommand::Kind::Tabs: tabs(c); break;
-            case FlowCommand::Kind::Breaks: breaks(c); break;
-            case FlowCommand::Kind::Rule: rule(c); break;
-            case FlowCommand::Kind::Image: image(c); break;
-            case FlowCommand::Kind::Table: table(c); break;
-            case FlowCommand::Kind::OpenBox: openBox(c.box); break;
-            case FlowCommand::Kind::CloseBox: closeBox(); break;
+            case FlowCommand::Kind::Text:
+                text(c);
+                break;
+            case FlowCommand::Kind::Tabs:
+                tabs(c);
+                break;
+            case FlowCommand::Kind::Breaks:
+                breaks(c);
+                break;
+            case FlowCommand::Kind::Rule:
+                rule(c);
+                break;
+            case FlowCommand::Kind::Image:
+                image(c);
+                break;
+            case FlowCommand::Kind::Table:
+                table(c);
+                break;
+            case FlowCommand::Kind::OpenBox:
+                openBox(c.box);
+                break;
+            case FlowCommand::Kind::CloseBox:
+                closeBox();
+                break;
             }
         }
         while (!boxes_.empty()) closeBox();
@@ -38,8 +54,8 @@ public:
 private:
     struct OpenBox {
         BoxSpec box;
-        int left = 0, right = 0;        // indents outside the box
-        std::size_t backdrop = 0;       // its background node, when filled
+        int left = 0, right = 0;  // indents outside the box
+        std::size_t backdrop = 0; // its background node, when filled
         int backdropTop = 0;
     };
 
@@ -94,10 +110,18 @@ private:
                 int h = heights_[i];
                 int y = 0;
                 switch (it.vAlign) {
-                case VAlign::Top: y = 0; break;
-                case VAlign::Middle: y = (line.height - h) / 2; break;
-                case VAlign::Bottom: y = line.height - h; break;
-                case VAlign::Baseline: y = above - ascents_[i]; break;
+                case VAlign::Top:
+                    y = 0;
+                    break;
+                case VAlign::Middle:
+                    y = (line.height - h) / 2;
+                    break;
+                case VAlign::Bottom:
+                    y = line.height - h;
+                    break;
+                case VAlign::Baseline:
+                    y = above - ascents_[i];
+                    break;
                 }
                 it.rect.top = y;
                 it.rect.bottom = y + h;
@@ -176,7 +200,7 @@ private:
                     // The narrowest a flow gets keeps its words whole.
                     take = std::min(rest.find(u' '), rest.size());
                 } else if (take < rest.size() && rest[take] >= 0xDC00 && rest[take] <= 0xDFFF) {
-                    take = take > 1 ? take - 1 : take + 1;  // keep surrogate pairs together
+                    take = take > 1 ? take - 1 : take + 1; // keep surrogate pairs together
                 }
                 piece(c, rest.substr(0, take));
                 rest.remove_prefix(take);
@@ -237,7 +261,7 @@ private:
             addNode(std::move(back));
             block_.nodes.back().indentLeft = std::min(left_ + box.margins.left, kMaxIndent);
             block_.nodes.back().indentRight = std::min(right_ + box.margins.right, kMaxIndent);
-            open.backdrop = block_.nodes.size();  // one past, so 0 means none
+            open.backdrop = block_.nodes.size(); // one past, so 0 means none
             open.backdropTop = block_.height;
         }
         boxes_.push_back(open);
@@ -270,11 +294,11 @@ private:
     std::vector<OpenBox> boxes_;
 };
 
-}  // namespace
+} // namespace
 
-void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth,
-                FlowMode mode, Block& out) {
+void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth, FlowMode mode,
+                Block& out) {
     FlowLayout(device, out, maxWidth, mode).run(commands);
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -9,7 +9,7 @@ std::u16string_view utf16(std::wstring_view text) {
     static_assert(sizeof(wchar_t) == sizeof(char16_t));
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
-}  // namespace
+} // namespace
 
 SIZE measureText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, int maxWidth) {
     GdiTextDevice device(dc);
@@ -27,4 +27,4 @@ void drawText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, const 
     RestoreDC(dc, saved);
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -13,4 +13,4 @@ namespace richtext {
 SIZE measureText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, int maxWidth = 0);
 void drawText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, const RECT& rect);
 
-}  // namespace richtext
+} // namespace richtext

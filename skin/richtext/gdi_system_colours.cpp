@@ -4,6 +4,8 @@
 
 namespace richtext {
 
-Colour GdiSystemColours::systemColour(int index) const { return Colour(GetSysColor(index)) & 0xFFFFFF; }
+Colour GdiSystemColours::systemColour(int index) const {
+    return Colour(GetSysColor(index)) & 0xFFFFFF;
+}
 
-}  // namespace richtext
+} // namespace richtext

@@ -10,4 +10,4 @@ public:
     Colour systemColour(int index) const override;
 };
 
-}  // namespace richtext
+} // namespace richtext

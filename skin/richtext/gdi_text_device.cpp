@@ -7,7 +7,9 @@ namespace richtext {
 
 namespace {
 
-const wchar_t* wide(std::u16string_view s) { return reinterpret_cast<const wchar_t*>(s.data()); }
+const wchar_t* wide(std::u16string_view s) {
+    return reinterpret_cast<const wchar_t*>(s.data());
+}
 
 // GDI handles strings in moderate pieces; longer runs are measured and drawn
 // piece by piece.
@@ -24,7 +26,7 @@ bool readable(const void* p) {
            static_cast<const char*>(p) + 64 <= static_cast<const char*>(mbi.BaseAddress) + mbi.RegionSize;
 }
 
-}  // namespace
+} // namespace
 
 GdiTextDevice::GdiTextDevice(HDC dc) : dc_(dc) {
     originalFont_ = GetCurrentObject(dc_, OBJ_FONT);
@@ -45,11 +47,14 @@ GdiTextDevice::~GdiTextDevice() {
         if (m.second) FreeLibrary(m.second);
 }
 
-int GdiTextDevice::pixelsPerInch() { return GetDeviceCaps(dc_, LOGPIXELSY); }
+int GdiTextDevice::pixelsPerInch() {
+    return GetDeviceCaps(dc_, LOGPIXELSY);
+}
 
 GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& style) {
     if (current_ < fonts_.size() && fonts_[current_].style == style) return fonts_[current_];
-    auto it = std::find_if(fonts_.begin(), fonts_.end(), [&](const FontEntry& e) { return e.style == style; });
+    auto it =
+        std::find_if(fonts_.begin(), fonts_.end(), [&](const FontEntry& e) { return e.style == style; });
     if (it == fonts_.end()) {
         // A handful of fonts per text is usual; a pathological text gets a
         // fresh cache instead of an unbounded one.
@@ -90,7 +95,9 @@ GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& style) {
     return *it;
 }
 
-FontMetrics GdiTextDevice::metrics(const FontSpec& font) { return select(font).metrics; }
+FontMetrics GdiTextDevice::metrics(const FontSpec& font) {
+    return select(font).metrics;
+}
 
 int GdiTextDevice::textWidth(const FontSpec& font, std::u16string_view text) {
     select(font);
@@ -111,8 +118,7 @@ std::size_t GdiTextDevice::fitCharacters(const FontSpec& font, std::u16string_vi
         std::size_t n = std::min(kChunk, text.size() - done);
         int fit = 0;
         SIZE sz{};
-        if (!GetTextExtentExPointW(dc_, wide(text.substr(done)), int(n), maxWidth, &fit, nullptr, &sz))
-            break;
+        if (!GetTextExtentExPointW(dc_, wide(text.substr(done)), int(n), maxWidth, &fit, nullptr, &sz)) break;
         done += std::size_t(std::max(fit, 0));
         if (std::size_t(fit) < n) break;
         maxWidth -= sz.cx;
@@ -179,7 +185,8 @@ GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
     e.key = key;
     if (s.handle) {
         HANDLE h = reinterpret_cast<HANDLE>(s.handle);
-        if (s.kind == ImageKind::Bitmap && GetObjectType(h) == OBJ_BITMAP) e.bitmap = h;
+        if (s.kind == ImageKind::Bitmap && GetObjectType(h) == OBJ_BITMAP)
+            e.bitmap = h;
         else if (s.kind == ImageKind::Icon) {
             ICONINFO info{};
             if (GetIconInfo(static_cast<HICON>(h), &info)) {
@@ -195,7 +202,8 @@ GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
         COLORREF mask = s.mask ? *s.mask : CLR_NONE;
         if (!s.file.empty()) {
             if (s.kind == ImageKind::Bitmap)
-                e.bitmap = LoadImageW(nullptr, wide(s.file), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+                e.bitmap = LoadImageW(nullptr, wide(s.file), IMAGE_BITMAP, 0, 0,
+                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION);
             else if (s.kind == ImageKind::Icon)
                 e.icon = static_cast<HICON>(LoadImageW(nullptr, wide(s.file), IMAGE_ICON, s.cellWidth,
                                                        s.cellHeight, LR_LOADFROMFILE));
@@ -251,8 +259,8 @@ void GdiTextDevice::drawImage(const ImageSource& s, const Rect& r, bool hot) {
         return;
     }
     if (e->list) {
-        ImageList_DrawEx(e->list, s.index, dc_, r.left, r.top, r.width(), r.height(), CLR_NONE,
-                         CLR_DEFAULT, UINT(hot ? s.hotStyle : s.style) | ILD_TRANSPARENT);
+        ImageList_DrawEx(e->list, s.index, dc_, r.left, r.top, r.width(), r.height(), CLR_NONE, CLR_DEFAULT,
+                         UINT(hot ? s.hotStyle : s.style) | ILD_TRANSPARENT);
         return;
     }
     BITMAP bm{};
@@ -264,8 +272,8 @@ void GdiTextDevice::drawImage(const ImageSource& s, const Rect& r, bool hot) {
     HDC mem = CreateCompatibleDC(dc_);
     HGDIOBJ old = SelectObject(mem, e->bitmap);
     if (s.mask) {
-        TransparentBlt(dc_, r.left, r.top, r.width(), r.height(), mem, sx, 0, cw, std::min(ch, int(bm.bmHeight)),
-                       *s.mask);
+        TransparentBlt(dc_, r.left, r.top, r.width(), r.height(), mem, sx, 0, cw,
+                       std::min(ch, int(bm.bmHeight)), *s.mask);
     } else {
         SetStretchBltMode(dc_, COLORONCOLOR);
         StretchBlt(dc_, r.left, r.top, r.width(), r.height(), mem, sx, 0, cw, std::min(ch, int(bm.bmHeight)),
@@ -285,4 +293,4 @@ std::optional<std::u16string> GdiTextDevice::loadString(const StringSource& s) {
     return std::u16string(reinterpret_cast<const char16_t*>(text), std::size_t(n));
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -39,7 +39,7 @@ private:
     };
     struct ImageEntry {
         ImageSource key;
-        HGDIOBJ bitmap = nullptr;   // HBITMAP
+        HGDIOBJ bitmap = nullptr; // HBITMAP
         HICON icon = nullptr;
         HIMAGELIST list = nullptr;
         bool owned = false;
@@ -57,4 +57,4 @@ private:
     std::vector<std::pair<std::u16string, HMODULE>> modules_;
 };
 
-}  // namespace richtext
+} // namespace richtext

@@ -11,7 +11,14 @@
 namespace richtext {
 
 enum class FillEffect {
-    Transparent, Solid, HGradient, VGradient, HCGradient, VCGradient, H3Gradient, V3Gradient
+    Transparent,
+    Solid,
+    HGradient,
+    VGradient,
+    HCGradient,
+    VCGradient,
+    H3Gradient,
+    V3Gradient
 };
 
 struct BoxFill {
@@ -23,11 +30,16 @@ struct BoxBorder {
     int width = 0;
     BorderStyle style = BorderStyle::Solid;
     Colour light = 0xC0C0C0, dark = 0x808080;
-    bool raised = true;  // light on the top and left edges
+    bool raised = true; // light on the top and left edges
 };
 
 struct LayoutItem {
-    enum class Kind { Text, Rule, Image, Box };
+    enum class Kind {
+        Text,
+        Rule,
+        Image,
+        Box
+    };
     Kind kind = Kind::Text;
     Rect rect;
 
@@ -36,9 +48,9 @@ struct LayoutItem {
     FontSpec font;
     Colour colour = 0;
     bool overline = false;
-    bool filled = false;       // background drawn under the run
+    bool filled = false; // background drawn under the run
     Colour background = 0;
-    int link = -1;             // index into Layout::links
+    int link = -1; // index into Layout::links
     VAlign vAlign = VAlign::Baseline;
 
     // Image (also a box's background image)
@@ -61,4 +73,4 @@ struct Layout {
     std::vector<Link> links;
 };
 
-}  // namespace richtext
+} // namespace richtext

@@ -20,8 +20,8 @@ std::string_view pushNameOf(std::string_view tag) {
 }
 
 bool isUnpushedTag(std::string_view tag) {
-    static constexpr std::string_view kTags[] = {"br", "new_line", "t", "tab", "hr", "bmp",
-                                                 "icon", "ilst", "string", "table", "tr", "td"};
+    static constexpr std::string_view kTags[] = {"br",   "new_line", "t",      "tab",   "hr", "bmp",
+                                                 "icon", "ilst",     "string", "table", "tr", "td"};
     return std::find(std::begin(kTags), std::end(kTags), tag) != std::end(kTags);
 }
 
@@ -33,31 +33,35 @@ bool isInlineTag(std::string_view tag) {
 }
 
 bool isRuleTag(std::string_view tag) {
-    static constexpr std::string_view kTags[] = {"body", "h1", "h2", "h3", "h4", "h5", "h6",
+    static constexpr std::string_view kTags[] = {"body", "h1",  "h2",  "h3",    "h4",  "h5", "h6",
                                                  "code", "pre", "big", "small", "sub", "sup"};
     return std::find(std::begin(kTags), std::end(kTags), tag) != std::end(kTags);
 }
 
+} // namespace
 
-}  // namespace
-
-LayoutBuilder::LayoutBuilder(TextDevice& device, const StyleSheet& sheet,
-                             const ColourResolver& colours, const BuildOptions& options)
-    : device_(device), sheet_(sheet), colours_(colours), options_(options),
-      properties_(colours, *this) {}
+LayoutBuilder::LayoutBuilder(TextDevice& device, const StyleSheet& sheet, const ColourResolver& colours,
+                             const BuildOptions& options)
+    : device_(device), sheet_(sheet), colours_(colours), options_(options), properties_(colours, *this) {}
 
 int LayoutBuilder::pixelsPerInch() {
     if (ppi_ <= 0) ppi_ = std::clamp(device_.pixelsPerInch(), 1, 10000);
     return ppi_;
 }
-int LayoutBuilder::xHeight() { return metricsOf(measuring_ ? *measuring_ : style_).xHeight; }
-int LayoutBuilder::charHeight() { return metricsOf(measuring_ ? *measuring_ : style_).height; }
+int LayoutBuilder::xHeight() {
+    return metricsOf(measuring_ ? *measuring_ : style_).xHeight;
+}
+int LayoutBuilder::charHeight() {
+    return metricsOf(measuring_ ? *measuring_ : style_).height;
+}
 
 FontSpec LayoutBuilder::font(const TextStyle& s) const {
     return FontSpec{s.fontFace, s.fontSize, s.weight, s.italic, s.underline, s.strikeOut};
 }
 
-FontMetrics LayoutBuilder::metricsOf(const TextStyle& s) { return device_.metrics(font(s)); }
+FontMetrics LayoutBuilder::metricsOf(const TextStyle& s) {
+    return device_.metrics(font(s));
+}
 
 void LayoutBuilder::applyRule(std::string_view selector) {
     if (const std::string* list = sheet_.find(selector)) {
@@ -87,8 +91,10 @@ BuiltText LayoutBuilder::build(std::u16string_view text) {
             addText(std::move(token.text));
             break;
         case Token::Kind::Tag:
-            if (token.tag.closing) handleClosing(token.tag);
-            else handleTag(token.tag);
+            if (token.tag.closing)
+                handleClosing(token.tag);
+            else
+                handleTag(token.tag);
             break;
         case Token::Kind::LineFeed:
             if (style_.preformatted) lineBreaks(1);
@@ -121,8 +127,10 @@ void LayoutBuilder::push(std::string_view name) {
 void LayoutBuilder::handleClosing(const Tag& tag) {
     std::string_view name = tag.bareName();
     if (name == "table") {
-        if (ignoredTables_ > 0) --ignoredTables_;
-        else if (!tables_.empty()) closeTable();
+        if (ignoredTables_ > 0)
+            --ignoredTables_;
+        else if (!tables_.empty())
+            closeTable();
         return;
     }
     if (name == "td") {
@@ -165,9 +173,9 @@ void LayoutBuilder::openBox() {
     // Only a background the tag itself sets is painted behind its box; an
     // inherited one is painted behind the runs as before.
     const TextStyle& outer = stack_.back();
-    box.filled = style_.backgroundMode == BackgroundMode::Filled &&
-                 (outer.backgroundMode != BackgroundMode::Filled ||
-                  outer.backgroundColour != style_.backgroundColour);
+    box.filled =
+        style_.backgroundMode == BackgroundMode::Filled &&
+        (outer.backgroundMode != BackgroundMode::Filled || outer.backgroundColour != style_.backgroundColour);
     box.background = style_.backgroundColour;
     command(FlowCommand::Kind::OpenBox).box = box;
     boxDepths_.push_back(stack_.size());
@@ -191,18 +199,31 @@ void LayoutBuilder::handleTag(const Tag& tag) {
             measuring_ = nullptr;
             return std::min(n, kMaxRepeat);
         };
-        if (name == "br") lineBreaks(count(1));
-        else if (name == "new_line") lineBreaks(1);
-        else if (name == "t") addTabs(count(1));
-        else if (name == "tab") addTabs(1);
-        else if (name == "hr") addRule(tag);
-        else if (name == "bmp") addImage(tag, ImageKind::Bitmap);
-        else if (name == "icon") addImage(tag, ImageKind::Icon);
-        else if (name == "ilst") addImage(tag, ImageKind::ImageList);
-        else if (name == "string") addString(tag);
-        else if (name == "table") openTable(tag);
-        else if (name == "tr") { if (ignoredTables_ == 0 && !tables_.empty()) openRow(tag); }
-        else if (name == "td") { if (ignoredTables_ == 0 && !tables_.empty()) openCell(tag); }
+        if (name == "br")
+            lineBreaks(count(1));
+        else if (name == "new_line")
+            lineBreaks(1);
+        else if (name == "t")
+            addTabs(count(1));
+        else if (name == "tab")
+            addTabs(1);
+        else if (name == "hr")
+            addRule(tag);
+        else if (name == "bmp")
+            addImage(tag, ImageKind::Bitmap);
+        else if (name == "icon")
+            addImage(tag, ImageKind::Icon);
+        else if (name == "ilst")
+            addImage(tag, ImageKind::ImageList);
+        else if (name == "string")
+            addString(tag);
+        else if (name == "table")
+            openTable(tag);
+        else if (name == "tr") {
+            if (ignoredTables_ == 0 && !tables_.empty()) openRow(tag);
+        } else if (name == "td") {
+            if (ignoredTables_ == 0 && !tables_.empty()) openCell(tag);
+        }
         return;
     }
     std::string_view pushed = pushNameOf(name);
@@ -216,18 +237,30 @@ void LayoutBuilder::handleTag(const Tag& tag) {
 
 void LayoutBuilder::applyTagEffect(const Tag& tag, std::string_view name) {
     TextStyle& s = style_;
-    if (name == "b" || name == "bold") s.weight = std::min(900, s.weight * 2);
-    else if (name == "i" || name == "em") s.italic = !s.italic;
-    else if (name == "u" || name == "underline") s.underline = !s.underline;
-    else if (name == "s" || name == "strike" || name == "strikeout") s.strikeOut = !s.strikeOut;
-    else if (name == "font") fontTag(tag);
-    else if (name == "left") s.hAlign = HAlign::Left;
-    else if (name == "center") s.hAlign = HAlign::Centre;
-    else if (name == "right") s.hAlign = HAlign::Right;
-    else if (name == "top") s.vAlign = VAlign::Top;
-    else if (name == "middle" || name == "vcenter") s.vAlign = VAlign::Middle;
-    else if (name == "bottom") s.vAlign = VAlign::Bottom;
-    else if (name == "baseline") s.vAlign = VAlign::Baseline;
+    if (name == "b" || name == "bold")
+        s.weight = std::min(900, s.weight * 2);
+    else if (name == "i" || name == "em")
+        s.italic = !s.italic;
+    else if (name == "u" || name == "underline")
+        s.underline = !s.underline;
+    else if (name == "s" || name == "strike" || name == "strikeout")
+        s.strikeOut = !s.strikeOut;
+    else if (name == "font")
+        fontTag(tag);
+    else if (name == "left")
+        s.hAlign = HAlign::Left;
+    else if (name == "center")
+        s.hAlign = HAlign::Centre;
+    else if (name == "right")
+        s.hAlign = HAlign::Right;
+    else if (name == "top")
+        s.vAlign = VAlign::Top;
+    else if (name == "middle" || name == "vcenter")
+        s.vAlign = VAlign::Middle;
+    else if (name == "bottom")
+        s.vAlign = VAlign::Bottom;
+    else if (name == "baseline")
+        s.vAlign = VAlign::Baseline;
     else if (isRuleTag(name)) {
         applyRule(name);
         if (name == "pre") s.preformatted = true;
@@ -268,12 +301,20 @@ void LayoutBuilder::fontTag(const Tag& tag) {
         bool off = false;
         for (char16_t c : *style) {
             char16_t l = (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-            if (l == u'-') { off = true; continue; }
-            if (l == u'b') s.weight = off ? 400 : 700;
-            else if (l == u'i') s.italic = !off;
-            else if (l == u'u') s.underline = !off;
-            else if (l == u's') s.strikeOut = !off;
-            else if (l == u'o') s.overline = !off;
+            if (l == u'-') {
+                off = true;
+                continue;
+            }
+            if (l == u'b')
+                s.weight = off ? 400 : 700;
+            else if (l == u'i')
+                s.italic = !off;
+            else if (l == u'u')
+                s.underline = !off;
+            else if (l == u's')
+                s.strikeOut = !off;
+            else if (l == u'o')
+                s.overline = !off;
             off = false;
         }
     }
@@ -322,7 +363,7 @@ void LayoutBuilder::addTabs(int count) {
     if (count <= 0 || dropping()) return;
     FontMetrics m = metricsOf(style_);
     FlowCommand& c = command(FlowCommand::Kind::Tabs);
-    c.item = lookOf(style_);  // an empty run: only space
+    c.item = lookOf(style_); // an empty run: only space
     c.item.overline = false;
     c.count = count;
     c.width = std::max(1, 4 * m.averageWidth);
@@ -432,4 +473,4 @@ void LayoutBuilder::addString(const Tag& tag) {
     }
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -20,13 +20,13 @@ constexpr std::size_t kMaxStyleDepth = 1000;
 constexpr std::size_t kMaxTableDepth = 16;
 constexpr int kMaxColumns = 256;
 constexpr int kMaxRowSpan = 1000;
-constexpr int kMaxRepeat = 100;    // line breaks or tab stops of one tag
+constexpr int kMaxRepeat = 100; // line breaks or tab stops of one tag
 constexpr int kMaxImageSide = 4096;
-constexpr int kMaxBoxEdge = 1000;  // a block's margin or padding, each side
+constexpr int kMaxBoxEdge = 1000; // a block's margin or padding, each side
 
 struct BuildOptions {
-    int maxWidth = 0;        // wrap lines longer than this; 0 never wraps
-    int hoverLink = -1;      // link drawn in the "a:hover" style
+    int maxWidth = 0;   // wrap lines longer than this; 0 never wraps
+    int hoverLink = -1; // link drawn in the "a:hover" style
     void* resourceModule = nullptr;
 };
 
@@ -54,13 +54,13 @@ private:
         std::size_t savedOverflow = 0;
         int row = -1;
         int nextColumn = 0;
-        std::vector<int> pending;   // rows each column stays covered by a span
+        std::vector<int> pending; // rows each column stays covered by a span
         Tag rowTag;
         bool cellOpen = false;
         TextStyle cellStyle;
         std::size_t cellDepth = 0;
         std::size_t cellOverflow = 0;
-        std::unique_ptr<Cell> scratch;  // a cell past the column limit is read and dropped
+        std::unique_ptr<Cell> scratch; // a cell past the column limit is read and dropped
     };
 
     // LengthContext, for the style being changed.
@@ -111,13 +111,13 @@ private:
 
     TextStyle style_;
     std::vector<TextStyle> stack_;
-    std::size_t overflow_ = 0;      // pushes beyond the depth limit, ignored
+    std::size_t overflow_ = 0; // pushes beyond the depth limit, ignored
     std::vector<Flow> flows_;
     std::vector<OpenTable> tables_;
     std::size_t ignoredTables_ = 0;
     std::vector<Link> links_;
-    std::vector<std::size_t> boxDepths_;  // style depth of each open block box
+    std::vector<std::size_t> boxDepths_; // style depth of each open block box
     int ppi_ = 0;
 };
 
-}  // namespace richtext
+} // namespace richtext

@@ -35,7 +35,7 @@ const std::u16string* either(const Tag& tag, const Tag* fallback, std::string_vi
     return fallback ? fallback->attribute(name) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 VAlign LayoutBuilder::vAlignFrom(const std::string& v, VAlign fallback) const {
     if (v == "top" || v == "baseline") return VAlign::Top;
@@ -157,8 +157,8 @@ void LayoutBuilder::openCell(const Tag& tag) {
     c.rowSpan = number("rowspan", kMaxRowSpan);
     c.width = lengthSpec(attr(tag, "width"));
     c.height = lengthSpec(toUtf8(either(tag, &o.rowTag, "height") ? *either(tag, &o.rowTag, "height") : u""));
-    c.vAlign = vAlignFrom(toLower(trimBlanks(toUtf8(either(tag, &o.rowTag, "valign")
-                                                         ? *either(tag, &o.rowTag, "valign") : u""))),
+    c.vAlign = vAlignFrom(toLower(trimBlanks(toUtf8(
+                              either(tag, &o.rowTag, "valign") ? *either(tag, &o.rowTag, "valign") : u""))),
                           VAlign::Middle);
     c.fill = fillFrom(tag, &o.rowTag);
     c.border = t.border;
@@ -172,7 +172,8 @@ void LayoutBuilder::openCell(const Tag& tag) {
     if (tag.attribute("borderstyle"))
         c.border.style = properties_.borderStyle(attr(tag, "borderstyle"), c.border.style);
     if (c.border.style == BorderStyle::None) c.border.width = 0;
-    if (tag.attribute("bordercolor")) c.border.light = c.border.dark = colours_.parse(attr(tag, "bordercolor"), 0);
+    if (tag.attribute("bordercolor"))
+        c.border.light = c.border.dark = colours_.parse(attr(tag, "bordercolor"), 0);
     c.border.light = colours_.parse(attr(tag, "bordercolorlight"), c.border.light);
     c.border.dark = colours_.parse(attr(tag, "bordercolordark"), c.border.dark);
     if (const auto* bg = tag.attribute("background"); bg && !bg->empty()) {
@@ -226,4 +227,4 @@ void LayoutBuilder::closeTable() {
     tables_.pop_back();
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -9,16 +9,25 @@ namespace {
 void fill(TextDevice& d, const BoxFill& f, const Rect& r) {
     auto half = [&](bool vertical, bool first) {
         Rect h = r;
-        if (vertical) (first ? h.bottom : h.top) = r.top + r.height() / 2;
-        else (first ? h.right : h.left) = r.left + r.width() / 2;
+        if (vertical)
+            (first ? h.bottom : h.top) = r.top + r.height() / 2;
+        else
+            (first ? h.right : h.left) = r.left + r.width() / 2;
         return h;
     };
     using G = GradientDirection;
     switch (f.effect) {
-    case FillEffect::Transparent: break;
-    case FillEffect::Solid: d.fillRect(r, f.colour); break;
-    case FillEffect::HGradient: d.gradientRect(r, f.colour, f.end, G::Horizontal); break;
-    case FillEffect::VGradient: d.gradientRect(r, f.colour, f.end, G::Vertical); break;
+    case FillEffect::Transparent:
+        break;
+    case FillEffect::Solid:
+        d.fillRect(r, f.colour);
+        break;
+    case FillEffect::HGradient:
+        d.gradientRect(r, f.colour, f.end, G::Horizontal);
+        break;
+    case FillEffect::VGradient:
+        d.gradientRect(r, f.colour, f.end, G::Vertical);
+        break;
     case FillEffect::HCGradient:
         d.gradientRect(half(false, true), f.colour, f.end, G::Horizontal);
         d.gradientRect(half(false, false), f.end, f.colour, G::Horizontal);
@@ -50,8 +59,13 @@ void edge(TextDevice& d, Rect r, BorderStyle style, Colour c) {
     int length = horizontal ? r.width() : r.height();
     for (int p = 0; p < length; p += 2 * on) {
         Rect s = r;
-        if (horizontal) { s.left = r.left + p; s.right = std::min(r.right, s.left + on); }
-        else { s.top = r.top + p; s.bottom = std::min(r.bottom, s.top + on); }
+        if (horizontal) {
+            s.left = r.left + p;
+            s.right = std::min(r.right, s.left + on);
+        } else {
+            s.top = r.top + p;
+            s.bottom = std::min(r.bottom, s.top + on);
+        }
         d.fillRect(s, c);
     }
 }
@@ -65,7 +79,7 @@ void frame(TextDevice& d, const Rect& r, int w, BorderStyle style, Colour topLef
     edge(d, {r.right - w, r.top, r.right, r.bottom}, style, bottomRight);
 }
 
-}  // namespace
+} // namespace
 
 void paintBox(TextDevice& d, const LayoutItem& box) {
     fill(d, box.fill, box.rect);
@@ -104,12 +118,11 @@ void paintLayout(TextDevice& d, const Layout& layout, std::optional<Point> mouse
             d.drawText(item.font, item.rect.left, item.rect.top, item.text, item.colour);
             if (item.overline) {
                 int w = item.font.weight >= 700 ? 2 : 1;
-                d.fillRect({item.rect.left, item.rect.top, item.rect.right, item.rect.top + w},
-                           item.colour);
+                d.fillRect({item.rect.left, item.rect.top, item.rect.right, item.rect.top + w}, item.colour);
             }
             break;
         }
     }
 }
 
-}  // namespace richtext
+} // namespace richtext

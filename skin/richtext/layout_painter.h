@@ -11,4 +11,4 @@ namespace richtext {
 void paintLayout(TextDevice& device, const Layout& layout, std::optional<Point> mouse);
 void paintBox(TextDevice& device, const LayoutItem& box);
 
-}  // namespace richtext
+} // namespace richtext

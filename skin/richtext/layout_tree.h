@@ -16,13 +16,13 @@ namespace richtext {
 struct Table;
 
 struct Line {
-    std::vector<LayoutItem> items;     // rects relative to their group and the line top
-    std::vector<HAlign> groups;        // alignment group of each item
+    std::vector<LayoutItem> items; // rects relative to their group and the line top
+    std::vector<HAlign> groups;    // alignment group of each item
     int groupWidth[3] = {0, 0, 0};
     int height = 0;
     // A horizontal rule occupies a line of its own.
     bool isRule = false;
-    int rulePercent = 100;             // of the available width, when rulePixels < 0
+    int rulePercent = 100; // of the available width, when rulePixels < 0
     int rulePixels = -1;
     int ruleThickness = 1;
     HAlign ruleAlign = HAlign::Centre;
@@ -33,15 +33,24 @@ struct Line {
 // Space around the text of a block-level style, in pixels.
 struct BoxSpec {
     Edges margins, paddings;
-    bool filled = false;       // the style's own background, painted over its padding area
+    bool filled = false; // the style's own background, painted over its padding area
     Colour background = 0;
 };
 
 // One recorded piece of a flow.
 struct FlowCommand {
-    enum class Kind { Text, Tabs, Breaks, Rule, Image, Table, OpenBox, CloseBox };
+    enum class Kind {
+        Text,
+        Tabs,
+        Breaks,
+        Rule,
+        Image,
+        Table,
+        OpenBox,
+        CloseBox
+    };
     Kind kind = Kind::Text;
-    LayoutItem item;            // the look of a text run, tab gap or image (text kept apart)
+    LayoutItem item; // the look of a text run, tab gap or image (text kept apart)
     std::u16string text;
     HAlign group = HAlign::Left;
     int width = 0;              // image width; tab stop distance
@@ -58,8 +67,8 @@ struct Block {
     struct Node {
         Line line;
         std::unique_ptr<Table> table;
-        int indentLeft = 0, indentRight = 0;  // from the boxes around the node
-        bool backdrop = false;                // a box background this tall, takes no space
+        int indentLeft = 0, indentRight = 0; // from the boxes around the node
+        bool backdrop = false;               // a box background this tall, takes no space
         Colour backdropColour = 0;
         int backdropHeight = 0;
     };
@@ -76,9 +85,9 @@ struct LengthSpec {
 
 struct Cell {
     int row = 0, column = 0, rowSpan = 1, columnSpan = 1;
-    std::vector<FlowCommand> commands;  // as read; laid out into content
+    std::vector<FlowCommand> commands; // as read; laid out into content
     Block content;
-    int minWidth = 0, maxWidth = 0;     // content at its narrowest and widest
+    int minWidth = 0, maxWidth = 0; // content at its narrowest and widest
     LengthSpec width, height;
     VAlign vAlign = VAlign::Middle;
     BoxFill fill;
@@ -98,18 +107,22 @@ struct Table {
     LengthSpec width, height;
     HAlign align = HAlign::Left;
     std::vector<int> columnWidths, rowHeights;
-    int minWidth = 0, maxWidth = 0;     // outer widths, measured once every cell is read
-    int naturalWidth = 0, height_ = 0;  // once laid out
+    int minWidth = 0, maxWidth = 0;    // outer widths, measured once every cell is read
+    int naturalWidth = 0, height_ = 0; // once laid out
 };
 
 // How a flow is laid out: placed for drawing, or only measured unwrapped, or
 // measured with a break at every blank (its widest word, image or table).
-enum class FlowMode { Place, Widest, Narrowest };
+enum class FlowMode {
+    Place,
+    Widest,
+    Narrowest
+};
 
 // Lays a recorded flow out into `out`, wrapping at `maxWidth` (0: never).
 // Place moves tables out of the commands, so it runs once per flow.
-void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth,
-                FlowMode mode, Block& out);
+void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth, FlowMode mode,
+                Block& out);
 
 // Minimum and maximum widths of a table from its cells; call once every cell
 // is read.
@@ -122,4 +135,4 @@ void placeTable(Table& table, int x, int y, int available, std::vector<LayoutIte
 // Places a block's items at (x, y) in a box `width` wide, moving them out.
 void placeBlock(Block& block, int x, int y, int width, std::vector<LayoutItem>& out);
 
-}  // namespace richtext
+} // namespace richtext

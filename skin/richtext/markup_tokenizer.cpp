@@ -5,7 +5,9 @@
 namespace richtext {
 
 namespace {
-bool blank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool blank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
 
 std::string lowerAscii(std::u16string_view s) {
     std::string out = toUtf8(s);
@@ -27,7 +29,7 @@ std::u16string readValue(std::u16string_view body, std::size_t& i) {
     while (i < body.size() && !blank(body[i])) ++i;
     return std::u16string(body.substr(start, i - start));
 }
-}  // namespace
+} // namespace
 
 const std::u16string* Tag::attribute(std::string_view attributeName) const {
     for (const auto& [n, v] : attributes)
@@ -57,7 +59,7 @@ void MarkupTokenizer::readTag(std::u16string_view body, Tag& tag) {
         start = i;
         while (i < body.size() && !blank(body[i]) && body[i] != u'=') ++i;
         if (i == start) {
-            ++i;  // a stray "=": skip it
+            ++i; // a stray "=": skip it
             continue;
         }
         std::string attrName = lowerAscii(body.substr(start, i - start));
@@ -78,8 +80,9 @@ bool MarkupTokenizer::next(Token& token) {
     if (pos_ >= text_.size()) return false;
     char16_t c = text_[pos_];
     if (c == u'\n' || c == u'\r' || c == u'\t') {
-        token.kind = c == u'\n' ? Token::Kind::LineFeed
-                   : c == u'\r' ? Token::Kind::CarriageReturn : Token::Kind::Tab;
+        token.kind = c == u'\n'   ? Token::Kind::LineFeed
+                     : c == u'\r' ? Token::Kind::CarriageReturn
+                                  : Token::Kind::Tab;
         ++pos_;
         return true;
     }
@@ -115,4 +118,4 @@ bool MarkupTokenizer::next(Token& token) {
     return true;
 }
 
-}  // namespace richtext
+} // namespace richtext

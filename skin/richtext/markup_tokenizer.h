@@ -11,10 +11,10 @@
 namespace richtext {
 
 struct Tag {
-    std::string name;  // lower case, with the leading "/" of a closing tag
+    std::string name; // lower case, with the leading "/" of a closing tag
     bool closing = false;
-    std::optional<std::u16string> nameValue;  // "br=2": the "2"
-    std::vector<std::pair<std::string, std::u16string>> attributes;  // names in lower case
+    std::optional<std::u16string> nameValue;                        // "br=2": the "2"
+    std::vector<std::pair<std::string, std::u16string>> attributes; // names in lower case
 
     const std::u16string* attribute(std::string_view attributeName) const;
     // The tag name without the "/" of a closing tag.
@@ -22,7 +22,13 @@ struct Tag {
 };
 
 struct Token {
-    enum class Kind { Text, Tag, LineFeed, CarriageReturn, Tab };
+    enum class Kind {
+        Text,
+        Tag,
+        LineFeed,
+        CarriageReturn,
+        Tab
+    };
     Kind kind = Kind::Text;
     std::u16string text;
     Tag tag;
@@ -40,4 +46,4 @@ private:
     std::size_t pos_ = 0;
 };
 
-}  // namespace richtext
+} // namespace richtext

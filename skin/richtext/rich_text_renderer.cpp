@@ -5,17 +5,18 @@
 
 namespace richtext {
 
-RichTextRenderer::RichTextRenderer(const SystemColourSource& systemColours)
-    : colours_(systemColours) {}
+RichTextRenderer::RichTextRenderer(const SystemColourSource& systemColours) : colours_(systemColours) {}
 
 void RichTextRenderer::setRule(std::string_view selector, std::string_view properties) {
     sheet_.setRule(selector, properties);
 }
 
-std::string RichTextRenderer::rule(std::string_view selector) const { return sheet_.rule(selector); }
+std::string RichTextRenderer::rule(std::string_view selector) const {
+    return sheet_.rule(selector);
+}
 
-Layout RichTextRenderer::build(TextDevice& device, std::u16string_view text, int maxWidth,
-                               int hoverLink, Point origin, int width) {
+Layout RichTextRenderer::build(TextDevice& device, std::u16string_view text, int maxWidth, int hoverLink,
+                               Point origin, int width) {
     BuildOptions options;
     options.maxWidth = maxWidth;
     options.hoverLink = hoverLink;
@@ -29,8 +30,8 @@ Layout RichTextRenderer::build(TextDevice& device, std::u16string_view text, int
     return out;
 }
 
-Layout RichTextRenderer::layout(TextDevice& device, std::u16string_view text, int maxWidth,
-                                Point origin, int width) {
+Layout RichTextRenderer::layout(TextDevice& device, std::u16string_view text, int maxWidth, Point origin,
+                                int width) {
     Layout plain = build(device, text, maxWidth, -1, origin, width);
     if (!mouse_) return plain;
     for (const auto& item : plain.items) {
@@ -54,8 +55,7 @@ void RichTextRenderer::draw(TextDevice& device, std::u16string_view text, const 
 
 std::optional<Link> RichTextRenderer::linkAt(Point point) const {
     for (const auto& item : last_.items)
-        if (item.link >= 0 && item.rect.contains(point) &&
-            std::size_t(item.link) < last_.links.size())
+        if (item.link >= 0 && item.rect.contains(point) && std::size_t(item.link) < last_.links.size())
             return last_.links[std::size_t(item.link)];
     return std::nullopt;
 }
@@ -64,4 +64,4 @@ std::optional<Link> RichTextRenderer::hoverLink() const {
     return mouse_ ? linkAt(*mouse_) : std::nullopt;
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -30,8 +30,8 @@ public:
 
     // The full layout, placed at `origin` in a box `width` wide (0: its own
     // width); for drawing owners and tests.
-    Layout layout(TextDevice& device, std::u16string_view text, int maxWidth = 0,
-                  Point origin = {}, int width = 0);
+    Layout layout(TextDevice& device, std::u16string_view text, int maxWidth = 0, Point origin = {},
+                  int width = 0);
 
     void setRule(std::string_view selector, std::string_view properties);
     std::string rule(std::string_view selector) const;
@@ -46,8 +46,8 @@ public:
     std::optional<Link> hoverLink() const;
 
 private:
-    Layout build(TextDevice& device, std::u16string_view text, int maxWidth, int hoverLink,
-                 Point origin, int width);
+    Layout build(TextDevice& device, std::u16string_view text, int maxWidth, int hoverLink, Point origin,
+                 int width);
 
     StyleSheet sheet_;
     ColourResolver colours_;
@@ -56,4 +56,4 @@ private:
     Layout last_;
 };
 
-}  // namespace richtext
+} // namespace richtext

@@ -13,11 +13,13 @@ bool startsName(char c) {
 
 std::string_view unquote(std::string_view v) {
     v = trimBlanks(v);
-    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
-    else if (!v.empty() && v.front() == '"') v.remove_prefix(1);
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
+        v = v.substr(1, v.size() - 2);
+    else if (!v.empty() && v.front() == '"')
+        v.remove_prefix(1);
     return v;
 }
-}  // namespace
+} // namespace
 
 void StyleProperties::applyList(std::string_view list, TextStyle& style) const {
     std::size_t i = 0;
@@ -73,35 +75,43 @@ BorderStyle StyleProperties::borderStyle(std::string_view value, BorderStyle cur
     return current;
 }
 
-bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue,
-                            TextStyle& s) const {
+bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue, TextStyle& s) const {
     std::string name = toLower(trimBlanks(rawName));
     std::string_view value = unquote(rawValue);
     std::string word = toLower(value);
     auto length = [&](int& field) { field = std::min(parseLength(value, field, lengths_), 10000); };
 
     if (name == "font-size") {
-        s.fontSize = std::clamp(parseLength(value, s.fontSize, lengths_, LengthForm::FontSize),
-                                kMinFontSize, kMaxFontSize);
+        s.fontSize = std::clamp(parseLength(value, s.fontSize, lengths_, LengthForm::FontSize), kMinFontSize,
+                                kMaxFontSize);
     } else if (name == "font-family") {
         if (!value.empty()) {
             s.fontFace = toUtf16(value);
             if (s.fontFace.size() > kMaxFaceLength) s.fontFace.resize(kMaxFaceLength);
         }
     } else if (name == "font-style") {
-        if (word.empty() || word == "normal") s.italic = false;
-        else if (word == "italic" || word == "oblique") s.italic = true;
+        if (word.empty() || word == "normal")
+            s.italic = false;
+        else if (word == "italic" || word == "oblique")
+            s.italic = true;
     } else if (name == "font-weight") {
         s.weight = weight(value, s.weight);
     } else if (name == "text-align") {
-        if (word.empty() || word == "left") s.hAlign = HAlign::Left;
-        else if (word == "center") s.hAlign = HAlign::Centre;
-        else if (word == "right") s.hAlign = HAlign::Right;
+        if (word.empty() || word == "left")
+            s.hAlign = HAlign::Left;
+        else if (word == "center")
+            s.hAlign = HAlign::Centre;
+        else if (word == "right")
+            s.hAlign = HAlign::Right;
     } else if (name == "text-transform") {
-        if (word.empty() || word == "none") s.transform = Transform::None;
-        else if (word == "uppercase") s.transform = Transform::Upper;
-        else if (word == "lowercase") s.transform = Transform::Lower;
-        else if (word == "capitalize") s.transform = Transform::Capitalise;
+        if (word.empty() || word == "none")
+            s.transform = Transform::None;
+        else if (word == "uppercase")
+            s.transform = Transform::Upper;
+        else if (word == "lowercase")
+            s.transform = Transform::Lower;
+        else if (word == "capitalize")
+            s.transform = Transform::Capitalise;
     } else if (name == "color") {
         s.textColour = colours_.parse(value, s.textColour);
     } else if (name == "background-color") {
@@ -114,34 +124,50 @@ bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue,
             std::size_t start = i;
             while (i < word.size() && !isBlank(word[i]) && word[i] != ',') ++i;
             std::string_view w = std::string_view(word).substr(start, i - start);
-            if (w == "none") s.underline = s.strikeOut = s.overline = false;
-            else if (w == "underline") s.underline = true;
-            else if (w == "line-through") s.strikeOut = true;
-            else if (w == "overline") s.overline = true;
+            if (w == "none")
+                s.underline = s.strikeOut = s.overline = false;
+            else if (w == "underline")
+                s.underline = true;
+            else if (w == "line-through")
+                s.strikeOut = true;
+            else if (w == "overline")
+                s.overline = true;
         }
     } else if (name == "vertical-align") {
-        if (word.empty() || word == "baseline") s.vAlign = VAlign::Baseline;
-        else if (word == "middle" || word == "vcenter") s.vAlign = VAlign::Middle;
-        else if (word == "top") s.vAlign = VAlign::Top;
-        else if (word == "bottom") s.vAlign = VAlign::Bottom;
+        if (word.empty() || word == "baseline")
+            s.vAlign = VAlign::Baseline;
+        else if (word == "middle" || word == "vcenter")
+            s.vAlign = VAlign::Middle;
+        else if (word == "top")
+            s.vAlign = VAlign::Top;
+        else if (word == "bottom")
+            s.vAlign = VAlign::Bottom;
     } else if (name == "border-color") {
         s.borderLight = s.borderDark = colours_.parse(value, s.borderLight);
     } else if (name == "border-width" || name == "size") {
         s.borderWidth = borderWidth(value, s.borderWidth);
     } else if (name == "border-style") {
         s.borderStyle = borderStyle(value, s.borderStyle);
-    } else if (name == "margin-left") { length(s.margins.left);
-    } else if (name == "margin-top") { length(s.margins.top);
-    } else if (name == "margin-right") { length(s.margins.right);
-    } else if (name == "margin-bottom") { length(s.margins.bottom);
-    } else if (name == "padding-left") { length(s.paddings.left);
-    } else if (name == "padding-top") { length(s.paddings.top);
-    } else if (name == "padding-right") { length(s.paddings.right);
-    } else if (name == "padding-bottom") { length(s.paddings.bottom);
+    } else if (name == "margin-left") {
+        length(s.margins.left);
+    } else if (name == "margin-top") {
+        length(s.margins.top);
+    } else if (name == "margin-right") {
+        length(s.margins.right);
+    } else if (name == "margin-bottom") {
+        length(s.margins.bottom);
+    } else if (name == "padding-left") {
+        length(s.paddings.left);
+    } else if (name == "padding-top") {
+        length(s.paddings.top);
+    } else if (name == "padding-right") {
+        length(s.paddings.right);
+    } else if (name == "padding-bottom") {
+        length(s.paddings.bottom);
     } else {
         return false;
     }
     return true;
 }
 
-}  // namespace richtext
+} // namespace richtext

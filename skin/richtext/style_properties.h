@@ -34,4 +34,4 @@ private:
 constexpr int kMinFontSize = 1;
 constexpr int kMaxFontSize = 400;
 
-}  // namespace richtext
+} // namespace richtext

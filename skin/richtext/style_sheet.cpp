@@ -8,7 +8,7 @@ namespace {
 bool startsName(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
 }
-}  // namespace
+} // namespace
 
 std::string_view StyleSheet::defaultText() {
     return "body {font-size: 10pt; color:black; font-family:Verdana}\r\n"
@@ -30,7 +30,9 @@ std::string_view StyleSheet::defaultText() {
            ".cpp-comment {color:green; font-style:italic}\r\n";
 }
 
-StyleSheet::StyleSheet() { parse(defaultText()); }
+StyleSheet::StyleSheet() {
+    parse(defaultText());
+}
 
 void StyleSheet::parse(std::string_view text) {
     std::size_t i = 0;
@@ -69,4 +71,4 @@ std::string StyleSheet::rule(std::string_view selector) const {
     return list ? *list : std::string();
 }
 
-}  // namespace richtext
+} // namespace richtext

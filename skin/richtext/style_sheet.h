@@ -33,4 +33,4 @@ private:
     std::unordered_map<std::string, std::size_t> index_;
 };
 
-}  // namespace richtext
+} // namespace richtext

@@ -10,7 +10,9 @@ namespace richtext {
 
 namespace {
 
-int chrome(const Cell& cell, int padding) { return 2 * (padding + cell.border.width); }
+int chrome(const Cell& cell, int padding) {
+    return 2 * (padding + cell.border.width);
+}
 
 // Widens `sizes[first, first+span)` evenly until they and the gaps between
 // them hold `need`.
@@ -19,8 +21,7 @@ void spread(std::vector<int>& sizes, int first, int span, int gap, int need) {
     for (int i = first; i < first + span; ++i) have += sizes[std::size_t(i)];
     if (have >= need) return;
     int lack = int(need - have);
-    for (int i = 0; i < span; ++i)
-        sizes[std::size_t(first + i)] += lack / span + (i < lack % span ? 1 : 0);
+    for (int i = 0; i < span; ++i) sizes[std::size_t(first + i)] += lack / span + (i < lack % span ? 1 : 0);
 }
 
 int resolve(const LengthSpec& length, int available) {
@@ -29,7 +30,9 @@ int resolve(const LengthSpec& length, int available) {
 }
 
 // Width of the table's frame: its borders and the spacing around the columns.
-int frameWidth(const Table& t) { return 2 * t.border.width + t.spacing * (t.columns + 1); }
+int frameWidth(const Table& t) {
+    return 2 * t.border.width + t.spacing * (t.columns + 1);
+}
 
 // Narrowest and widest outer width of each column, for cells `available`
 // pixels of columns wide (0: unknown, percent widths are then not used).
@@ -78,7 +81,7 @@ std::vector<int> shareColumns(const std::vector<int>& mins, const std::vector<in
     return cols;
 }
 
-}  // namespace
+} // namespace
 
 void measureTable(Table& t, TextDevice& device) {
     for (auto& c : t.cells) t.rows = std::max(t.rows, c->row + 1);
@@ -149,8 +152,8 @@ void layoutTable(Table& t, int available, TextDevice& device) {
     t.height_ = h;
 }
 
-static void emitBox(const Rect& r, const BoxFill& fill, const BoxBorder& border,
-                    const ImageSource* image, std::vector<LayoutItem>& out) {
+static void emitBox(const Rect& r, const BoxFill& fill, const BoxBorder& border, const ImageSource* image,
+                    std::vector<LayoutItem>& out) {
     if (fill.effect == FillEffect::Transparent && border.width <= 0 && !image) return;
     LayoutItem box;
     box.kind = LayoutItem::Kind::Box;
@@ -175,8 +178,10 @@ void placeTable(Table& t, int x, int y, int available, std::vector<LayoutItem>& 
             cols[std::size_t(i)] += extra / t.columns + (i < extra % t.columns ? 1 : 0);
     }
     if (available > target) {
-        if (t.align == HAlign::Centre) x += (available - target) / 2;
-        else if (t.align == HAlign::Right) x += available - target;
+        if (t.align == HAlign::Centre)
+            x += (available - target) / 2;
+        else if (t.align == HAlign::Right)
+            x += available - target;
     }
     emitBox({x, y, x + target, y + t.height_}, t.fill, t.border,
             t.hasBackgroundImage ? &t.backgroundImage : nullptr, out);
@@ -198,10 +203,12 @@ void placeTable(Table& t, int x, int y, int available, std::vector<LayoutItem>& 
         int innerW = r.width() - 2 * inset;
         int innerH = r.height() - 2 * inset;
         int dy = 0;
-        if (c->vAlign == VAlign::Middle) dy = (innerH - c->content.height) / 2;
-        else if (c->vAlign == VAlign::Bottom) dy = innerH - c->content.height;
+        if (c->vAlign == VAlign::Middle)
+            dy = (innerH - c->content.height) / 2;
+        else if (c->vAlign == VAlign::Bottom)
+            dy = innerH - c->content.height;
         placeBlock(c->content, r.left + inset, r.top + inset + std::max(0, dy), innerW, out);
     }
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -38,25 +38,29 @@ struct FontSpec {
 };
 
 struct FontMetrics {
-    int height = 0;        // cell height
+    int height = 0; // cell height
     int ascent = 0;
     int xHeight = 0;
-    int averageWidth = 0;  // average character width
+    int averageWidth = 0; // average character width
 };
 
-enum class ImageKind { Bitmap, Icon, ImageList };
+enum class ImageKind {
+    Bitmap,
+    Icon,
+    ImageList
+};
 
 // Where an inline image comes from and how one image of it is cut.
 struct ImageSource {
     ImageKind kind = ImageKind::Bitmap;
-    void* module = nullptr;         // resource module for `resourceId`
+    void* module = nullptr; // resource module for `resourceId`
     std::uint32_t resourceId = 0;
-    std::u16string moduleFile;      // another module, with `resourceId`
-    std::uintptr_t handle = 0;      // a bitmap, icon or image list of the caller
+    std::u16string moduleFile; // another module, with `resourceId`
+    std::uintptr_t handle = 0; // a bitmap, icon or image list of the caller
     std::u16string file;
-    std::optional<Colour> mask;     // colour keyed out
+    std::optional<Colour> mask; // colour keyed out
     int index = 0;
-    int cellWidth = 0, cellHeight = 0;  // size of one image; 0 for the whole
+    int cellWidth = 0, cellHeight = 0; // size of one image; 0 for the whole
     int style = 0, hotStyle = 0;
     bool operator==(const ImageSource&) const = default;
 };
@@ -67,7 +71,10 @@ struct StringSource {
     std::u16string moduleFile;
 };
 
-enum class GradientDirection { Horizontal, Vertical };
+enum class GradientDirection {
+    Horizontal,
+    Vertical
+};
 
 class TextDevice {
 public:
@@ -77,11 +84,9 @@ public:
     virtual FontMetrics metrics(const FontSpec& font) = 0;
     virtual int textWidth(const FontSpec& font, std::u16string_view text) = 0;
     // How many leading characters of the text fit in `maxWidth` pixels.
-    virtual std::size_t fitCharacters(const FontSpec& font, std::u16string_view text,
-                                      int maxWidth) = 0;
+    virtual std::size_t fitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) = 0;
 
-    virtual void drawText(const FontSpec& font, int x, int y, std::u16string_view text,
-                          Colour colour) = 0;
+    virtual void drawText(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) = 0;
     virtual void fillRect(const Rect& rect, Colour colour) = 0;
     virtual void gradientRect(const Rect& rect, Colour from, Colour to, GradientDirection d) = 0;
 
@@ -91,4 +96,4 @@ public:
     virtual std::optional<std::u16string> loadString(const StringSource&) { return std::nullopt; }
 };
 
-}  // namespace richtext
+} // namespace richtext

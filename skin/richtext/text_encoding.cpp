@@ -44,8 +44,10 @@ std::u16string toUtf16(std::string_view text) {
         bool ok = extra >= 0 && i + std::size_t(extra) < text.size();
         for (int k = 1; ok && k <= extra; ++k) {
             unsigned char n = static_cast<unsigned char>(text[i + std::size_t(k)]);
-            if ((n & 0xC0) != 0x80) ok = false;
-            else c = (c << 6) | (n & 0x3F);
+            if ((n & 0xC0) != 0x80)
+                ok = false;
+            else
+                c = (c << 6) | (n & 0x3F);
         }
         if (!ok || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
             out += char16_t(0xFFFD);
@@ -64,4 +66,4 @@ std::u16string toUtf16(std::string_view text) {
     return out;
 }
 
-}  // namespace richtext
+} // namespace richtext

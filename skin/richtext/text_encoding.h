@@ -10,4 +10,4 @@ namespace richtext {
 std::string toUtf8(std::u16string_view text);
 std::u16string toUtf16(std::string_view text);
 
-}  // namespace richtext
+} // namespace richtext

@@ -7,18 +7,45 @@
 
 namespace richtext {
 
-using Colour = std::uint32_t;  // 0x00BBGGRR
+using Colour = std::uint32_t; // 0x00BBGGRR
 
 constexpr Colour rgb(unsigned r, unsigned g, unsigned b) {
     return Colour((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 
-enum class BackgroundMode : int { Transparent = 1, Filled = 2 };
-enum class HAlign : int { Left = 0, Centre = 1, Right = 2 };
-enum class VAlign : int { Top = 0, Middle = 1, Bottom = 2, Baseline = 3 };
-enum class Transform : int { None = 0, Upper = 1, Lower = 2, Capitalise = 3 };
-enum class BorderStyle : int { None = 0, Solid = 1, Dashed = 2, Dotted = 3, Double = 6 };
-enum class LinkKind : int { None = 0, HyperReference = 1, Message = 2 };
+enum class BackgroundMode : int {
+    Transparent = 1,
+    Filled = 2
+};
+enum class HAlign : int {
+    Left = 0,
+    Centre = 1,
+    Right = 2
+};
+enum class VAlign : int {
+    Top = 0,
+    Middle = 1,
+    Bottom = 2,
+    Baseline = 3
+};
+enum class Transform : int {
+    None = 0,
+    Upper = 1,
+    Lower = 2,
+    Capitalise = 3
+};
+enum class BorderStyle : int {
+    None = 0,
+    Solid = 1,
+    Dashed = 2,
+    Dotted = 3,
+    Double = 6
+};
+enum class LinkKind : int {
+    None = 0,
+    HyperReference = 1,
+    Message = 2
+};
 
 struct Edges {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -34,7 +61,7 @@ constexpr std::size_t kMaxTagNameLength = 32;
 struct TextStyle {
     std::string tagName;
     std::u16string fontFace = u"Verdana";
-    int fontSize = 13;  // pixels, the font's cell height
+    int fontSize = 13; // pixels, the font's cell height
     int weight = 400;
     bool italic = false, underline = false, strikeOut = false, overline = false;
     Colour textColour = 0;
@@ -52,4 +79,4 @@ struct TextStyle {
     bool preformatted = false; // inside "pre": line feeds and tabs count
 };
 
-}  // namespace richtext
+} // namespace richtext

@@ -3,9 +3,13 @@
 namespace richtext {
 
 namespace {
-bool lowerLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7); }
-bool upperLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
-}  // namespace
+bool lowerLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+}
+bool upperLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+}
+} // namespace
 
 void applyTransform(std::u16string& text, Transform transform) {
     switch (transform) {
@@ -27,4 +31,4 @@ void applyTransform(std::u16string& text, Transform transform) {
     }
 }
 
-}  // namespace richtext
+} // namespace richtext

@@ -11,4 +11,4 @@ namespace richtext {
 // each letter a to z that starts the run or follows a blank.
 void applyTransform(std::u16string& text, Transform transform);
 
-}  // namespace richtext
+} // namespace richtext

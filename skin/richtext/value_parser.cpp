@@ -5,7 +5,9 @@
 
 namespace richtext {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -23,8 +25,7 @@ std::string toLower(std::string_view text) {
 bool equalsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -36,7 +37,7 @@ int hexDigit(char c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
-}  // namespace
+} // namespace
 
 std::uint64_t parseUnsigned(std::string_view text, std::uint64_t cap) {
     std::uint64_t value = 0;
@@ -114,4 +115,4 @@ Colour ColourResolver::parse(std::string_view text, Colour fallback) const {
     return fallback;
 }
 
-}  // namespace richtext
+} // namespace richtext

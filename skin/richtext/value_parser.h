@@ -23,11 +23,14 @@ class LengthContext {
 public:
     virtual ~LengthContext() = default;
     virtual int pixelsPerInch() = 0;
-    virtual int xHeight() = 0;      // height of the letter "x" in the current font
-    virtual int charHeight() = 0;   // character height of the current font
+    virtual int xHeight() = 0;    // height of the letter "x" in the current font
+    virtual int charHeight() = 0; // character height of the current font
 };
 
-enum class LengthForm { Plain, FontSize };
+enum class LengthForm {
+    Plain,
+    FontSize
+};
 
 // A length in pixels; `fallback` is the field's current value.
 int parseLength(std::string_view text, int fallback, LengthContext& context,
@@ -48,4 +51,4 @@ bool isBlank(char c);
 std::string toLower(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);
 
-}  // namespace richtext
+} // namespace richtext

@@ -8,48 +8,50 @@
 #include <gtest/gtest.h>
 
 TEST(RecorderText, ConvertsAndCountsGbkBytes) {
-  EXPECT_EQ(ToRecorderText(L"张伟"), "\xD5\xC5\xCE\xB0");
-  EXPECT_EQ(FromRecorderText("\xD5\xC5\xCE\xB0", 18), L"张伟");
-  EXPECT_EQ(RecorderTextLength(L"A张1"), 4u);
-  // A field read that fills its buffer without a NUL stops at the limit.
-  char full[6] = {'1', '2', '3', '4', '5', '6'};
-  EXPECT_EQ(FromRecorderText(full, 6), L"123456");
-  EXPECT_EQ(FromRecorderText(nullptr, 6), L"");
+    EXPECT_EQ(ToRecorderText(L"张伟"), "\xD5\xC5\xCE\xB0");
+    EXPECT_EQ(FromRecorderText("\xD5\xC5\xCE\xB0", 18), L"张伟");
+    EXPECT_EQ(RecorderTextLength(L"A张1"), 4u);
+    // A field read that fills its buffer without a NUL stops at the limit.
+    char full[6] = {'1', '2', '3', '4', '5', '6'};
+    EXPECT_EQ(FromRecorderText(full, 6), L"123456");
+    EXPECT_EQ(FromRecorderText(nullptr, 6), L"");
 }
 
 TEST(RecorderText, TruncatesWithoutSplittingCharacters) {
-  EXPECT_EQ(TruncateToRecorderBytes(L"一二三", 5), L"一二");
-  EXPECT_EQ(TruncateToRecorderBytes(L"一二三", 6), L"一二三");
-  EXPECT_EQ(TruncateToRecorderBytes(L"ab一", 3), L"ab");
-  EXPECT_EQ(TruncateToRecorderBytes(L"", 3), L"");
+    EXPECT_EQ(TruncateToRecorderBytes(L"一二三", 5), L"一二");
+    EXPECT_EQ(TruncateToRecorderBytes(L"一二三", 6), L"一二三");
+    EXPECT_EQ(TruncateToRecorderBytes(L"ab一", 3), L"ab");
+    EXPECT_EQ(TruncateToRecorderBytes(L"", 3), L"");
 }
 
 TEST(RecorderText, PadsWriteBuffersToTheFieldLength) {
-  std::vector<char> field = PaddedField("abc", 6);
-  ASSERT_EQ(field.size(), 7u);
-  EXPECT_EQ(std::string(field.data(), field.size()), std::string("abc\0\0\0\0", 7));
-  field = PaddedField("12345678", 6);
-  EXPECT_EQ(field.size(), 9u);
-  EXPECT_EQ(field.back(), '\0');
+    std::vector<char> field = PaddedField("abc", 6);
+    ASSERT_EQ(field.size(), 7u);
+    EXPECT_EQ(std::string(field.data(), field.size()), std::string("abc\0\0\0\0", 7));
+    field = PaddedField("12345678", 6);
+    EXPECT_EQ(field.size(), 9u);
+    EXPECT_EQ(field.back(), '\0');
 }
 
 TEST(Folders, CreatesParentsWhateverTheCharacters) {
-  std::wstring base = L"C:\\brevox-folders-test";
-  std::wstring deep = base + L"\\x y & z\\(1)%PATH%^\\a\\";
-  EXPECT_TRUE(MakeDirectory(deep));
-  DWORD attributes = GetFileAttributesW((base + L"\\x y & z\\(1)%PATH%^\\a").c_str());
-  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-  EXPECT_TRUE(MakeDirectory(deep)); // already there
-  // A doubled separator is read as one.
-  EXPECT_TRUE(MakeDirectory(base + L"\\\\b\\c"));
-  EXPECT_NE(GetFileAttributesW((base + L"\\b\\c").c_str()), INVALID_FILE_ATTRIBUTES);
-  // A file in the way is a failure, not a crash.
-  HANDLE file = CreateFileW((base + L"\\file").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(file);
-  EXPECT_FALSE(MakeDirectory(base + L"\\file\\sub"));
-  EXPECT_FALSE(MakeDirectory(L""));
-  DeleteFileW((base + L"\\file").c_str());
-  for (const wchar_t *p : {L"\\x y & z\\(1)%PATH%^\\a", L"\\x y & z\\(1)%PATH%^", L"\\x y & z", L"\\b\\c", L"\\b", L""})
-    RemoveDirectoryW((base + p).c_str());
+    std::wstring base = L"C:\\brevox-folders-test";
+    std::wstring deep = base + L"\\x y & z\\(1)%PATH%^\\a\\";
+    EXPECT_TRUE(MakeDirectory(deep));
+    DWORD attributes = GetFileAttributesW((base + L"\\x y & z\\(1)%PATH%^\\a").c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_TRUE(MakeDirectory(deep)); // already there
+    // A doubled separator is read as one.
+    EXPECT_TRUE(MakeDirectory(base + L"\\\\b\\c"));
+    EXPECT_NE(GetFileAttributesW((base + L"\\b\\c").c_str()), INVALID_FILE_ATTRIBUTES);
+    // A file in the way is a failure, not a crash.
+    HANDLE file =
+        CreateFileW((base + L"\\file").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(file);
+    EXPECT_FALSE(MakeDirectory(base + L"\\file\\sub"));
+    EXPECT_FALSE(MakeDirectory(L""));
+    DeleteFileW((base + L"\\file").c_str());
+    for (const wchar_t* p :
+         {L"\\x y & z\\(1)%PATH%^\\a", L"\\x y & z\\(1)%PATH%^", L"\\x y & z", L"\\b\\c", L"\\b", L""})
+        RemoveDirectoryW((base + p).c_str());
 }

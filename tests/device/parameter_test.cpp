@@ -11,11 +11,11 @@ using namespace device_test;
 namespace {
 
 struct FieldPair {
-  const char *name;
-  int length;
-  char read_code, write_code;
-  bool (*get)(char *, const char *);
-  bool (*set)(const char *, const char *);
+    const char* name;
+    int length;
+    char read_code, write_code;
+    bool (*get)(char*, const char*);
+    bool (*set)(const char*, const char*);
 };
 
 const FieldPair FIELDS[] = {
@@ -33,179 +33,184 @@ const FieldPair FIELDS[] = {
 
 const std::string OK = bytes({0x7C});
 
-}  // namespace
+} // namespace
 
 // Each field: the write sends exactly N value bytes after its code, the read
 // returns them with the NUL at byte N and leaves the rest of the buffer alone.
 TEST(Parameters, EveryFieldRoundTripsWithExactWireBytes) {
-  SimBus bus;
-  bus.configure(recorder("R1"));
-  for (const FieldPair &f : FIELDS) {
-    SCOPED_TRACE(f.name);
-    std::string value;
-    for (int i = 0; i < f.length; ++i) value += static_cast<char>('0' + (i * 7 + f.length) % 10);
-    // Bytes past N must not travel: no terminator and trailing junk.
-    std::string caller = value + "JUNK";
-    bus.clear_log();
-    ASSERT_TRUE(f.set(caller.c_str(), "R1"));
-    EXPECT_EQ(bus.wire(), exchange(std::string(1, f.write_code) + value, OK));
-    EXPECT_TRUE(handles_balanced(bus.log()));
+    SimBus bus;
+    bus.configure(recorder("R1"));
+    for (const FieldPair& f : FIELDS) {
+        SCOPED_TRACE(f.name);
+        std::string value;
+        for (int i = 0; i < f.length; ++i) value += static_cast<char>('0' + (i * 7 + f.length) % 10);
+        // Bytes past N must not travel: no terminator and trailing junk.
+        std::string caller = value + "JUNK";
+        bus.clear_log();
+        ASSERT_TRUE(f.set(caller.c_str(), "R1"));
+        EXPECT_EQ(bus.wire(), exchange(std::string(1, f.write_code) + value, OK));
+        EXPECT_TRUE(handles_balanced(bus.log()));
 
-    char buf[24];
-    std::memset(buf, '#', sizeof buf);
-    bus.clear_log();
-    ASSERT_TRUE(f.get(buf, "R1"));
-    EXPECT_EQ(bus.wire(), exchange(std::string(1, f.read_code), OK + value));
-    EXPECT_EQ(std::string(buf, f.length), value);
-    EXPECT_EQ(buf[f.length], '\0');
-    EXPECT_EQ(buf[f.length + 1], '#');
-    EXPECT_TRUE(handles_balanced(bus.log()));
-  }
+        char buf[24];
+        std::memset(buf, '#', sizeof buf);
+        bus.clear_log();
+        ASSERT_TRUE(f.get(buf, "R1"));
+        EXPECT_EQ(bus.wire(), exchange(std::string(1, f.read_code), OK + value));
+        EXPECT_EQ(std::string(buf, f.length), value);
+        EXPECT_EQ(buf[f.length], '\0');
+        EXPECT_EQ(buf[f.length + 1], '#');
+        EXPECT_TRUE(handles_balanced(bus.log()));
+    }
 }
 
 TEST(Parameters, ShortValuesTravelWithTheirPadding) {
-  SimBus bus;
-  bus.configure(recorder("R1"));
-  const char psw[7] = {'1', '2', '3', '4', 0, 0, 0};
-  ASSERT_TRUE(Set_Psw(psw, "R1"));
-  EXPECT_EQ(bus.wire()[1], hex_line("out", bytes({'7', '1', '2', '3', '4', 0, 0}) + std::string(13, '\0')));
+    SimBus bus;
+    bus.configure(recorder("R1"));
+    const char psw[7] = {'1', '2', '3', '4', 0, 0, 0};
+    ASSERT_TRUE(Set_Psw(psw, "R1"));
+    EXPECT_EQ(bus.wire()[1], hex_line("out", bytes({'7', '1', '2', '3', '4', 0, 0}) + std::string(13, '\0')));
 
-  // A shorter officer name comes back followed by the recorder's zero bytes.
-  char name[18] = "Li";
-  ASSERT_TRUE(Set_UserAdmin(name, "R1"));
-  char buf[20];
-  std::memset(buf, '#', sizeof buf);
-  ASSERT_TRUE(Get_UserAdmin(buf, "R1"));
-  EXPECT_STREQ(buf, "Li");
-  EXPECT_EQ(std::string(buf, 19), std::string("Li") + std::string(17, '\0'));
-  EXPECT_EQ(buf[19], '#');
+    // A shorter officer name comes back followed by the recorder's zero bytes.
+    char name[18] = "Li";
+    ASSERT_TRUE(Set_UserAdmin(name, "R1"));
+    char buf[20];
+    std::memset(buf, '#', sizeof buf);
+    ASSERT_TRUE(Get_UserAdmin(buf, "R1"));
+    EXPECT_STREQ(buf, "Li");
+    EXPECT_EQ(std::string(buf, 19), std::string("Li") + std::string(17, '\0'));
+    EXPECT_EQ(buf[19], '#');
 }
 
 TEST(Parameters, RefusedOrMissingAnswerLeavesBufferUntouched) {
-  SimBus bus;
-  for (const std::string fault : {"fault.status = 0x3F", "fault.timeout = answer", "fault.short = answer"}) {
-    SCOPED_TRACE(fault);
-    bus.configure(recorder("R1", fault + "\n"));
-    char buf[20] = "previous";
-    EXPECT_FALSE(Get_PoliceNumber(buf, "R1"));
-    EXPECT_STREQ(buf, "previous");
-    EXPECT_FALSE(Set_Police("123456789012", "R1"));
-    EXPECT_TRUE(handles_balanced(bus.log()));
-  }
+    SimBus bus;
+    for (const std::string fault :
+         {"fault.status = 0x3F", "fault.timeout = answer", "fault.short = answer"}) {
+        SCOPED_TRACE(fault);
+        bus.configure(recorder("R1", fault + "\n"));
+        char buf[20] = "previous";
+        EXPECT_FALSE(Get_PoliceNumber(buf, "R1"));
+        EXPECT_STREQ(buf, "previous");
+        EXPECT_FALSE(Set_Police("123456789012", "R1"));
+        EXPECT_TRUE(handles_balanced(bus.log()));
+    }
 }
 
 TEST(Parameters, TraceOfOneExchange) {
-  SimBus bus;
-  bus.configure(recorder("R1", "field.psw = 123456\n"));
-  char buf[8];
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(Get_Psw(buf, "R1"));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "Dev #1: 4255 - 0001\n1 config\n"
-            "WriteLen is 20\nsizeof(RW_FLAG) is 16,i is 0\npahse 1\n"
-            "size in bulk_send is 16\nsnd in bulk_send is 4\n"
-            "pahse 2\nsize in bulk_send is 20\nsnd in bulk_send is 4\n"
-            "receive begins\n"
-            "bgeing to read udev in main \n"
-            "size in bulk_send is 16\nsnd in bulk_send is 4\n"
-            "pinBuf[0] is 124\npinBuf[1] is 49\npinBuf[2] is 50\npinBuf[3] is 51\npinBuf[4] is 52\n");
+    SimBus bus;
+    bus.configure(recorder("R1", "field.psw = 123456\n"));
+    char buf[8];
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(Get_Psw(buf, "R1"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Dev #1: 4255 - 0001\n1 config\n"
+              "WriteLen is 20\nsizeof(RW_FLAG) is 16,i is 0\npahse 1\n"
+              "size in bulk_send is 16\nsnd in bulk_send is 4\n"
+              "pahse 2\nsize in bulk_send is 20\nsnd in bulk_send is 4\n"
+              "receive begins\n"
+              "bgeing to read udev in main \n"
+              "size in bulk_send is 16\nsnd in bulk_send is 4\n"
+              "pinBuf[0] is 124\npinBuf[1] is 49\npinBuf[2] is 50\npinBuf[3] is 51\npinBuf[4] is 52\n");
 }
 
 TEST(Parameters, AnswerStageTimeOutTrace) {
-  SimBus bus;
-  bus.configure(recorder("R1", "fault.timeout = answer\n"));
-  char buf[20] = "previous";
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(Get_Psw(buf, "R1"));
-  const std::string out = testing::internal::GetCapturedStdout();
+    SimBus bus;
+    bus.configure(recorder("R1", "fault.timeout = answer\n"));
+    char buf[20] = "previous";
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(Get_Psw(buf, "R1"));
+    const std::string out = testing::internal::GetCapturedStdout();
 #if defined(_WIN32)
-  const char *expected = "Recv data size failed (-116/20)\n0th Send failed\n";
+    const char* expected = "Recv data size failed (-116/20)\n0th Send failed\n";
 #else
-  const char *expected = "Recv data size failed (-110/20)\n0th Send failed\n";
+    const char* expected = "Recv data size failed (-110/20)\n0th Send failed\n";
 #endif
-  EXPECT_NE(out.find(std::string("bgeing to read udev in main \nsize in bulk_send is 16\nsnd in bulk_send is 4\n") +
-                     expected),
-            std::string::npos)
-      << out;
-  EXPECT_EQ(out.find("pinBuf[0]"), std::string::npos);
+    EXPECT_NE(out.find(std::string(
+                           "bgeing to read udev in main \nsize in bulk_send is 16\nsnd in bulk_send is 4\n") +
+                       expected),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("pinBuf[0]"), std::string::npos);
 
-  // A request flag that cannot be sent stops the write phase; the answer
-  // stage is still attempted.
-  bus.configure(recorder("R1", "fault.timeout = request_flag\n"));
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(Get_Psw(buf, "R1"));
-  const std::string sent = testing::internal::GetCapturedStdout();
+    // A request flag that cannot be sent stops the write phase; the answer
+    // stage is still attempted.
+    bus.configure(recorder("R1", "fault.timeout = request_flag\n"));
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(Get_Psw(buf, "R1"));
+    const std::string sent = testing::internal::GetCapturedStdout();
 #if defined(_WIN32)
-  const char *failed = "Send data size failed (-116(ffffff8c)16)\n0th Send flag failed\nbgeing to read udev in main \n";
+    const char* failed =
+        "Send data size failed (-116(ffffff8c)16)\n0th Send flag failed\nbgeing to read udev in main \n";
 #else
-  const char *failed = "Send data size failed (-110(ffffff92)16)\n0th Send flag failed\nbgeing to read udev in main \n";
+    const char* failed =
+        "Send data size failed (-110(ffffff92)16)\n0th Send flag failed\nbgeing to read udev in main \n";
 #endif
-  EXPECT_NE(sent.find(std::string("pahse 1\nsize in bulk_send is 16\nsnd in bulk_send is 4\n") + failed),
-            std::string::npos)
-      << sent;
-  EXPECT_TRUE(handles_balanced(bus.log()));
+    EXPECT_NE(sent.find(std::string("pahse 1\nsize in bulk_send is 16\nsnd in bulk_send is 4\n") + failed),
+              std::string::npos)
+        << sent;
+    EXPECT_TRUE(handles_balanced(bus.log()));
 }
 
 // A wrong acknowledgement code stops the phase with a trace line; the result
 // still comes from the answer alone.
 TEST(Parameters, WrongAcknowledgementCodes) {
-  SimBus bus;
-  bus.configure(recorder("R1", "fault.request_ack = 0x999\n"));
-  char buf[20] = {};
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(Get_Reso(buf, "R1"));
-  std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("receive begins\n0th round: 67023a45 999 98fdc5ba\nbgeing to read udev in main \n"),
-            std::string::npos)
-      << out;
-  EXPECT_EQ(bus.wire().size(), 6u);  // the answer stage still ran
+    SimBus bus;
+    bus.configure(recorder("R1", "fault.request_ack = 0x999\n"));
+    char buf[20] = {};
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(Get_Reso(buf, "R1"));
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("receive begins\n0th round: 67023a45 999 98fdc5ba\nbgeing to read udev in main \n"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(bus.wire().size(), 6u); // the answer stage still ran
 
-  bus.configure(recorder("R1", "fault.answer_ack = 0x124\n"));
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(Get_Reso(buf, "R1"));
-  out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("pinBuf[4] is 48\n0th round: 67023a45 124 98fdc5ba\n"), std::string::npos) << out;
-  EXPECT_TRUE(handles_balanced(bus.log()));
+    bus.configure(recorder("R1", "fault.answer_ack = 0x124\n"));
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(Get_Reso(buf, "R1"));
+    out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("pinBuf[4] is 48\n0th round: 67023a45 124 98fdc5ba\n"), std::string::npos) << out;
+    EXPECT_TRUE(handles_balanced(bus.log()));
 }
 
 TEST(Parameters, DuplicateSerialBehindWrongVendor) {
-  SimBus bus;
-  bus.configure("[device]\nserial = R1\nvendor = 0x1234\nstate = fake.state\n" + recorder("R1"));
-  testing::internal::CaptureStdout();
-  ASSERT_TRUE(Set_Machine("DEV-000000000042", "R1"));
-  const std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("Wrong device\n"), std::string::npos);
-  EXPECT_NE(read_file(bus.state_of("R1")).find("DEV-00000000004"), std::string::npos);
-  EXPECT_TRUE(read_file(bus.folder() / "fake.state").empty());
-  EXPECT_TRUE(handles_balanced(bus.log()));
+    SimBus bus;
+    bus.configure("[device]\nserial = R1\nvendor = 0x1234\nstate = fake.state\n" + recorder("R1"));
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(Set_Machine("DEV-000000000042", "R1"));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Wrong device\n"), std::string::npos);
+    EXPECT_NE(read_file(bus.state_of("R1")).find("DEV-00000000004"), std::string::npos);
+    EXPECT_TRUE(read_file(bus.folder() / "fake.state").empty());
+    EXPECT_TRUE(handles_balanced(bus.log()));
 }
 
 TEST(Parameters, NoExchangeWithoutAPreparedMatch) {
-  SimBus bus;
-  bus.configure(recorder("R1", "refuse_configuration = -5\n") + recorder("rec1") + recorder("R1x"));
-  char buf[20] = "previous";
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(Get_Machine(buf, "R1"));
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot set configuration (-5)\n"), std::string::npos);
-  EXPECT_FALSE(Get_Machine(buf, "REC1"));  // case-sensitive
-  EXPECT_FALSE(Get_Machine(buf, "R"));     // whole string
-  EXPECT_STREQ(buf, "previous");
-  EXPECT_TRUE(bus.wire().empty());
-  EXPECT_TRUE(handles_balanced(bus.log()));
+    SimBus bus;
+    bus.configure(recorder("R1", "refuse_configuration = -5\n") + recorder("rec1") + recorder("R1x"));
+    char buf[20] = "previous";
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(Get_Machine(buf, "R1"));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot set configuration (-5)\n"),
+              std::string::npos);
+    EXPECT_FALSE(Get_Machine(buf, "REC1")); // case-sensitive
+    EXPECT_FALSE(Get_Machine(buf, "R"));    // whole string
+    EXPECT_STREQ(buf, "previous");
+    EXPECT_TRUE(bus.wire().empty());
+    EXPECT_TRUE(handles_balanced(bus.log()));
 }
 
 TEST(Parameters, NullPointersAreRefused) {
-  SimBus bus;
-  bus.configure(recorder("R1"));
-  char buf[20] = {};
-  EXPECT_FALSE(Get_Psw(nullptr, "R1"));
-  EXPECT_FALSE(Get_Psw(buf, nullptr));
-  EXPECT_FALSE(Set_UserAdmin(nullptr, "R1"));
-  EXPECT_FALSE(Set_UserAdmin("x", nullptr));
-  EXPECT_FALSE(Get_Version(nullptr, "R1"));
-  EXPECT_FALSE(Time_sync(nullptr));
-  EXPECT_FALSE(format(nullptr));
-  EXPECT_FALSE(Ketro_Connect(nullptr));
-  EXPECT_FALSE(Ketro_Connect_All(nullptr));
-  EXPECT_TRUE(bus.log().empty());
+    SimBus bus;
+    bus.configure(recorder("R1"));
+    char buf[20] = {};
+    EXPECT_FALSE(Get_Psw(nullptr, "R1"));
+    EXPECT_FALSE(Get_Psw(buf, nullptr));
+    EXPECT_FALSE(Set_UserAdmin(nullptr, "R1"));
+    EXPECT_FALSE(Set_UserAdmin("x", nullptr));
+    EXPECT_FALSE(Get_Version(nullptr, "R1"));
+    EXPECT_FALSE(Time_sync(nullptr));
+    EXPECT_FALSE(format(nullptr));
+    EXPECT_FALSE(Ketro_Connect(nullptr));
+    EXPECT_FALSE(Ketro_Connect_All(nullptr));
+    EXPECT_TRUE(bus.log().empty());
 }

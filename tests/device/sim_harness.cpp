@@ -18,121 +18,124 @@ namespace device_test {
 
 namespace {
 
-std::string path_text(const fs::path &p) {
-  const auto u8 = p.generic_u8string();
-  return std::string(u8.begin(), u8.end());
+std::string path_text(const fs::path& p) {
+    const auto u8 = p.generic_u8string();
+    return std::string(u8.begin(), u8.end());
 }
 
 fs::path unique_folder() {
-  static std::atomic<int> counter{0};
-  const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "bus";
-  for (char &c : name)
-    if (c == '/') c = '_';
-  return fs::temp_directory_path() /
-         ("ketro-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" + name);
+    static std::atomic<int> counter{0};
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "bus";
+    for (char& c : name)
+        if (c == '/') c = '_';
+    return fs::temp_directory_path() /
+           ("ketro-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" + name);
 }
 
-}  // namespace
+} // namespace
 
-void set_env(const char *name, const std::string &value) {
+void set_env(const char* name, const std::string& value) {
 #if defined(_WIN32)
-  _putenv_s(name, value.c_str());
+    _putenv_s(name, value.c_str());
 #else
-  setenv(name, value.c_str(), 1);
+    setenv(name, value.c_str(), 1);
 #endif
 }
 
 SimBus::SimBus() : folder_(unique_folder()) {
-  fs::remove_all(folder_);
-  fs::create_directories(folder_);
-  configure("");
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    configure("");
 }
 
 SimBus::~SimBus() {
-  std::error_code ec;
-  fs::remove_all(folder_, ec);
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
 }
 
-void SimBus::configure(const std::string &config) {
-  const fs::path file = folder_ / "sim.conf";
-  std::ofstream(file, std::ios::binary) << "log = transfer.log\n" << config;
-  set_env("RECORDER_SIM_CONFIG", path_text(file));
+void SimBus::configure(const std::string& config) {
+    const fs::path file = folder_ / "sim.conf";
+    std::ofstream(file, std::ios::binary) << "log = transfer.log\n" << config;
+    set_env("RECORDER_SIM_CONFIG", path_text(file));
 }
 
 std::vector<std::string> SimBus::log() const {
-  std::vector<std::string> lines;
-  std::istringstream in(read_file(folder_ / "transfer.log"));
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+    std::vector<std::string> lines;
+    std::istringstream in(read_file(folder_ / "transfer.log"));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 std::vector<std::string> SimBus::wire() const {
-  std::vector<std::string> lines;
-  for (const auto &l : log())
-    if (l.rfind("out ", 0) == 0 || l.rfind("in ", 0) == 0) lines.push_back(l);
-  return lines;
+    std::vector<std::string> lines;
+    for (const auto& l : log())
+        if (l.rfind("out ", 0) == 0 || l.rfind("in ", 0) == 0) lines.push_back(l);
+    return lines;
 }
 
 void SimBus::clear_log() const {
-  std::error_code ec;
-  fs::remove(folder_ / "transfer.log", ec);
+    std::error_code ec;
+    fs::remove(folder_ / "transfer.log", ec);
 }
 
-std::string recorder(const std::string &serial, const std::string &extra) {
-  return "[device]\nserial = " + serial + "\nstate = " + serial + ".state\n" + extra;
+std::string recorder(const std::string& serial, const std::string& extra) {
+    return "[device]\nserial = " + serial + "\nstate = " + serial + ".state\n" + extra;
 }
 
 std::string bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out += static_cast<char>(v);
-  return out;
+    std::string out;
+    for (int v : values) out += static_cast<char>(v);
+    return out;
 }
 
-std::string hex_line(const char *direction, const std::string &data) {
-  std::string line = direction;
-  line += std::string(" ") + (line == "out" ? "01" : "81");
-  for (unsigned char c : data) {
-    char hex[4];
-    std::snprintf(hex, sizeof hex, " %02X", c);
-    line += hex;
-  }
-  return line;
-}
-
-std::vector<std::string> exchange(const std::string &request, const std::string &answer) {
-  const std::string write_flag = bytes({0x45, 0x3A, 0x02, 0x67, 0x23, 0x01, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
-  const std::string read_flag = bytes({0x45, 0x3A, 0x02, 0x67, 0xBC, 0x0A, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
-  std::string padded_request = request, padded_answer = answer;
-  padded_request.resize(20, '\0');
-  padded_answer.resize(20, '\0');
-  return {hex_line("out", write_flag), hex_line("out", padded_request), hex_line("in", read_flag),
-          hex_line("out", read_flag),  hex_line("in", padded_answer),   hex_line("in", write_flag)};
-}
-
-::testing::AssertionResult handles_balanced(const std::vector<std::string> &log) {
-  std::string open;
-  for (const auto &l : log) {
-    if (l.rfind("open ", 0) == 0) {
-      if (!open.empty()) return ::testing::AssertionFailure() << l << " while " << open << " still open";
-      open = l.substr(5);
-    } else if (l.rfind("close ", 0) == 0) {
-      if (open != l.substr(6)) return ::testing::AssertionFailure() << l << " without a matching open";
-      open.clear();
+std::string hex_line(const char* direction, const std::string& data) {
+    std::string line = direction;
+    line += std::string(" ") + (line == "out" ? "01" : "81");
+    for (unsigned char c : data) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, " %02X", c);
+        line += hex;
     }
-  }
-  if (!open.empty()) return ::testing::AssertionFailure() << "device " << open << " left open";
-  return ::testing::AssertionSuccess();
+    return line;
 }
 
-std::string read_file(const fs::path &file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+std::vector<std::string> exchange(const std::string& request, const std::string& answer) {
+    const std::string write_flag =
+        bytes({0x45, 0x3A, 0x02, 0x67, 0x23, 0x01, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
+    const std::string read_flag =
+        bytes({0x45, 0x3A, 0x02, 0x67, 0xBC, 0x0A, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
+    std::string padded_request = request, padded_answer = answer;
+    padded_request.resize(20, '\0');
+    padded_answer.resize(20, '\0');
+    return {hex_line("out", write_flag), hex_line("out", padded_request), hex_line("in", read_flag),
+            hex_line("out", read_flag),  hex_line("in", padded_answer),   hex_line("in", write_flag)};
 }
 
-}  // namespace device_test
+::testing::AssertionResult handles_balanced(const std::vector<std::string>& log) {
+    std::string open;
+    for (const auto& l : log) {
+        if (l.rfind("open ", 0) == 0) {
+            if (!open.empty())
+                return ::testing::AssertionFailure() << l << " while " << open << " still open";
+            open = l.substr(5);
+        } else if (l.rfind("close ", 0) == 0) {
+            if (open != l.substr(6)) return ::testing::AssertionFailure() << l << " without a matching open";
+            open.clear();
+        }
+    }
+    if (!open.empty()) return ::testing::AssertionFailure() << "device " << open << " left open";
+    return ::testing::AssertionSuccess();
+}
+
+std::string read_file(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace device_test

@@ -11,18 +11,15 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Keep single images small so that a hostile header cannot make every
     // run allocate hundreds of megabytes.
     ImageObject::SetDecodeMemoryLimit(1u << 18);
     Skin skin;
     if (!skin.LoadMemory(data, size)) {
-        if (skin.LastError() != kSkinErrorDecompress)
-            return 0;
+        if (skin.LastError() != kSkinErrorDecompress) return 0;
         const std::vector<uint8_t> file = CompressSkinBody(data, size);
-        if (!skin.LoadMemory(file.data(), file.size()))
-            return 0;
+        if (!skin.LoadMemory(file.data(), file.size())) return 0;
     }
     skin.FindObject("MainFrame");
     skin.FindObject("Dialog");

@@ -26,8 +26,9 @@ protected:
 };
 
 TEST_F(BlockBoxes, MarginsAndPaddingsIndentAndSpaceTheirLines) {
-    renderer.setRule("p", "margin-left:10px; margin-top:4px; margin-right:7px; margin-bottom:3px;"
-                          "padding-left:5px; padding-top:2px; padding-right:2px; padding-bottom:1px");
+    renderer.setRule("p",
+                     "margin-left:10px; margin-top:4px; margin-right:7px; margin-bottom:3px;"
+                     "padding-left:5px; padding-top:2px; padding-right:2px; padding-bottom:1px");
     auto r = runs(u"a<p>bb</p>c");
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[0].rect, (Rect{0, 0, 6, 13}));
@@ -49,8 +50,9 @@ TEST_F(BlockBoxes, MarginsAndPaddingsIndentAndSpaceTheirLines) {
 }
 
 TEST_F(BlockBoxes, PaddingEnlargesTheBoxsOwnBackground) {
-    renderer.setRule("note", "background-color:yellow; margin-left:3px; padding-left:4px;"
-                             "padding-top:2px; padding-right:4px; padding-bottom:2px");
+    renderer.setRule("note",
+                     "background-color:yellow; margin-left:3px; padding-left:4px;"
+                     "padding-top:2px; padding-right:4px; padding-bottom:2px");
     auto all = items(u"<note>ab</note>", 0, 100);
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].kind, LayoutItem::Kind::Box) << "painted before the text";
@@ -88,8 +90,9 @@ TEST_F(BlockBoxes, OnlyTheRulesOwnTagMakesABox) {
 
 TEST_F(BlockBoxes, BoxesInCellsAndCellsClosingOuterStyles) {
     renderer.setRule("p", "margin-left:10px; margin-right:10px");
-    auto layout = renderer.layout(device, u"<table cellspacing=0 cellpadding=0><tr><td><p>ab</p></td>"
-                                          u"</tr></table>");
+    auto layout = renderer.layout(device,
+                                  u"<table cellspacing=0 cellpadding=0><tr><td><p>ab</p></td>"
+                                  u"</tr></table>");
     EXPECT_EQ(layout.size, (Size{32, 13}));
     // A closing tag inside a cell cannot end a style opened outside the table:
     // it ends with the table, and its own closing tag still works after it.
@@ -104,5 +107,5 @@ TEST_F(BlockBoxes, BoxesInCellsAndCellsClosingOuterStyles) {
               renderer.measure(device, u"<table><tr><td>x</table>"));
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

@@ -11,7 +11,12 @@
 namespace richtext::testing {
 
 struct DrawCall {
-    enum class Kind { Text, Fill, Gradient, Image } kind;
+    enum class Kind {
+        Text,
+        Fill,
+        Gradient,
+        Image
+    } kind;
     Rect rect;
     std::u16string text;
     FontSpec font;
@@ -35,9 +40,17 @@ public:
         return std::min(t.size(), std::size_t(std::max(0, maxWidth) / charWidth(f)));
     }
     void drawText(const FontSpec& f, int x, int y, std::u16string_view t, Colour c) override {
-        calls.push_back({DrawCall::Kind::Text, {x, y, x + textWidth(f, t), y + f.size}, std::u16string(t), f, c, 0, false});
+        calls.push_back({DrawCall::Kind::Text,
+                         {x, y, x + textWidth(f, t), y + f.size},
+                         std::u16string(t),
+                         f,
+                         c,
+                         0,
+                         false});
     }
-    void fillRect(const Rect& r, Colour c) override { calls.push_back({DrawCall::Kind::Fill, r, {}, {}, c, 0, false}); }
+    void fillRect(const Rect& r, Colour c) override {
+        calls.push_back({DrawCall::Kind::Fill, r, {}, {}, c, 0, false});
+    }
     void gradientRect(const Rect& r, Colour a, Colour b, GradientDirection) override {
         calls.push_back({DrawCall::Kind::Gradient, r, {}, {}, a, b, false});
     }
@@ -56,4 +69,4 @@ public:
     }
 };
 
-}  // namespace richtext::testing
+} // namespace richtext::testing

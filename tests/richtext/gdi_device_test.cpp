@@ -53,15 +53,20 @@ private:
     std::uint32_t* bits_ = nullptr;
 };
 
-bool reddish(Colour c) { return (c & 0xFF) > 0xA0 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80; }
-bool notWhite(Colour c) { return c != 0xFFFFFF; }
+bool reddish(Colour c) {
+    return (c & 0xFF) > 0xA0 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80;
+}
+bool notWhite(Colour c) {
+    return c != 0xFFFFFF;
+}
 
 TEST(GdiRichText, MeasuredSizesMatchGdi) {
     Canvas canvas(400, 200);
     GdiTextDevice device(canvas.dc());
     RichTextRenderer renderer{GdiSystemColours{}};
     int ppi = GetDeviceCaps(canvas.dc(), LOGPIXELSY);
-    HFONT font = CreateFontW(-(10 * ppi / 72), 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana");
+    HFONT font =
+        CreateFontW(-(10 * ppi / 72), 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana");
     HGDIOBJ old = SelectObject(canvas.dc(), font);
     SIZE sz{};
     GetTextExtentPoint32W(canvas.dc(), L"Hello, world", 12, &sz);
@@ -113,12 +118,16 @@ TEST(GdiRichText, TableFillsBordersAndMaskedBitmaps) {
     GdiTextDevice device(canvas.dc());
     RichTextRenderer renderer;
     // A 4x2 bitmap: red on the left half, magenta (keyed out) on the right.
-    std::uint32_t pixels[8] = {0xFF0000, 0xFF0000, 0xFF00FF, 0xFF00FF, 0xFF0000, 0xFF0000, 0xFF00FF, 0xFF00FF};
+    std::uint32_t pixels[8] = {0xFF0000, 0xFF0000, 0xFF00FF, 0xFF00FF,
+                               0xFF0000, 0xFF0000, 0xFF00FF, 0xFF00FF};
     HBITMAP bmp = CreateBitmap(4, 2, 1, 32, pixels);
-    std::u16string text = u"<table border=2 bordercolor=blue cellspacing=0 bgcolor=#00ffff><tr><td>"
-                          u"<bmp handle=" + std::u16string(u"") ;
+    std::u16string text =
+        u"<table border=2 bordercolor=blue cellspacing=0 bgcolor=#00ffff><tr><td>"
+        u"<bmp handle=" +
+        std::u16string(u"");
     std::string handle = std::to_string(reinterpret_cast<std::uintptr_t>(bmp));
-    text += std::u16string(handle.begin(), handle.end()) + u" mask=#ff00ff width=40 height=20></td></tr></table>";
+    text +=
+        std::u16string(handle.begin(), handle.end()) + u" mask=#ff00ff width=40 height=20></td></tr></table>";
     Layout layout = renderer.layout(device, text, 0, {0, 0}, 200);
     renderer.draw(device, text, {0, 0, 200, 100});
     Rect table{}, image{};
@@ -163,7 +172,8 @@ TEST(GdiRichText, StringAndBitmapResourcesOfTheResourceModule) {
     GdiTextDevice device(canvas.dc());
     RichTextRenderer renderer;
     renderer.setResourceModule(GetModuleHandleW(nullptr));
-    Layout layout = renderer.layout(device, u"<string idres=101><bmp idres=201 width=8 height=4><string idres=999>");
+    Layout layout =
+        renderer.layout(device, u"<string idres=101><bmp idres=201 width=8 height=4><string idres=999>");
     ASSERT_EQ(layout.items.size(), 2u);
     EXPECT_EQ(layout.items[0].text, u"从资源读取 text");
     EXPECT_EQ(layout.items[1].rect.width(), 8);
@@ -184,5 +194,5 @@ TEST(GdiRichText, DeviceContextOperationsClipToTheRectangle) {
     EXPECT_EQ(canvas.count({0, 0, 200, r.top}, notWhite), 0);
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

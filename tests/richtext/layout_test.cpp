@@ -115,8 +115,9 @@ TEST_F(Layouts, LineBreaksAndLineHeights) {
 }
 
 TEST_F(Layouts, VerticalAlignmentInALine) {
-    auto r = runs(u"<font size=30>B</font><top>t</top><middle>m</vcenter><bottom>b</bottom>"
-                  "<sub>s</sub><sup>p</sup>");
+    auto r = runs(
+        u"<font size=30>B</font><top>t</top><middle>m</vcenter><bottom>b</bottom>"
+        "<sub>s</sub><sup>p</sup>");
     ASSERT_EQ(r.size(), 6u);
     EXPECT_EQ(r[1].rect.top, 0);
     EXPECT_EQ(r[2].rect.top, (30 - 13) / 2);
@@ -149,8 +150,9 @@ TEST_F(Layouts, PreKeepsLineFeedsAndTabs) {
 }
 
 TEST_F(Layouts, StyleSheetTagsAndClasses) {
-    auto r = runs(u"<h1>a</h1><h2>b</h2><h3>c</h3><h6>d</h6><code>e</code><big>f</big><small>g</small>"
-                  "<span class=\"cpp-comment\">h</span><p>i</p>");
+    auto r = runs(
+        u"<h1>a</h1><h2>b</h2><h3>c</h3><h6>d</h6><code>e</code><big>f</big><small>g</small>"
+        "<span class=\"cpp-comment\">h</span><p>i</p>");
     ASSERT_EQ(r.size(), 9u);
     EXPECT_EQ(r[0].font.size, 18);
     EXPECT_EQ(r[0].font.weight, 700);
@@ -170,8 +172,9 @@ TEST_F(Layouts, StyleSheetTagsAndClasses) {
 }
 
 TEST_F(Layouts, AlignmentGroupsShareALine) {
-    auto items = renderer.layout(device, u"<left>ab</left><center>cd</center><right>ef</right>", 0,
-                                 {10, 5}, 100).items;
+    auto items =
+        renderer.layout(device, u"<left>ab</left><center>cd</center><right>ef</right>", 0, {10, 5}, 100)
+            .items;
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].rect.left, 10);
     EXPECT_EQ(items[1].rect.left, 10 + 44);
@@ -247,8 +250,10 @@ TEST_F(Layouts, HorizontalRules) {
 }
 
 TEST_F(Layouts, ImagesAndStrings) {
-    auto images = kind(u"a<bmp handle=0x1234 cx=20 cy=10>b<icon idres=5 width=200% height=8>"
-                       "<ilst file=none.bmp>", LayoutItem::Kind::Image);
+    auto images = kind(
+        u"a<bmp handle=0x1234 cx=20 cy=10>b<icon idres=5 width=200% height=8>"
+        "<ilst file=none.bmp>",
+        LayoutItem::Kind::Image);
     ASSERT_EQ(images.size(), 2u);
     EXPECT_EQ(images[0].image.handle, 0x1234u);
     EXPECT_EQ(images[0].rect.left, 6);
@@ -298,10 +303,12 @@ TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
 }
 
 TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
-    auto layout = renderer.layout(device,
+    auto layout = renderer.layout(
+        device,
         u"<b><table width=200 bgeffect=hgradient bgcolor=red bgendcolor=blue borderstyle=dashed "
         u"border=2 bordercolor=green align=center><tr bgcolor=white><td width=50 valign=bottom><i>x"
-        u"<td bgeffect=3vgradient bgmidcolor=gray>y</table>z", 0, {}, 300);
+        u"<td bgeffect=3vgradient bgmidcolor=gray>y</table>z",
+        0, {}, 300);
     std::vector<LayoutItem> boxes, texts;
     for (auto& i : layout.items) (i.kind == LayoutItem::Kind::Box ? boxes : texts).push_back(i);
     ASSERT_EQ(boxes.size(), 3u);
@@ -324,9 +331,10 @@ TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
 }
 
 TEST_F(Layouts, NestedTablesAndContentOutsideCells) {
-    auto layout = renderer.layout(device,
-        u"<table cellspacing=0 cellpadding=0><tr>lost<td><table cellspacing=0 cellpadding=0>"
-        u"<tr><td>in</td></tr></table></td><td>out</td></tr></table>");
+    auto layout =
+        renderer.layout(device,
+                        u"<table cellspacing=0 cellpadding=0><tr>lost<td><table cellspacing=0 cellpadding=0>"
+                        u"<tr><td>in</td></tr></table></td><td>out</td></tr></table>");
     std::vector<std::u16string> texts;
     for (auto& i : layout.items)
         if (i.kind == LayoutItem::Kind::Text) texts.push_back(i.text);
@@ -353,5 +361,5 @@ TEST_F(Layouts, DrawWrapsOnlyWhenTheRectangleIsNarrower) {
     EXPECT_EQ(device.calls[1].rect.top, 13);
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

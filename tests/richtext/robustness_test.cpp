@@ -24,7 +24,8 @@ double seconds(RichTextRenderer& r, testing::FakeTextDevice& d, const std::u16st
         auto start = std::chrono::steady_clock::now();
         r.draw(d, text, {0, 0, width, 100});
         d.calls.clear();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
 }
@@ -33,12 +34,32 @@ TEST(Robustness, MalformedMarkupIsReadSafely) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
     const char16_t* texts[] = {
-        u"<", u">", u"<<", u"<b", u"</", u"<>", u"< >", u"<=>", u"<font size=>", u"<font size=\"5>x",
-        u"<font color=\"#12345\">x", u"<br=99999999999999999999>", u"<t=-5>", u"<hr width=999999%>",
-        u"<table><td colspan=99999999 rowspan=99999999>x", u"</table></td></tr>", u"<td>x<tr>y",
-        u"<font size=99999999999>x", u"<font size=0>x", u"<bmp handle=0x1 cx=99999 cy=99999>",
-        u"<a href>x</a><a>y</a>", u"<span class>x", u"\xD800<b>\xDC00", u"<table border=\"",
-        u"<font style=\"----\">x", u"<icon idres=1 width=100000% height=-3>",
+        u"<",
+        u">",
+        u"<<",
+        u"<b",
+        u"</",
+        u"<>",
+        u"< >",
+        u"<=>",
+        u"<font size=>",
+        u"<font size=\"5>x",
+        u"<font color=\"#12345\">x",
+        u"<br=99999999999999999999>",
+        u"<t=-5>",
+        u"<hr width=999999%>",
+        u"<table><td colspan=99999999 rowspan=99999999>x",
+        u"</table></td></tr>",
+        u"<td>x<tr>y",
+        u"<font size=99999999999>x",
+        u"<font size=0>x",
+        u"<bmp handle=0x1 cx=99999 cy=99999>",
+        u"<a href>x</a><a>y</a>",
+        u"<span class>x",
+        u"\xD800<b>\xDC00",
+        u"<table border=\"",
+        u"<font style=\"----\">x",
+        u"<icon idres=1 width=100000% height=-3>",
     };
     for (const char16_t* t : texts) {
         SCOPED_TRACE(std::string(t, t + std::char_traits<char16_t>::length(t)).c_str());
@@ -81,8 +102,9 @@ TEST(Robustness, RepeatCountsDoNotMultiplyTheLayout) {
 TEST(Robustness, TimeGrowsLinearlyWithLength) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
-    const std::u16string unit = u"<b>word <i>and</i> <font color=red>more</font></b> <br>"
-                                u"<table><tr><td>a<td>b</table><a href=x>link</a> ";
+    const std::u16string unit =
+        u"<b>word <i>and</i> <font color=red>more</font></b> <br>"
+        u"<table><tr><td>a<td>b</table><a href=x>link</a> ";
     const std::u16string longWord = u"x";
     for (int width : {0, 40}) {
         double small = seconds(r, d, repeat(unit, 250), width);
@@ -94,5 +116,5 @@ TEST(Robustness, TimeGrowsLinearlyWithLength) {
     }
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

@@ -9,7 +9,7 @@ namespace {
 TEST(StyleSheet, DefaultRulesInOrder) {
     StyleSheet sheet;
     ASSERT_EQ(sheet.size(), 17u);
-    const char* order[] = {"body", "p", "h1", "h2", "h3", "h4", "h5", "h6", "pre",
+    const char* order[] = {"body", "p",      "h1",      "h2",  "h3",  "h4",  "h5",    "h6",          "pre",
                            "code", "a:link", "a:hover", "sub", "sup", "big", "small", ".cpp-comment"};
     for (std::size_t i = 0; i < 17; ++i) EXPECT_EQ(sheet.rules()[i].first, order[i]);
     EXPECT_EQ(sheet.rule("pre"), "font-size: 9pt; font-family:\"Courier\"; background-color:#fbedbb");
@@ -42,13 +42,14 @@ TEST(StyleProperties, EveryPropertySetsItsField) {
     FixedLengths lengths;
     StyleProperties props(colours, lengths);
     TextStyle s;
-    props.applyList("font-size: 12pt; font-family: \"Courier New\"; font-style:oblique;"
-                    "font-weight:bolder; text-align:right; text-transform:capitalize; color:#010203;"
-                    "background-color:navy; text-decoration: underline, overline line-through;"
-                    "vertical-align:vcenter; border-color:red; border-width:4px; border-style:dashed;"
-                    "margin-left:1px; margin-top:2px; margin-right:3px; margin-bottom:4px;"
-                    "padding-left:5px; padding-top:6px; padding-right:7px; padding-bottom:1em; unknown:1",
-                    s);
+    props.applyList(
+        "font-size: 12pt; font-family: \"Courier New\"; font-style:oblique;"
+        "font-weight:bolder; text-align:right; text-transform:capitalize; color:#010203;"
+        "background-color:navy; text-decoration: underline, overline line-through;"
+        "vertical-align:vcenter; border-color:red; border-width:4px; border-style:dashed;"
+        "margin-left:1px; margin-top:2px; margin-right:3px; margin-bottom:4px;"
+        "padding-left:5px; padding-top:6px; padding-right:7px; padding-bottom:1em; unknown:1",
+        s);
     EXPECT_EQ(s.fontSize, 16);
     EXPECT_EQ(s.fontFace, u"Courier New");
     EXPECT_TRUE(s.italic);
@@ -67,8 +68,10 @@ TEST(StyleProperties, EveryPropertySetsItsField) {
     EXPECT_EQ(s.margins, (Edges{1, 2, 3, 4}));
     EXPECT_EQ(s.paddings, (Edges{5, 6, 7, 13}));
 
-    props.applyList("text-decoration:; font-style:slanted; font-weight:lighter; border-width:thick;"
-                    "background-color:transparent; vertical-align:; text-align:justify", s);
+    props.applyList(
+        "text-decoration:; font-style:slanted; font-weight:lighter; border-width:thick;"
+        "background-color:transparent; vertical-align:; text-align:justify",
+        s);
     EXPECT_FALSE(s.underline || s.overline || s.strikeOut);
     EXPECT_TRUE(s.italic) << "an unknown keyword leaves the field";
     EXPECT_EQ(s.weight, 100);
@@ -82,5 +85,5 @@ TEST(StyleProperties, EveryPropertySetsItsField) {
     EXPECT_EQ(s.fontFace, u"Courier New");
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

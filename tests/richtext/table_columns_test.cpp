@@ -22,8 +22,9 @@ protected:
     RichTextRenderer renderer;
 };
 
-constexpr char16_t kTwoCells[] = u"<table cellspacing=0 cellpadding=0><tr><td>aaa bbb ccc ddd</td>"
-                                 u"<td>eee fff</td></tr></table>";
+constexpr char16_t kTwoCells[] =
+    u"<table cellspacing=0 cellpadding=0><tr><td>aaa bbb ccc ddd</td>"
+    u"<td>eee fff</td></tr></table>";
 
 TEST_F(TableColumns, ColumnsShareTheMaximumWidthByTheirNeeds) {
     // Widest 90 and 42, narrowest 18 each: of the 54 spare pixels the first
@@ -44,22 +45,26 @@ TEST_F(TableColumns, ColumnsShareTheMaximumWidthByTheirNeeds) {
 
 TEST_F(TableColumns, GivenWidthsAndNestedTablesWithinTheMaximum) {
     // A cell of given width keeps it; the other column takes what is left.
-    auto r = runs(u"<table cellspacing=0 cellpadding=0><tr><td width=30>ab</td>"
-                  u"<td>aaa bbb ccc ddd</td></tr></table>", 60);
+    auto r = runs(
+        u"<table cellspacing=0 cellpadding=0><tr><td width=30>ab</td>"
+        u"<td>aaa bbb ccc ddd</td></tr></table>",
+        60);
     ASSERT_EQ(r.size(), 5u);
     EXPECT_EQ(r[1].rect.left, 30);
     EXPECT_EQ(r[4].text, u"ddd");
     // A nested table is measured like text: it narrows to fit its cell.
-    std::u16string nested = u"<table cellspacing=0 cellpadding=0><tr><td>xx</td><td>"
-                            u"<table cellspacing=0 cellpadding=0><tr><td>aaa bbb</td><td>ccc ddd</td>"
-                            u"</tr></table></td></tr></table>";
+    std::u16string nested =
+        u"<table cellspacing=0 cellpadding=0><tr><td>xx</td><td>"
+        u"<table cellspacing=0 cellpadding=0><tr><td>aaa bbb</td><td>ccc ddd</td>"
+        u"</tr></table></td></tr></table>";
     EXPECT_EQ(renderer.measure(device, nested, 60), (Size{60, 26}));
     EXPECT_EQ(renderer.measure(device, nested), (Size{12 + 84, 13}));
 }
 
 TEST_F(TableColumns, DrawKeepsBordersSpacingAndTextInsideANarrowRectangle) {
-    std::u16string text = u"<table border=1><tr><td>one two three four</td><td>five six seven</td>"
-                          u"</tr><tr><td colspan=2>eight nine ten eleven twelve</td></tr></table>";
+    std::u16string text =
+        u"<table border=1><tr><td>one two three four</td><td>five six seven</td>"
+        u"</tr><tr><td colspan=2>eight nine ten eleven twelve</td></tr></table>";
     ASSERT_GT(renderer.measure(device, text).width, 100);
     renderer.draw(device, text, {0, 0, 100, 200});
     ASSERT_FALSE(device.calls.empty());
@@ -67,8 +72,10 @@ TEST_F(TableColumns, DrawKeepsBordersSpacingAndTextInsideANarrowRectangle) {
 }
 
 TEST_F(TableColumns, PercentHeightsShareAGivenTableHeight) {
-    auto r = runs(u"<table height=100 cellspacing=0 cellpadding=0><tr><td height=70%>a</td></tr>"
-                  u"<tr height=30%><td>b</td></tr></table>", 0);
+    auto r = runs(
+        u"<table height=100 cellspacing=0 cellpadding=0><tr><td height=70%>a</td></tr>"
+        u"<tr height=30%><td>b</td></tr></table>",
+        0);
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].rect.top, (70 - 13) / 2);
     EXPECT_EQ(r[1].rect.top, 70 + (30 - 13) / 2);
@@ -77,5 +84,5 @@ TEST_F(TableColumns, PercentHeightsShareAGivenTableHeight) {
               (Size{6, 13}));
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

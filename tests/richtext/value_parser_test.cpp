@@ -23,7 +23,7 @@ TEST(Lengths, UnitsPercentAndHtmlSizes) {
     EXPECT_EQ(parseLength("+2em", 0, ctx), 32);
     EXPECT_EQ(parseLength("3ex", 0, ctx), 21);
     EXPECT_EQ(parseLength("1in", 0, ctx), 96);
-    EXPECT_EQ(parseLength("2cm", 0, ctx), 75);   // 192 * 0.3937 = 75.59
+    EXPECT_EQ(parseLength("2cm", 0, ctx), 75); // 192 * 0.3937 = 75.59
     EXPECT_EQ(parseLength("10mm", 0, ctx), 37);
     EXPECT_EQ(parseLength("12pt", 0, ctx), 16);
     EXPECT_EQ(parseLength("10pt", 0, ctx), 13);
@@ -56,7 +56,7 @@ TEST(Colours, HashDigitsNamesAndFallbacks) {
     EXPECT_EQ(colours.parse("", 1), 1u);
     EXPECT_EQ(colours.parse("255", 1), rgb(255, 0, 0));
     EXPECT_EQ(colours.parse("0xFF0000", 1), rgb(0, 0, 255));
-    EXPECT_EQ(colours.parse("0x7FFF0000", 1), rgb(0, 0, 255));  // top byte dropped
+    EXPECT_EQ(colours.parse("0x7FFF0000", 1), rgb(0, 0, 255)); // top byte dropped
     EXPECT_EQ(colours.parse("red", 1), rgb(255, 0, 0));
     EXPECT_EQ(colours.parse("Red", 1), rgb(255, 0, 0));
     EXPECT_EQ(colours.parse("lightgrey", 1), rgb(0xD3, 0xD3, 0xD3));
@@ -79,7 +79,10 @@ TEST(Colours, KeywordAndSystemTablesAreComplete) {
 TEST(Colours, SystemColoursAreReadAtConstruction) {
     struct Counting : SystemColourSource {
         mutable int reads = 0;
-        Colour systemColour(int index) const override { ++reads; return Colour(index); }
+        Colour systemColour(int index) const override {
+            ++reads;
+            return Colour(index);
+        }
     } source;
     ColourResolver colours(source);
     EXPECT_EQ(source.reads, 28);
@@ -88,5 +91,5 @@ TEST(Colours, SystemColoursAreReadAtConstruction) {
     EXPECT_EQ(source.reads, 28);
 }
 
-}  // namespace
-}  // namespace richtext
+} // namespace
+} // namespace richtext

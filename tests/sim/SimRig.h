@@ -20,47 +20,47 @@ using Bytes = std::vector<std::uint8_t>;
 // One request/answer exchange as the host library performs it; each
 // transfer's result is kept so tests can see where a fault struck.
 struct Exchange {
-  int results[6] = {};       // request flag, request, request ack, answer flag, answer, answer ack
-  Bytes requestAck;          // bytes received
-  Bytes answer;
-  Bytes answerAck;
+    int results[6] = {}; // request flag, request, request ack, answer flag, answer, answer ack
+    Bytes requestAck;    // bytes received
+    Bytes answer;
+    Bytes answerAck;
 };
 
 class SimRig {
- public:
-  SimRig();
-  ~SimRig();
-  SimRig(const SimRig &) = delete;
-  SimRig &operator=(const SimRig &) = delete;
+public:
+    SimRig();
+    ~SimRig();
+    SimRig(const SimRig&) = delete;
+    SimRig& operator=(const SimRig&) = delete;
 
-  const fs::path &folder() const { return folder_; }
-  fs::path file(const std::string &name) const { return folder_ / name; }
+    const fs::path& folder() const { return folder_; }
+    fs::path file(const std::string& name) const { return folder_ / name; }
 
-  // Writes the configuration text and points RECORDER_SIM_CONFIG at it.
-  void configure(const std::string &text);
-  // A configuration of one recorder (serial "KT0001", state "rec.state",
-  // storage "store", log "log.txt") followed by extra device keys.
-  void configureRecorder(const std::string &extraKeys = "");
+    // Writes the configuration text and points RECORDER_SIM_CONFIG at it.
+    void configure(const std::string& text);
+    // A configuration of one recorder (serial "KT0001", state "rec.state",
+    // storage "store", log "log.txt") followed by extra device keys.
+    void configureRecorder(const std::string& extraKeys = "");
 
-  // usb_init + find_busses + find_devices; the device with that serial.
-  struct usb_device *find(const std::string &serial);
-  // Serials of every enumerated device with a readable serial, in order.
-  std::vector<std::string> serials();
+    // usb_init + find_busses + find_devices; the device with that serial.
+    struct usb_device* find(const std::string& serial);
+    // Serials of every enumerated device with a readable serial, in order.
+    std::vector<std::string> serials();
 
-  // Opens and prepares the recorder, runs one exchange, closes it.
-  Exchange exchange(const Bytes &request, const std::string &serial = "KT0001");
-  // Request of code and payload (padded to 20 bytes); answer bytes or empty.
-  Bytes command(std::uint8_t code, const std::string &payload = "", const std::string &serial = "KT0001");
+    // Opens and prepares the recorder, runs one exchange, closes it.
+    Exchange exchange(const Bytes& request, const std::string& serial = "KT0001");
+    // Request of code and payload (padded to 20 bytes); answer bytes or empty.
+    Bytes command(std::uint8_t code, const std::string& payload = "", const std::string& serial = "KT0001");
 
-  std::vector<std::string> logLines() const;
-  std::string readText(const std::string &name) const;
-  void writeText(const std::string &name, const std::string &text) const;
+    std::vector<std::string> logLines() const;
+    std::string readText(const std::string& name) const;
+    void writeText(const std::string& name, const std::string& text) const;
 
- private:
-  fs::path folder_;
+private:
+    fs::path folder_;
 };
 
 Bytes flagBytes(std::uint32_t code, std::uint32_t length = 20);
-std::uint32_t wordAt(const Bytes &bytes, std::size_t offset);
+std::uint32_t wordAt(const Bytes& bytes, std::size_t offset);
 
-}  // namespace simtest
+} // namespace simtest

@@ -17,86 +17,86 @@ constexpr int kTimeout = -110;
 #endif
 
 Bytes request(std::uint8_t code) {
-  Bytes r(20, 0);
-  r[0] = code;
-  return r;
+    Bytes r(20, 0);
+    r[0] = code;
+    return r;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SimFaults, WrongAcknowledgementCodesAndStatus) {
-  SimRig rig;
-  rig.configureRecorder("fault.request_ack = 0x555\nfault.answer_ack = 0x777\nfault.status = 0x00\n");
-  const Exchange x = rig.exchange(request('O'));
-  EXPECT_EQ(wordAt(x.requestAck, 4), 0x555u);
-  EXPECT_EQ(wordAt(x.answerAck, 4), 0x777u);
-  EXPECT_EQ(wordAt(x.answerAck, 0), 0x67023A45u);
-  ASSERT_EQ(x.answer.size(), 20u);
-  EXPECT_EQ(x.answer[0], 0x00);
-  EXPECT_EQ(x.answer[1], '8');  // the value itself still travels
+    SimRig rig;
+    rig.configureRecorder("fault.request_ack = 0x555\nfault.answer_ack = 0x777\nfault.status = 0x00\n");
+    const Exchange x = rig.exchange(request('O'));
+    EXPECT_EQ(wordAt(x.requestAck, 4), 0x555u);
+    EXPECT_EQ(wordAt(x.answerAck, 4), 0x777u);
+    EXPECT_EQ(wordAt(x.answerAck, 0), 0x67023A45u);
+    ASSERT_EQ(x.answer.size(), 20u);
+    EXPECT_EQ(x.answer[0], 0x00);
+    EXPECT_EQ(x.answer[1], '8'); // the value itself still travels
 }
 
 TEST(SimFaults, FaultsLimitedToChosenCommands) {
-  SimRig rig;
-  rig.configureRecorder("fault.commands = 5h\nfault.status1 = 0x00\nfault.timeout = answer\n");
-  EXPECT_EQ(rig.command('O').at(0), 0x7C);  // other commands are untouched
-  EXPECT_TRUE(rig.command('h').empty());
-  rig.configureRecorder("fault.commands = 5\nfault.status1 = 0x00\n");
-  const Bytes sync = rig.command('5', "20140203090705");
-  EXPECT_EQ(sync.at(0), 0x6A);
-  EXPECT_EQ(sync.at(1), 0x00);
+    SimRig rig;
+    rig.configureRecorder("fault.commands = 5h\nfault.status1 = 0x00\nfault.timeout = answer\n");
+    EXPECT_EQ(rig.command('O').at(0), 0x7C); // other commands are untouched
+    EXPECT_TRUE(rig.command('h').empty());
+    rig.configureRecorder("fault.commands = 5\nfault.status1 = 0x00\n");
+    const Bytes sync = rig.command('5', "20140203090705");
+    EXPECT_EQ(sync.at(0), 0x6A);
+    EXPECT_EQ(sync.at(1), 0x00);
 }
 
 TEST(SimFaults, AnswerStageTimesOut) {
-  SimRig rig;
-  rig.configureRecorder("fault.timeout = answer\n");
-  Exchange x = rig.exchange(request('O'));
-  EXPECT_EQ(x.results[2], 16);
-  EXPECT_EQ(x.results[4], kTimeout);
+    SimRig rig;
+    rig.configureRecorder("fault.timeout = answer\n");
+    Exchange x = rig.exchange(request('O'));
+    EXPECT_EQ(x.results[2], 16);
+    EXPECT_EQ(x.results[4], kTimeout);
 
-  rig.configureRecorder("fault.timeout = request_ack\nfault.timeout_delay_ms = 150\n");
-  const auto start = std::chrono::steady_clock::now();
-  x = rig.exchange(request('O'));
-  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(140));
-  EXPECT_EQ(x.results[2], kTimeout);
-  // The request was taken, so the answer stage still works.
-  EXPECT_EQ(x.results[4], 20);
+    rig.configureRecorder("fault.timeout = request_ack\nfault.timeout_delay_ms = 150\n");
+    const auto start = std::chrono::steady_clock::now();
+    x = rig.exchange(request('O'));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(140));
+    EXPECT_EQ(x.results[2], kTimeout);
+    // The request was taken, so the answer stage still works.
+    EXPECT_EQ(x.results[4], 20);
 }
 
 TEST(SimFaults, ShortTransfers) {
-  SimRig rig;
-  rig.configureRecorder("fault.short = answer\nfault.short_length = 5\n");
-  Exchange x = rig.exchange(request('O'));
-  EXPECT_EQ(x.results[4], 5);
-  EXPECT_EQ(x.answer, (Bytes{0x7C, '8', '8', '8', '8'}));
+    SimRig rig;
+    rig.configureRecorder("fault.short = answer\nfault.short_length = 5\n");
+    Exchange x = rig.exchange(request('O'));
+    EXPECT_EQ(x.results[4], 5);
+    EXPECT_EQ(x.answer, (Bytes{0x7C, '8', '8', '8', '8'}));
 
-  rig.configureRecorder("fault.short = request\n");
-  x = rig.exchange(request('O'));
-  EXPECT_EQ(x.results[1], 10);
-  EXPECT_LT(x.results[2], 0);  // a cut request is dropped, nothing to acknowledge
+    rig.configureRecorder("fault.short = request\n");
+    x = rig.exchange(request('O'));
+    EXPECT_EQ(x.results[1], 10);
+    EXPECT_LT(x.results[2], 0); // a cut request is dropped, nothing to acknowledge
 }
 
 TEST(SimFaults, DropOffAfterTheRequest) {
-  SimRig rig;
-  rig.configureRecorder("fault.drop_off = yes\nmsdc_marker = yes\n");
-  const Exchange x = rig.exchange(request('9'));
-  EXPECT_EQ(x.results[1], 20);
-  EXPECT_EQ(x.results[2], -19);
-  EXPECT_EQ(x.results[4], -19);
-  EXPECT_TRUE(rig.serials().empty());
-  // The request itself was carried out before the recorder left.
-  EXPECT_TRUE(std::filesystem::exists(rig.file("store/USBSEL.lct")));
+    SimRig rig;
+    rig.configureRecorder("fault.drop_off = yes\nmsdc_marker = yes\n");
+    const Exchange x = rig.exchange(request('9'));
+    EXPECT_EQ(x.results[1], 20);
+    EXPECT_EQ(x.results[2], -19);
+    EXPECT_EQ(x.results[4], -19);
+    EXPECT_TRUE(rig.serials().empty());
+    // The request itself was carried out before the recorder left.
+    EXPECT_TRUE(std::filesystem::exists(rig.file("store/USBSEL.lct")));
 
-  const auto lines = rig.logLines();
-  int opens = 0, closes = 0;
-  for (const auto &line : lines) {
-    opens += line.rfind("open ", 0) == 0;
-    closes += line.rfind("close ", 0) == 0;
-  }
-  EXPECT_EQ(opens, closes);
+    const auto lines = rig.logLines();
+    int opens = 0, closes = 0;
+    for (const auto& line : lines) {
+        opens += line.rfind("open ", 0) == 0;
+        closes += line.rfind("close ", 0) == 0;
+    }
+    EXPECT_EQ(opens, closes);
 
-  // Bringing it back: clear the mode and mark it attached.
-  rig.writeText("rec.state", "attached=yes\n");
-  rig.configureRecorder();
-  EXPECT_EQ(rig.serials(), std::vector<std::string>{"KT0001"});
+    // Bringing it back: clear the mode and mark it attached.
+    rig.writeText("rec.state", "attached=yes\n");
+    rig.configureRecorder();
+    EXPECT_EQ(rig.serials(), std::vector<std::string>{"KT0001"});
 }

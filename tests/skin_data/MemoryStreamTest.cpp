@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(MemoryStream, ReadsWhatRemainsAndKeepsTheRest)
-{
+TEST(MemoryStream, ReadsWhatRemainsAndKeepsTheRest) {
     const uint8_t data[] = {1, 2, 3, 4, 5, 6};
     MemoryStream s(data, sizeof data);
     uint8_t buf[4] = {9, 9, 9, 9};
     EXPECT_EQ(s.Read(buf, 4), 4u);
     EXPECT_EQ(s.Read(buf, 4), 2u);
     EXPECT_EQ(buf[0], 5);
-    EXPECT_EQ(buf[2], 3);  // not overwritten
+    EXPECT_EQ(buf[2], 3); // not overwritten
     EXPECT_EQ(s.Read(buf, 4), 0u);
     uint32_t v = 0xAABBCCDD;
     s.Seek(-1, MemoryStream::End);
@@ -18,8 +17,7 @@ TEST(MemoryStream, ReadsWhatRemainsAndKeepsTheRest)
     EXPECT_EQ(v, 0xAABBCC06u);
 }
 
-TEST(MemoryStream, SeekClampsAndWritesGrowInIncrements)
-{
+TEST(MemoryStream, SeekClampsAndWritesGrowInIncrements) {
     MemoryStream s;
     EXPECT_EQ(s.Seek(10, MemoryStream::Begin), 0u);
     s.WriteU32(0x01020304);

@@ -11,12 +11,11 @@
 
 namespace {
 
-std::string Values(const SkinObject& o)
-{
+std::string Values(const SkinObject& o) {
     std::string out;
     for (const auto* list : {&o.Properties(), &o.StoredFields()}) {
         for (const PropertyEntry& e : *list) {
-            if (e.key == "oldfont.value")  // only in records before 1.7
+            if (e.key == "oldfont.value") // only in records before 1.7
                 continue;
             out += e.key + "=";
             if (e.type == PropLongText)
@@ -31,8 +30,7 @@ std::string Values(const SkinObject& o)
 
 class EveryVersion : public ::testing::TestWithParam<int> {};
 
-TEST_P(EveryVersion, EveryTypeReadsExactlyWhatItWrote)
-{
+TEST_P(EveryVersion, EveryTypeReadsExactlyWhatItWrote) {
     const int minor = GetParam();
     std::mt19937 rng(1234 + minor);
     for (const int code : AllTypeCodes()) {
@@ -65,8 +63,7 @@ TEST_P(EveryVersion, EveryTypeReadsExactlyWhatItWrote)
 
 INSTANTIATE_TEST_SUITE_P(Minor, EveryVersion, ::testing::Range(0, 14));
 
-TEST(ObjectRecord, NewerMinorVersionsUseTheNewestLayout)
-{
+TEST(ObjectRecord, NewerMinorVersionsUseTheNewestLayout) {
     std::mt19937 rng(7);
     for (const int code : AllTypeCodes()) {
         auto o = CreateSkinObject(code);
@@ -75,8 +72,7 @@ TEST(ObjectRecord, NewerMinorVersionsUseTheNewestLayout)
     }
 }
 
-TEST(ObjectRecord, FrameWindowOfVersion5EndsAfterTheMenuBar)
-{
+TEST(ObjectRecord, FrameWindowOfVersion5EndsAfterTheMenuBar) {
     FrameWindowObject f;
     f.skinClient = 5;
     f.mdiClient.SetName("mdi");
@@ -88,8 +84,7 @@ TEST(ObjectRecord, FrameWindowOfVersion5EndsAfterTheMenuBar)
     EXPECT_TRUE(g->mdiClient.IsEmpty());
 }
 
-TEST(ObjectRecord, PushButtonOfVersion6HasItsFontAfterTheStates)
-{
+TEST(ObjectRecord, PushButtonOfVersion6HasItsFontAfterTheStates) {
     PushButtonObject b;
     b.controlId = 77;
     b.font.color = 0x00123456;
@@ -107,8 +102,7 @@ TEST(ObjectRecord, PushButtonOfVersion6HasItsFontAfterTheStates)
     EXPECT_EQ(p->states[PushButtonObject::Pressed].effect.TextColor(), 0x00123456u);
 }
 
-TEST(ObjectRecord, ControlOfVersion7DropsItsOldRectangle)
-{
+TEST(ObjectRecord, ControlOfVersion7DropsItsOldRectangle) {
     StaticObject s;
     s.controlId = 9;
     s.autoPlaceRect = SkinRect{1, 2, 3, 4};
@@ -119,8 +113,7 @@ TEST(ObjectRecord, ControlOfVersion7DropsItsOldRectangle)
     EXPECT_EQ(static_cast<ControlObject*>(loaded.get())->controlId, 9u);
 }
 
-TEST(ObjectRecord, CheckBoxOfVersion8GetsDefaultEffectsAndIsOpaque)
-{
+TEST(ObjectRecord, CheckBoxOfVersion8GetsDefaultEffectsAndIsOpaque) {
     CheckBoxObject c(5);
     c.transparent = 1;
     c.states[0].effect.SetTextColor(0x00ABCDEF);
@@ -131,8 +124,7 @@ TEST(ObjectRecord, CheckBoxOfVersion8GetsDefaultEffectsAndIsOpaque)
     EXPECT_EQ(d->states[0].effect, TextEffect::Default());
 }
 
-TEST(ObjectRecord, ComboBoxOfVersion10MovesItsColoursToTheDisabledOnes)
-{
+TEST(ObjectRecord, ComboBoxOfVersion10MovesItsColoursToTheDisabledOnes) {
     ComboBoxObject c(6);
     c.color1 = 0x00111111;
     c.color2 = 0x00222222;
@@ -149,8 +141,7 @@ TEST(ObjectRecord, ComboBoxOfVersion10MovesItsColoursToTheDisabledOnes)
     EXPECT_EQ(d->disabledText, SysColor(SysColorIndex::ButtonText));
 }
 
-TEST(ObjectRecord, TooltipTextLengthIsNotTrustedPastTheData)
-{
+TEST(ObjectRecord, TooltipTextLengthIsNotTrustedPastTheData) {
     TooltipObject t;
     t.text = "hello";
     auto bytes = SaveObject(t, 13);
@@ -161,8 +152,7 @@ TEST(ObjectRecord, TooltipTextLengthIsNotTrustedPastTheData)
     EXPECT_EQ(static_cast<TooltipObject*>(loaded.get())->text, "hello");
 }
 
-TEST(ObjectRecord, TruncatedRecordsKeepTheirDefaults)
-{
+TEST(ObjectRecord, TruncatedRecordsKeepTheirDefaults) {
     std::mt19937 rng(99);
     for (const int code : AllTypeCodes()) {
         auto o = CreateSkinObject(code);
@@ -177,31 +167,29 @@ TEST(ObjectRecord, TruncatedRecordsKeepTheirDefaults)
     }
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
 // Record sizes worked out by hand from the stored layouts, with no children:
 // type code 4 + common section 142 at 1.13 (122 at 1.0); control section 164
 // (152); frame-element section 135; window-frame section 1716.
-TEST(ObjectRecord, RecordSizesAt1_13)
-{
+TEST(ObjectRecord, RecordSizesAt1_13) {
     const std::pair<int, size_t> sizes[] = {
-        {1, 3483}, {2, 259},  {3, 505},   {4, 1088}, {5, 1708}, {6, 678},  {7, 382},  {8, 422},
-        {9, 382},  {10, 410}, {11, 1708}, {12, 2962}, {13, 598}, {14, 381}, {15, 470}, {16, 882},
-        {17, 2238}, {18, 154}, {19, 146}, {20, 1545}, {23, 750}, {24, 310}, {25, 405}, {26, 382},
-        {27, 1462}, {28, 382}, {29, 598}, {30, 382}, {31, 754}, {33, 678}, {35, 854}, {36, 414},
-        {37, 414}, {38, 448}, {39, 234}, {40, 382}, {42, 1878}, {100, 365}};
+        {1, 3483},  {2, 259},  {3, 505},   {4, 1088},  {5, 1708},  {6, 678},  {7, 382},  {8, 422},
+        {9, 382},   {10, 410}, {11, 1708}, {12, 2962}, {13, 598},  {14, 381}, {15, 470}, {16, 882},
+        {17, 2238}, {18, 154}, {19, 146},  {20, 1545}, {23, 750},  {24, 310}, {25, 405}, {26, 382},
+        {27, 1462}, {28, 382}, {29, 598},  {30, 382},  {31, 754},  {33, 678}, {35, 854}, {36, 414},
+        {37, 414},  {38, 448}, {39, 234},  {40, 382},  {42, 1878}, {100, 365}};
     for (const auto& [code, size] : sizes)
         EXPECT_EQ(SaveObject(*CreateSkinObject(code), 13).size(), size) << "type " << code;
 }
 
-TEST(ObjectRecord, RecordSizesAt1_0)
-{
+TEST(ObjectRecord, RecordSizesAt1_0) {
     // Edit: common 126 + control 152 + BACKGROUND 72.
     EXPECT_EQ(SaveObject(*CreateSkinObject(7), 0).size(), 350u);
     // Frame window: common 126 + frame section 1524 + menu bar record 534.
     EXPECT_EQ(SaveObject(*CreateSkinObject(1), 0).size(), 2184u);
 }
 
-}  // namespace
+} // namespace

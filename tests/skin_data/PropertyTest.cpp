@@ -9,8 +9,7 @@
 
 namespace {
 
-TEST(Property, LookupIsUpperCasedAndExact)
-{
+TEST(Property, LookupIsUpperCasedAndExact) {
     EditObject edit(7);
     const PropertyEntry* e = edit.FindProperty("backColor");
     ASSERT_NE(e, nullptr);
@@ -23,12 +22,10 @@ TEST(Property, LookupIsUpperCasedAndExact)
     EXPECT_EQ(edit.FindProperty(std::string(200, 'A')), nullptr);
 }
 
-TEST(Property, KeysKeepTheirOddCapitals)
-{
+TEST(Property, KeysKeepTheirOddCapitals) {
     FrameWindowObject f;
     bool found = false;
-    for (const PropertyEntry& e : f.Properties())
-        found = found || e.key == "ACTIVEFRAME.ClIENT";
+    for (const PropertyEntry& e : f.Properties()) found = found || e.key == "ACTIVEFRAME.ClIENT";
     EXPECT_TRUE(found);
     // Lookup upper-cases the request, so a key with small letters is never
     // found by name; drawing code reads such values directly.
@@ -38,14 +35,12 @@ TEST(Property, KeysKeepTheirOddCapitals)
     EXPECT_EQ(t.Properties()[5].key, "TRANSpARENT");
 }
 
-TEST(Property, StatusBarItemFontIsTheFont)
-{
+TEST(Property, StatusBarItemFontIsTheFont) {
     StatusBarObject s;
     EXPECT_EQ(s.FindProperty("ITEM.FONT")->value, s.FindProperty("FONT")->value);
 }
 
-TEST(Property, CustomObjectFindsKeysInAnyCase)
-{
+TEST(Property, CustomObjectFindsKeysInAnyCase) {
     CustomObject c;
     std::mt19937 rng(1);
     FillObject(c, rng);
@@ -58,8 +53,7 @@ TEST(Property, CustomObjectFindsKeysInAnyCase)
     EXPECT_EQ(c.FindProperty("speed"), nullptr);
 }
 
-TEST(Property, EveryClassRegistersNameAndAutoplaceFirst)
-{
+TEST(Property, EveryClassRegistersNameAndAutoplaceFirst) {
     for (const int code : AllTypeCodes()) {
         auto o = CreateSkinObject(code);
         ASSERT_GE(o->Properties().size(), 2u);
@@ -74,19 +68,17 @@ TEST(Property, EveryClassRegistersNameAndAutoplaceFirst)
     }
 }
 
-TEST(Property, RegisteredKeyCountsPerType)
-{
+TEST(Property, RegisteredKeyCountsPerType) {
     // NAME, AUTOPLACE (+ CONTROLID, FONT, AUTOSKINFONT for controls) + own keys.
-    const std::pair<int, size_t> expected[] = {{1, 2 + 23}, {4, 5 + 12}, {5, 5 + 22}, {6, 5 + 10}, {7, 5 + 4},
-                                               {8, 5 + 5},  {10, 5 + 5}, {12, 5 + 33}, {13, 5 + 5}, {14, 5 + 4},
-                                               {15, 5 + 3}, {16, 5 + 11}, {17, 2 + 17}, {25, 2 + 6}, {27, 5 + 16},
-                                               {29, 5 + 10}, {36, 5 + 2}, {37, 5 + 3}, {40, 5 + 2}, {42, 2}};
+    const std::pair<int, size_t> expected[] = {
+        {1, 2 + 23},  {4, 5 + 12},  {5, 5 + 22}, {6, 5 + 10}, {7, 5 + 4},   {8, 5 + 5},   {10, 5 + 5},
+        {12, 5 + 33}, {13, 5 + 5},  {14, 5 + 4}, {15, 5 + 3}, {16, 5 + 11}, {17, 2 + 17}, {25, 2 + 6},
+        {27, 5 + 16}, {29, 5 + 10}, {36, 5 + 2}, {37, 5 + 3}, {40, 5 + 2},  {42, 2}};
     for (const auto& [code, count] : expected)
         EXPECT_EQ(CreateSkinObject(code)->Properties().size(), count) << code;
 }
 
-TEST(Property, Defaults)
-{
+TEST(Property, Defaults) {
     const auto info = CreateSkinObject(25);
     EXPECT_STREQ(static_cast<const char*>(info->FindProperty("AUTHOR")->value), "Quarvelin Builder");
     EXPECT_EQ(info->color3, 0x00FF00FFu);
@@ -107,4 +99,4 @@ TEST(Property, Defaults)
     delete c;
 }
 
-}  // namespace
+} // namespace

@@ -8,13 +8,11 @@
 
 namespace {
 
-std::vector<uint8_t> RichBody()
-{
+std::vector<uint8_t> RichBody() {
     Skin skin;
     std::mt19937 rng(5);
     for (const int code : AllTypeCodes()) {
-        if (code == 18 || code == 19 || code == 20 || code == 3)
-            continue;
+        if (code == 18 || code == 19 || code == 20 || code == 3) continue;
         auto o = CreateSkinObject(code);
         FillObject(*o, rng);
         o->SetName("object" + std::to_string(code));
@@ -33,8 +31,7 @@ std::vector<uint8_t> RichBody()
     return SaveSkinBody(skin, 13);
 }
 
-TEST(SkinDamage, EveryTruncationOfTheBodyLoads)
-{
+TEST(SkinDamage, EveryTruncationOfTheBodyLoads) {
     const auto body = RichBody();
     Skin skin;
     for (size_t cut = kSkinHeaderSize; cut < body.size(); cut += 1 + cut / 64) {
@@ -45,8 +42,7 @@ TEST(SkinDamage, EveryTruncationOfTheBodyLoads)
     EXPECT_EQ(skin.Objects().size(), AllTypeCodes().size() - 4);
 }
 
-TEST(SkinDamage, RandomBytesInTheBodyNeverCrash)
-{
+TEST(SkinDamage, RandomBytesInTheBodyNeverCrash) {
     const auto body = RichBody();
     std::mt19937 rng(77);
     Skin skin;
@@ -54,14 +50,14 @@ TEST(SkinDamage, RandomBytesInTheBodyNeverCrash)
         auto damaged = body;
         const int flips = 1 + static_cast<int>(rng() % 16);
         for (int i = 0; i < flips; ++i)
-            damaged[kSkinHeaderSize + rng() % (damaged.size() - kSkinHeaderSize)] = static_cast<uint8_t>(rng());
+            damaged[kSkinHeaderSize + rng() % (damaged.size() - kSkinHeaderSize)] =
+                static_cast<uint8_t>(rng());
         const auto file = Pack(damaged);
         EXPECT_TRUE(skin.LoadMemory(file.data(), file.size()));
     }
 }
 
-TEST(SkinDamage, RandomBytesInTheContainerNeverCrash)
-{
+TEST(SkinDamage, RandomBytesInTheContainerNeverCrash) {
     const auto file = Pack(RichBody());
     std::mt19937 rng(78);
     Skin skin;
@@ -73,8 +69,7 @@ TEST(SkinDamage, RandomBytesInTheContainerNeverCrash)
     }
 }
 
-TEST(SkinDamage, HugeCountsEndWithTheData)
-{
+TEST(SkinDamage, HugeCountsEndWithTheData) {
     auto body = Header(1, 13, 0xFFFFFFFF);
     auto o = CreateSkinObject(14);
     auto record = SaveObject(*o, 13);
@@ -90,8 +85,7 @@ TEST(SkinDamage, HugeCountsEndWithTheData)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
-TEST(SkinDamage, ImageLengthBeyondTheDataIsCut)
-{
+TEST(SkinDamage, ImageLengthBeyondTheDataIsCut) {
     auto body = Header(1, 13, 0);
     AppendU32(body, 1);
     ImageObject image;
@@ -99,15 +93,14 @@ TEST(SkinDamage, ImageLengthBeyondTheDataIsCut)
     image.SetEncoded(SolidBmp(2, 2, 0), 1);
     auto record = SaveObject(image, 13);
     const size_t lengthAt = record.size() - SolidBmp(2, 2, 0).size() - 8;
-    record[lengthAt + 3] = 0x40;  // claims a gigabyte
+    record[lengthAt + 3] = 0x40; // claims a gigabyte
     Append(body, record);
     Skin skin;
     ASSERT_TRUE(skin.LoadMemory(Pack(body).data(), Pack(body).size()));
     ASSERT_NE(skin.FindImage("pic"), nullptr);
 }
 
-TEST(SkinDamage, DeepNestingIsBounded)
-{
+TEST(SkinDamage, DeepNestingIsBounded) {
     // A chain of static texts, each the only child of the one before.
     std::vector<uint8_t> chain;
     const int depth = 5000;
@@ -125,9 +118,10 @@ TEST(SkinDamage, DeepNestingIsBounded)
     Skin skin;
     EXPECT_TRUE(skin.LoadMemory(Pack(body).data(), Pack(body).size()));
     int levels = 0;
-    for (const SkinObject* p = skin.FindObject(""); p && !p->Children().empty(); p = p->Children().begin()->second.get())
+    for (const SkinObject* p = skin.FindObject(""); p && !p->Children().empty();
+         p = p->Children().begin()->second.get())
         ++levels;
     EXPECT_EQ(levels, kMaxChildDepth);
 }
 
-}  // namespace
+} // namespace

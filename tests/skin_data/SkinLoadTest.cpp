@@ -11,8 +11,7 @@
 
 namespace {
 
-std::vector<uint8_t> Named(int code, const char* name, int minor = 13)
-{
+std::vector<uint8_t> Named(int code, const char* name, int minor = 13) {
     auto o = CreateSkinObject(code);
     o->SetName(name);
     return SaveObject(*o, minor);
@@ -21,11 +20,9 @@ std::vector<uint8_t> Named(int code, const char* name, int minor = 13)
 // Body with the given object records, images and auxiliary names.
 std::vector<uint8_t> Body(const std::vector<std::vector<uint8_t>>& objects,
                           const std::vector<std::pair<std::string, std::vector<uint8_t>>>& images = {},
-                          const std::vector<std::string>& aux = {}, int minor = 13)
-{
+                          const std::vector<std::string>& aux = {}, int minor = 13) {
     auto body = Header(1, minor, static_cast<uint32_t>(objects.size()));
-    for (const auto& o : objects)
-        Append(body, o);
+    for (const auto& o : objects) Append(body, o);
     AppendU32(body, static_cast<uint32_t>(images.size()));
     for (const auto& [name, data] : images) {
         ImageObject image;
@@ -34,19 +31,16 @@ std::vector<uint8_t> Body(const std::vector<std::vector<uint8_t>>& objects,
         Append(body, SaveObject(image, minor));
     }
     AppendU32(body, static_cast<uint32_t>(aux.size()));
-    for (const auto& name : aux)
-        Append(body, Named(19, name.c_str(), minor));
+    for (const auto& name : aux) Append(body, Named(19, name.c_str(), minor));
     return body;
 }
 
-bool Load(Skin& skin, const std::vector<uint8_t>& body)
-{
+bool Load(Skin& skin, const std::vector<uint8_t>& body) {
     const auto file = Pack(body);
     return skin.LoadMemory(file.data(), file.size());
 }
 
-TEST(SkinLoad, ContainerErrors)
-{
+TEST(SkinLoad, ContainerErrors) {
     Skin skin;
     auto file = Pack(Body({}));
     auto wrongLength = file;
@@ -84,8 +78,7 @@ TEST(SkinLoad, ContainerErrors)
     EXPECT_EQ(skin.LastError(), kSkinErrorFile);
 }
 
-TEST(SkinLoad, HeaderOnlyLoadsEmptyAndSetsTheVersion)
-{
+TEST(SkinLoad, HeaderOnlyLoadsEmptyAndSetsTheVersion) {
     Skin skin;
     ASSERT_TRUE(Load(skin, Header(1, 7, 0)));
     EXPECT_EQ(skin.Version(), (FormatVersion{1, 7}));
@@ -102,8 +95,7 @@ TEST(SkinLoad, HeaderOnlyLoadsEmptyAndSetsTheVersion)
     EXPECT_EQ(CurrentFormatVersion(), (FormatVersion{1, 5}));
 }
 
-TEST(SkinLoad, MinorAbove13ReadsTheNewestLayout)
-{
+TEST(SkinLoad, MinorAbove13ReadsTheNewestLayout) {
     Skin skin;
     auto body = Body({Named(4, "Button")}, {}, {}, 13);
     body[21] = 200;
@@ -113,8 +105,7 @@ TEST(SkinLoad, MinorAbove13ReadsTheNewestLayout)
     EXPECT_EQ(skin.FindObject("Button")->TypeCode(), 4);
 }
 
-TEST(SkinLoad, ImagesWithoutObjects)
-{
+TEST(SkinLoad, ImagesWithoutObjects) {
     Skin skin;
     ASSERT_TRUE(Load(skin, Body({}, {{"pic", SolidBmp(3, 2, 0x00FF0000)}, {"empty", {}}}, {"aux1"})));
     EXPECT_TRUE(skin.Objects().empty());
@@ -129,8 +120,7 @@ TEST(SkinLoad, ImagesWithoutObjects)
     EXPECT_EQ(skin.FindObject("aux1")->TypeCode(), 19);
 }
 
-TEST(SkinLoad, LastTopLevelNameWinsFirstChildNameWins)
-{
+TEST(SkinLoad, LastTopLevelNameWinsFirstChildNameWins) {
     auto first = CreateSkinObject(1);
     first->SetName("Dialog");
     first->color3 = 1;
@@ -162,8 +152,7 @@ TEST(SkinLoad, LastTopLevelNameWinsFirstChildNameWins)
     EXPECT_EQ(skin.FindObject("Parent")->Children().size(), 1u);
 }
 
-TEST(SkinLoad, LookupOrder)
-{
+TEST(SkinLoad, LookupOrder) {
     auto frame = CreateSkinObject(1);
     frame->SetName("Frame");
     auto button = CreateSkinObject(3);
@@ -179,9 +168,9 @@ TEST(SkinLoad, LookupOrder)
     tb2->SetName("a-toolbar");
 
     Skin skin;
-    ASSERT_TRUE(Load(skin, Body({SaveObject(*frame, 13), SaveObject(*tb1, 13), SaveObject(*tb2, 13),
-                                 Named(24, "bar")},
-                                {{"Shared", SolidBmp(1, 1, 0)}})));
+    ASSERT_TRUE(Load(
+        skin, Body({SaveObject(*frame, 13), SaveObject(*tb1, 13), SaveObject(*tb2, 13), Named(24, "bar")},
+                   {{"Shared", SolidBmp(1, 1, 0)}})));
     // A child's name is found before an image of the same name.
     EXPECT_EQ(skin.FindObject("Shared")->TypeCode(), 3);
     EXPECT_EQ(skin.FindObject("Deep")->TypeCode(), 14);
@@ -192,11 +181,10 @@ TEST(SkinLoad, LookupOrder)
     EXPECT_EQ(skin.FindObjectByType(17), nullptr);
 }
 
-TEST(SkinLoad, UnknownCodesAreSkippedWithoutTheirBytes)
-{
+TEST(SkinLoad, UnknownCodesAreSkippedWithoutTheirBytes) {
     auto body = Header(1, 13, 3);
-    AppendU32(body, 99);  // unknown: only its code is consumed
-    AppendU32(body, 18);  // an image code is not accepted at top level either
+    AppendU32(body, 99); // unknown: only its code is consumed
+    AppendU32(body, 18); // an image code is not accepted at top level either
     Append(body, Named(14, "Text"));
     AppendU32(body, 0);
     AppendU32(body, 0);
@@ -206,8 +194,7 @@ TEST(SkinLoad, UnknownCodesAreSkippedWithoutTheirBytes)
     EXPECT_EQ(skin.Objects().size(), 1u);
 }
 
-TEST(SkinLoad, FramePiecesAreCutWhenResolved)
-{
+TEST(SkinLoad, FramePiecesAreCutWhenResolved) {
     auto info = std::make_unique<SkinInfoObject>();
     info->SetName("Info");
     auto frame = std::make_unique<FrameWindowObject>();
@@ -217,7 +204,8 @@ TEST(SkinLoad, FramePiecesAreCutWhenResolved)
     frame->inactiveFrame[8].SetName("missing");
     frame->inactiveFrame[8].source = SkinRect{0, 0, 2, 2};
     Skin skin;
-    ASSERT_TRUE(Load(skin, Body({SaveObject(*info, 13), SaveObject(*frame, 13)}, {{"frame", SolidBmp(8, 8, 0x123456)}})));
+    ASSERT_TRUE(Load(
+        skin, Body({SaveObject(*info, 13), SaveObject(*frame, 13)}, {{"frame", SolidBmp(8, 8, 0x123456)}})));
     auto* loaded = static_cast<FrameWindowObject*>(skin.FindObject("MainFrame"));
     EXPECT_EQ(loaded->Piece(0).width, 3);
     EXPECT_EQ(loaded->Piece(0).height, 2);
@@ -227,8 +215,7 @@ TEST(SkinLoad, FramePiecesAreCutWhenResolved)
     EXPECT_FALSE(loaded->Piece(17).image);
 }
 
-TEST(SkinLoad, FromFileAndWriterRoundTrip)
-{
+TEST(SkinLoad, FromFileAndWriterRoundTrip) {
     Skin built;
     auto button = std::make_unique<PushButtonObject>();
     button->SetName("Button");
@@ -257,4 +244,4 @@ TEST(SkinLoad, FromFileAndWriterRoundTrip)
     std::filesystem::remove(path);
 }
 
-}  // namespace
+} // namespace

@@ -50,9 +50,9 @@ auxiliary "Extra" {
 
 class SkinSourceTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("skinc_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("skinc_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         fs::create_directories(dir_);
         const auto bmp = SolidBmp(16, 16, 0x00336699);
         std::ofstream(dir_ / "frame.bmp", std::ios::binary)
@@ -62,8 +62,7 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(SkinSourceTest, BuildDumpBuildIsStable)
-{
+TEST_F(SkinSourceTest, BuildDumpBuildIsStable) {
     Skin skin;
     std::string error;
     ASSERT_TRUE(ParseSkinSource(kSource, dir_, skin, error)) << error;
@@ -86,8 +85,7 @@ TEST_F(SkinSourceTest, BuildDumpBuildIsStable)
     }
 }
 
-TEST_F(SkinSourceTest, ValuesReachTheObjects)
-{
+TEST_F(SkinSourceTest, ValuesReachTheObjects) {
     Skin skin;
     std::string error;
     ASSERT_TRUE(ParseSkinSource(kSource, dir_, skin, error)) << error;
@@ -117,12 +115,12 @@ TEST_F(SkinSourceTest, ValuesReachTheObjects)
     EXPECT_EQ(*static_cast<const uint32_t*>(speed->value), 5u);
     EXPECT_EQ(loaded.FindObject("Extra")->color3, 1u);
     const std::string dump = DumpSkinSource(loaded);
-    EXPECT_NE(dump.find("image \"frame\" \"frame.bmp\" format bmp width 16 height 16 bpp 24"), std::string::npos);
+    EXPECT_NE(dump.find("image \"frame\" \"frame.bmp\" format bmp width 16 height 16 bpp 24"),
+              std::string::npos);
     EXPECT_NE(dump.find("    ACTIVEFRAME.ClIENT = none\n"), std::string::npos);
 }
 
-TEST_F(SkinSourceTest, ErrorsNameTheLine)
-{
+TEST_F(SkinSourceTest, ErrorsNameTheLine) {
     const std::pair<const char*, const char*> bad[] = {
         {"object 4 \"B\" {\n NO.KEY = 1\n}", "line 2"},
         {"object 3 \"B\" { }", "not allowed at top level"},
@@ -143,8 +141,7 @@ TEST_F(SkinSourceTest, ErrorsNameTheLine)
 }
 
 #ifdef XPBLUE_SOURCE
-TEST(DefaultSkin, BuildsAndHasEveryObjectTheProgramNeeds)
-{
+TEST(DefaultSkin, BuildsAndHasEveryObjectTheProgramNeeds) {
     std::ifstream f(XPBLUE_SOURCE);
     ASSERT_TRUE(f);
     const std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
@@ -176,4 +173,4 @@ TEST(DefaultSkin, BuildsAndHasEveryObjectTheProgramNeeds)
 }
 #endif
 
-}  // namespace
+} // namespace

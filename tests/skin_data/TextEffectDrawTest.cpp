@@ -13,8 +13,7 @@ struct Surface {
     uint8_t* bits = nullptr;
     static constexpr int kW = 64, kH = 32;
 
-    Surface()
-    {
+    Surface() {
         BITMAPINFO bi{};
         bi.bmiHeader.biSize = sizeof bi.bmiHeader;
         bi.bmiHeader.biWidth = kW;
@@ -26,14 +25,12 @@ struct Surface {
         RECT all{0, 0, kW, kH};
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
-    ~Surface()
-    {
+    ~Surface() {
         SelectObject(dc, old);
         DeleteObject(bitmap);
         DeleteDC(dc);
     }
-    int Count(COLORREF c) const
-    {
+    int Count(COLORREF c) const {
         GdiFlush();
         int n = 0;
         for (int i = 0; i < kW * kH; ++i) {
@@ -44,10 +41,10 @@ struct Surface {
     }
 };
 
-TEST(TextEffectDraw, ShadowFirstThenText)
-{
+TEST(TextEffectDraw, ShadowFirstThenText) {
     Surface s;
-    HFONT font = CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, L"Arial");
+    HFONT font = CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0,
+                             L"Arial");
     HGDIOBJ oldFont = SelectObject(s.dc, font);
     TextEffect e = TextEffect::Default();
     e.SetTextColor(RGB(0, 0, 255));
@@ -60,7 +57,7 @@ TEST(TextEffectDraw, ShadowFirstThenText)
     DrawEffectText(s.dc, L"II", -1, r, DT_LEFT | DT_TOP | DT_SINGLELINE, e);
     EXPECT_GT(s.Count(RGB(0, 0, 255)), 20);
     EXPECT_GT(s.Count(RGB(255, 0, 0)), 10);
-    EXPECT_EQ(GetBkMode(s.dc), OPAQUE);  // restored
+    EXPECT_EQ(GetBkMode(s.dc), OPAQUE); // restored
 
     Surface plain;
     SelectObject(plain.dc, font);
@@ -73,4 +70,4 @@ TEST(TextEffectDraw, ShadowFirstThenText)
     DeleteObject(font);
 }
 
-}  // namespace
+} // namespace

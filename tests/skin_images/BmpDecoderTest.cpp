@@ -144,13 +144,12 @@ TEST(BmpDecoder, Rle8RunsLiteralsDeltaAndOverflowingRuns) {
     s.width = 4;
     s.height = 3;
     s.compression = 1;
-    s.pixels = {
-        3, 7,                // bottom row: 7 7 7
-        0, 0,                // end of line
-        0, 3, 1, 2, 3, 0,    // literal of 3 (odd, padded): 1 2 3
-        0, 2, 1, 1,          // delta: one right, one up -> row 2 column 4
-        9, 5,                // beyond the row's end: dropped, no failure
-        0, 1};               // end of bitmap
+    s.pixels = {3, 7,             // bottom row: 7 7 7
+                0, 0,             // end of line
+                0, 3, 1, 2, 3, 0, // literal of 3 (odd, padded): 1 2 3
+                0, 2, 1, 1,       // delta: one right, one up -> row 2 column 4
+                9, 5,             // beyond the row's end: dropped, no failure
+                0, 1};            // end of bitmap
     const DibImage img = DecodeOk(MakeBmp(s));
     EXPECT_EQ(img.GetIndex(0, 2), 7);
     EXPECT_EQ(img.GetIndex(2, 2), 7);
@@ -166,16 +165,12 @@ TEST(BmpDecoder, Rle4NibblesAndOddLiteralsPaddedToWords) {
     s.width = 8;
     s.height = 4;
     s.compression = 2;
-    s.pixels = {
-        5, 0x12,              // run of 5: 1 2 1 2 1
-        0, 0,
-        0, 3, 0x34, 0x50,     // literal 3 nibbles: 2 bytes, no pad -> 3 4 5
-        0, 0,
-        0, 5, 0x67, 0x89, 0xA0, 0x00, // literal 5: 3 bytes + 1 pad -> 6 7 8 9 A
-        0, 0,
-        0, 7, 0xB1, 0x23, 0x45, 0x60, // literal 7: 4 bytes, no pad
-        2, 0xCC,              // then a run continues the row (second C cut off)
-        0, 1};
+    s.pixels = {5, 0x12,                               // run of 5: 1 2 1 2 1
+                0, 0,    0, 3, 0x34, 0x50,             // literal 3 nibbles: 2 bytes, no pad -> 3 4 5
+                0, 0,    0, 5, 0x67, 0x89, 0xA0, 0x00, // literal 5: 3 bytes + 1 pad -> 6 7 8 9 A
+                0, 0,    0, 7, 0xB1, 0x23, 0x45, 0x60, // literal 7: 4 bytes, no pad
+                2, 0xCC,                               // then a run continues the row (second C cut off)
+                0, 1};
     const DibImage img = DecodeOk(MakeBmp(s));
     auto row = [&](int y, int n) {
         std::string out;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "DibImage.h"
-#include "ImageRef.h"
 #include "ImageFiles.h"
+#include "ImageRef.h"
 
 namespace {
 
@@ -22,7 +22,9 @@ DibImage Gradient(int w, int h) {
 
 TEST(DibImage, CreateNormalisesDepthAndEnforcesTheLimit) {
     DibImage img;
-    const struct { int asked, got; } depths[] = {{0, 1}, {1, 1}, {2, 4}, {4, 4}, {5, 8}, {8, 8}, {16, 24}, {32, 24}};
+    const struct {
+        int asked, got;
+    } depths[] = {{0, 1}, {1, 1}, {2, 4}, {4, 4}, {5, 8}, {8, 8}, {16, 24}, {32, 24}};
     for (auto d : depths) {
         ASSERT_TRUE(img.Create(5, 3, d.asked, kImageFormatBmp));
         EXPECT_EQ(img.BitsPerPixel(), d.got);
@@ -137,7 +139,7 @@ TEST(DibImage, RotateQuarterTurnsGrowByTwoAndFillOutside) {
     DibImage src = Gradient(3, 2);
     DibImage out;
     ASSERT_TRUE(src.Rotate(90, &out));
-    EXPECT_EQ(out.Width(), 4); // height + 2
+    EXPECT_EQ(out.Width(), 4);  // height + 2
     EXPECT_EQ(out.Height(), 5); // width + 2
     // Counter-clockwise on screen: the source's top-right comes to the top-left.
     EXPECT_EQ(out.GetColor(1, 0), Rgb(2, 0, 7));
@@ -204,7 +206,9 @@ TEST(DibImage, BlendFollowsAlphaGlobalAlphaAndKey) {
     EXPECT_TRUE(img.NeedsBlending());
 
     uint8_t dst[4 * 4];
-    auto reset = [&] { for (int i = 0; i < 16; ++i) dst[i] = 40; };
+    auto reset = [&] {
+        for (int i = 0; i < 16; ++i) dst[i] = 40;
+    };
     reset();
     img.BlendOnto(dst, 4, 1, 16, 0, 0, 0, 0, 4, 1);
     EXPECT_EQ(dst[2], 200); // a = 255: copied (red)

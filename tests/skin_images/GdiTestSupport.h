@@ -59,5 +59,9 @@ inline DibImage CoordImage(int w, int h) {
     return img;
 }
 
-inline int SourceX(COLORREF c) { return GetRValue(c) / 20; }
-inline int SourceY(COLORREF c) { return GetGValue(c) / 20; }
+inline int SourceX(COLORREF c) {
+    return GetRValue(c) / 20;
+}
+inline int SourceY(COLORREF c) {
+    return GetGValue(c) / 20;
+}

@@ -160,7 +160,7 @@ TEST(ImageGdi, ImageRefModesAndFallback) {
     DrawImageRef(missing.Dc(), RECT{4, 4, 6, 6}, Ref("c", {7, 7, 9, 9}, 0), skin, kRed, true);
     DrawImageRef(missing.Dc(), RECT{6, 6, 8, 8}, Ref("gone", {0, 0, 2, 2}, 0), skin, kRed, false);
     EXPECT_EQ(missing.Pixel(1, 1), kRed);
-    EXPECT_EQ(missing.Pixel(3, 3), kRed);   // empty source rectangle
-    EXPECT_EQ(missing.Pixel(5, 5), kRed);   // source outside the image
-    EXPECT_EQ(missing.Pixel(7, 7), kBlue);  // no fill asked
+    EXPECT_EQ(missing.Pixel(3, 3), kRed);  // empty source rectangle
+    EXPECT_EQ(missing.Pixel(5, 5), kRed);  // source outside the image
+    EXPECT_EQ(missing.Pixel(7, 7), kBlue); // no fill asked
 }

@@ -24,7 +24,7 @@ struct BmpSpec {
     std::vector<uint32_t> masks;   // written after the header when given
     Bytes pixels;                  // stored pixel bytes as they go into the file
     bool fileHeader = true;
-    bool coreHeader = false;       // 12-byte header, 3-byte palette entries
+    bool coreHeader = false; // 12-byte header, 3-byte palette entries
 };
 
 inline Bytes MakeBmp(const BmpSpec& s) {

@@ -37,8 +37,8 @@ char Pattern(const Canvas& c, int x0, int y0, bool horizontal) {
 // How pieces 1 (top), 3 (left), 5 (right), 7 (bottom) and the centre
 // (across, down) were drawn.
 std::string Shape(const Canvas& c) {
-    return std::string{Pattern(c, 2, 0, true), Pattern(c, 0, 2, false), Pattern(c, 10, 2, false),
-                       Pattern(c, 2, 10, true), Pattern(c, 2, 5, true), Pattern(c, 5, 2, false)};
+    return std::string{Pattern(c, 2, 0, true),  Pattern(c, 0, 2, false), Pattern(c, 10, 2, false),
+                       Pattern(c, 2, 10, true), Pattern(c, 2, 5, true),  Pattern(c, 5, 2, false)};
 }
 
 class NineGridTest : public ::testing::Test {
@@ -50,7 +50,10 @@ protected:
 } // namespace
 
 TEST_F(NineGridTest, EveryStretchModePicksItsPieces) {
-    const struct { int mode; const char* shape; } cases[] = {
+    const struct {
+        int mode;
+        const char* shape;
+    } cases[] = {
         {0, "TTTTTT"}, {1, "SSSSSS"}, {2, "TTTSTT"}, {3, "TTTTSS"}, {4, "TSTTTT"},
         {5, "SSSSTT"}, {6, "TTSTTT"}, {7, "STTTTT"}, {8, "SSSSTS"}, {9, "TTTTTT"},
     };
@@ -88,9 +91,9 @@ TEST_F(NineGridTest, KeyedCopyLeavesKeyPixels) {
     img.SetColor(0, 0, kMagenta);
     Canvas canvas(14, 14, kBlue);
     DrawNineGridKeyed(canvas.Dc(), RECT{1, 1, 13, 13}, Grid(1), skin, kMagenta);
-    EXPECT_EQ(canvas.Pixel(1, 1), kBlue);  // key pixel of the image
+    EXPECT_EQ(canvas.Pixel(1, 1), kBlue); // key pixel of the image
     EXPECT_EQ(canvas.Pixel(2, 1), RGB(20, 0, 100));
-    EXPECT_EQ(canvas.Pixel(0, 0), kBlue);  // outside the destination
+    EXPECT_EQ(canvas.Pixel(0, 0), kBlue); // outside the destination
 
     NineGridImage missing = Grid(1);
     missing.SetName("none"); // filled with the key: nothing shows

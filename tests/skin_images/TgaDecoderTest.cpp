@@ -42,10 +42,10 @@ std::string Layout(const DibImage& img) {
 } // namespace
 
 TEST(TgaDecoder, EveryOriginLandsUpright) {
-    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x00)))), "34/12");    // bottom-left
-    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x20)))), "12/34");    // top-left
-    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x10)))), "43/21");    // bottom-right
-    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x30)))), "21/43");    // top-right
+    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x00)))), "34/12"); // bottom-left
+    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x20)))), "12/34"); // top-left
+    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x10)))), "43/21"); // bottom-right
+    EXPECT_EQ(Layout(DecodeOk(MakeTga(FourPixels(0x30)))), "21/43"); // top-right
     TgaSpec withId = FourPixels(0x20);
     withId.id = {'i', 'd'};
     EXPECT_EQ(Layout(DecodeOk(MakeTga(withId))), "12/34");

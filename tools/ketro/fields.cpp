@@ -23,15 +23,19 @@ const Field FIELDS[] = {
     {"sdremain", KETRO_LEN_SDREMAIN, Get_SDremain, nullptr},
 };
 
-}  // namespace
+} // namespace
 
-const Field *fields_begin() { return std::begin(FIELDS); }
-const Field *fields_end() { return std::end(FIELDS); }
-
-const Field *find_field(std::string_view name) {
-  for (const Field &f : FIELDS)
-    if (name == f.name) return &f;
-  return nullptr;
+const Field* fields_begin() {
+    return std::begin(FIELDS);
+}
+const Field* fields_end() {
+    return std::end(FIELDS);
 }
 
-}  // namespace ketro_tool
+const Field* find_field(std::string_view name) {
+    for (const Field& f : FIELDS)
+        if (name == f.name) return &f;
+    return nullptr;
+}
+
+} // namespace ketro_tool

@@ -6,15 +6,15 @@
 namespace ketro_tool {
 
 struct Field {
-  const char *name;
-  int length;  // bytes on the recorder (GBK)
-  bool (*get)(char *buf, const char *recorder_id);
-  bool (*set)(const char *value, const char *recorder_id);  // null: read-only
+    const char* name;
+    int length; // bytes on the recorder (GBK)
+    bool (*get)(char* buf, const char* recorder_id);
+    bool (*set)(const char* value, const char* recorder_id); // null: read-only
 };
 
 // Every field, in the order `get all` prints them.
-const Field *fields_begin();
-const Field *fields_end();
-const Field *find_field(std::string_view name);
+const Field* fields_begin();
+const Field* fields_end();
+const Field* find_field(std::string_view name);
 
-}  // namespace ketro_tool
+} // namespace ketro_tool

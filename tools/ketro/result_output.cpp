@@ -10,49 +10,49 @@
 #define close _close
 #define open _open
 #define O_WRONLY _O_WRONLY
-constexpr const char *NULL_DEVICE = "NUL";
+constexpr const char* NULL_DEVICE = "NUL";
 #else
 #include <unistd.h>
-constexpr const char *NULL_DEVICE = "/dev/null";
+constexpr const char* NULL_DEVICE = "/dev/null";
 #endif
 
 namespace ketro_tool {
 
 ResultOutput::ResultOutput(bool quiet) {
-  std::fflush(stdout);
-  const int fd = dup(1);
-  if (fd >= 0) {
+    std::fflush(stdout);
+    const int fd = dup(1);
+    if (fd >= 0) {
 #if defined(_WIN32)
-    _setmode(fd, _O_BINARY);  // the lines are UTF-8 with plain newlines
+        _setmode(fd, _O_BINARY); // the lines are UTF-8 with plain newlines
 #endif
-    out_ = fdopen(fd, "w");
-    if (!out_) close(fd);
-  }
-  if (!out_) out_ = stdout;
-  if (quiet && out_ != stdout) {
-    const int null_fd = open(NULL_DEVICE, O_WRONLY);
-    if (null_fd >= 0) {
-      dup2(null_fd, 1);
-      close(null_fd);
+        out_ = fdopen(fd, "w");
+        if (!out_) close(fd);
     }
-  }
+    if (!out_) out_ = stdout;
+    if (quiet && out_ != stdout) {
+        const int null_fd = open(NULL_DEVICE, O_WRONLY);
+        if (null_fd >= 0) {
+            dup2(null_fd, 1);
+            close(null_fd);
+        }
+    }
 }
 
 ResultOutput::~ResultOutput() {
-  if (out_ && out_ != stdout) std::fclose(out_);
+    if (out_ && out_ != stdout) std::fclose(out_);
 }
 
-void ResultOutput::line(const std::string &text) {
-  std::fflush(stdout);
-  std::fwrite(text.data(), 1, text.size(), out_);
-  std::fputc('\n', out_);
-  std::fflush(out_);
+void ResultOutput::line(const std::string& text) {
+    std::fflush(stdout);
+    std::fwrite(text.data(), 1, text.size(), out_);
+    std::fputc('\n', out_);
+    std::fflush(out_);
 }
 
-void fail(const std::string &reason) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "ketro: %s\n", reason.c_str());
-  std::fflush(stderr);
+void fail(const std::string& reason) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "ketro: %s\n", reason.c_str());
+    std::fflush(stderr);
 }
 
-}  // namespace ketro_tool
+} // namespace ketro_tool

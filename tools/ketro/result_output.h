@@ -11,21 +11,21 @@ namespace ketro_tool {
 
 class ResultOutput {
 public:
-  // Takes its copy of standard output; with `quiet`, the process's standard
-  // output (and so the library's trace) then goes to the null device.
-  explicit ResultOutput(bool quiet);
-  ~ResultOutput();
-  ResultOutput(const ResultOutput &) = delete;
-  ResultOutput &operator=(const ResultOutput &) = delete;
+    // Takes its copy of standard output; with `quiet`, the process's standard
+    // output (and so the library's trace) then goes to the null device.
+    explicit ResultOutput(bool quiet);
+    ~ResultOutput();
+    ResultOutput(const ResultOutput&) = delete;
+    ResultOutput& operator=(const ResultOutput&) = delete;
 
-  // One line of result text (UTF-8). Flushes the trace first so the two never
-  // interleave mid-line.
-  void line(const std::string &text);
+    // One line of result text (UTF-8). Flushes the trace first so the two never
+    // interleave mid-line.
+    void line(const std::string& text);
 
 private:
-  std::FILE *out_ = nullptr;
+    std::FILE* out_ = nullptr;
 };
 
-void fail(const std::string &reason);  // one line on stderr
+void fail(const std::string& reason); // one line on stderr
 
-}  // namespace ketro_tool
+} // namespace ketro_tool

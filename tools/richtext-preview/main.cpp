@@ -50,7 +50,7 @@ bool writeBmp(const wchar_t* path, HDC dc, HBITMAP bmp, int w, int h) {
     return fclose(f) == 0 && ok;
 }
 
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {

@@ -16,11 +16,10 @@ namespace {
 struct Rgb {
     uint8_t r, g, b;
 };
-constexpr Rgb kKey{255, 0, 255};  // the skin's transparent colour
+constexpr Rgb kKey{255, 0, 255}; // the skin's transparent colour
 constexpr Rgb kWhite{255, 255, 255};
 
-Rgb Mix(Rgb a, Rgb b, double t)
-{
+Rgb Mix(Rgb a, Rgb b, double t) {
     auto m = [t](uint8_t x, uint8_t y) { return static_cast<uint8_t>(std::lround(x + (y - x) * t)); };
     return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
 }
@@ -30,33 +29,26 @@ public:
     Canvas(int w, int h, Rgb fill = kKey) : w_(w), h_(h), px_(size_t(w) * h, fill) {}
     int W() const { return w_; }
     int H() const { return h_; }
-    void Set(int x, int y, Rgb c)
-    {
-        if (x >= 0 && y >= 0 && x < w_ && y < h_)
-            px_[size_t(y) * w_ + x] = c;
+    void Set(int x, int y, Rgb c) {
+        if (x >= 0 && y >= 0 && x < w_ && y < h_) px_[size_t(y) * w_ + x] = c;
     }
-    void Fill(int l, int t, int r, int b, Rgb c)
-    {
+    void Fill(int l, int t, int r, int b, Rgb c) {
         for (int y = t; y < b; ++y)
-            for (int x = l; x < r; ++x)
-                Set(x, y, c);
+            for (int x = l; x < r; ++x) Set(x, y, c);
     }
     // Vertical gradient from `top` to `bottom`.
-    void Gradient(int l, int t, int r, int b, Rgb top, Rgb bottom)
-    {
+    void Gradient(int l, int t, int r, int b, Rgb top, Rgb bottom) {
         for (int y = t; y < b; ++y)
             Fill(l, y, r, y + 1, Mix(top, bottom, b - t > 1 ? double(y - t) / (b - t - 1) : 0));
     }
-    void Frame(int l, int t, int r, int b, Rgb c)
-    {
+    void Frame(int l, int t, int r, int b, Rgb c) {
         Fill(l, t, r, t + 1, c);
         Fill(l, b - 1, r, b, c);
         Fill(l, t, l + 1, b, c);
         Fill(r - 1, t, r, b, c);
     }
     // Rounds the corners of a box by keying out `radius` pixels.
-    void Round(int l, int t, int r, int b, int radius, Rgb outside = kKey)
-    {
+    void Round(int l, int t, int r, int b, int radius, Rgb outside = kKey) {
         for (int i = 0; i < radius; ++i) {
             for (int j = 0; j < radius - i; ++j) {
                 Set(l + j, t + i, outside);
@@ -66,29 +58,44 @@ public:
             }
         }
     }
-    void Line(int x0, int y0, int x1, int y1, Rgb c)
-    {
+    void Line(int x0, int y0, int x1, int y1, Rgb c) {
         const int n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
         for (int i = 0; i <= n; ++i)
             Set(x0 + (n ? (x1 - x0) * i / n : 0), y0 + (n ? (y1 - y0) * i / n : 0), c);
     }
-    void Disc(double cx, double cy, double radius, Rgb c)
-    {
+    void Disc(double cx, double cy, double radius, Rgb c) {
         for (int y = 0; y < h_; ++y)
             for (int x = 0; x < w_; ++x)
                 if ((x + 0.5 - cx) * (x + 0.5 - cx) + (y + 0.5 - cy) * (y + 0.5 - cy) <= radius * radius)
                     Set(x, y, c);
     }
-    bool Write(const std::filesystem::path& path) const
-    {
+    bool Write(const std::filesystem::path& path) const {
         const uint32_t row = (uint32_t(w_) * 3 + 3) / 4 * 4;
         const uint32_t size = row * uint32_t(h_);
         std::vector<uint8_t> f;
-        auto u16 = [&f](uint32_t v) { f.push_back(uint8_t(v)); f.push_back(uint8_t(v >> 8)); };
-        auto u32 = [&](uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
-        u16(0x4D42); u32(54 + size); u32(0); u32(54);
-        u32(40); u32(uint32_t(w_)); u32(uint32_t(h_)); u16(1); u16(24); u32(0); u32(size);
-        u32(3780); u32(3780); u32(0); u32(0);
+        auto u16 = [&f](uint32_t v) {
+            f.push_back(uint8_t(v));
+            f.push_back(uint8_t(v >> 8));
+        };
+        auto u32 = [&](uint32_t v) {
+            u16(v & 0xFFFF);
+            u16(v >> 16);
+        };
+        u16(0x4D42);
+        u32(54 + size);
+        u32(0);
+        u32(54);
+        u32(40);
+        u32(uint32_t(w_));
+        u32(uint32_t(h_));
+        u16(1);
+        u16(24);
+        u32(0);
+        u32(size);
+        u32(3780);
+        u32(3780);
+        u32(0);
+        u32(0);
         for (int y = h_ - 1; y >= 0; --y) {
             for (int x = 0; x < w_; ++x) {
                 const Rgb c = px_[size_t(y) * w_ + x];
@@ -96,8 +103,7 @@ public:
                 f.push_back(c.g);
                 f.push_back(c.r);
             }
-            for (uint32_t p = uint32_t(w_) * 3; p < row; ++p)
-                f.push_back(0);
+            for (uint32_t p = uint32_t(w_) * 3; p < row; ++p) f.push_back(0);
         }
         std::ofstream out(path, std::ios::binary);
         out.write(reinterpret_cast<const char*>(f.data()), static_cast<std::streamsize>(f.size()));
@@ -123,8 +129,7 @@ constexpr Rgb kGray{0xAC, 0xA8, 0x99};
 constexpr Rgb kGreen{0x21, 0xA1, 0x21};
 
 // Window frame, 96 x 40: caption 30 high, borders 4 wide.
-Canvas WindowFrame(bool active)
-{
+Canvas WindowFrame(bool active) {
     Canvas c(96, 40);
     const Rgb top = active ? kCaptionTop : kInactiveTop;
     const Rgb bottom = active ? kCaptionBottom : kInactiveBottom;
@@ -136,23 +141,22 @@ Canvas WindowFrame(bool active)
     return c;
 }
 
-void CaptionGlyph(Canvas& c, int x, int y, int kind, Rgb ink)
-{
+void CaptionGlyph(Canvas& c, int x, int y, int kind, Rgb ink) {
     switch (kind) {
-    case 0:  // close
+    case 0: // close
         for (int d = 0; d < 2; ++d) {
             c.Line(x + 6 + d, y + 6, x + 13 + d, y + 13, ink);
             c.Line(x + 13 + d, y + 6, x + 6 + d, y + 13, ink);
         }
         break;
-    case 1:  // maximize
+    case 1: // maximize
         c.Frame(x + 5, y + 5, x + 16, y + 15, ink);
         c.Fill(x + 5, y + 6, x + 16, y + 8, ink);
         break;
-    case 2:  // minimize
+    case 2: // minimize
         c.Fill(x + 6, y + 13, x + 12, y + 16, ink);
         break;
-    default:  // restore
+    default: // restore
         c.Frame(x + 8, y + 4, x + 16, y + 11, ink);
         c.Frame(x + 5, y + 8, x + 13, y + 16, ink);
         c.Fill(x + 5, y + 8, x + 13, y + 10, ink);
@@ -162,8 +166,7 @@ void CaptionGlyph(Canvas& c, int x, int y, int kind, Rgb ink)
 
 // Caption buttons, 21 x 21: columns normal, hover, pressed, disabled; rows
 // close, maximize, minimize, restore.
-Canvas CaptionButtons()
-{
+Canvas CaptionButtons() {
     Canvas c(84, 84);
     for (int kind = 0; kind < 4; ++kind) {
         for (int state = 0; state < 4; ++state) {
@@ -190,20 +193,16 @@ Canvas CaptionButtons()
 
 // Push button states, 32 x 22 each, stacked: normal, pressed, default,
 // hover, disabled. Nine-grid margins 4.
-Canvas PushButton()
-{
+Canvas PushButton() {
     Canvas c(32, 110);
     for (int s = 0; s < 5; ++s) {
         const int y = s * 22;
         Rgb top = kWhite, bottom{0xD6, 0xD0, 0xC5};
-        if (s == 1)
-            std::swap(top, bottom);
-        if (s == 4)
-            top = bottom = Rgb{0xF5, 0xF4, 0xEA};
+        if (s == 1) std::swap(top, bottom);
+        if (s == 4) top = bottom = Rgb{0xF5, 0xF4, 0xEA};
         c.Gradient(0, y, 32, y + 22, top, bottom);
         c.Frame(0, y, 32, y + 22, s == 4 ? Rgb{0xC9, 0xC7, 0xBA} : kDark);
-        if (s == 2)
-            c.Frame(1, y + 1, 31, y + 21, Rgb{0x84, 0xAA, 0xE8});
+        if (s == 2) c.Frame(1, y + 1, 31, y + 21, Rgb{0x84, 0xAA, 0xE8});
         if (s == 3) {
             c.Frame(1, y + 1, 31, y + 21, kHover);
             c.Fill(2, y + 2, 30, y + 3, Mix(kHover, kWhite, 0.5));
@@ -215,8 +214,7 @@ Canvas PushButton()
 
 // Check boxes (13 x 13) in the seven states: normal, selected, disabled,
 // grayed normal, grayed selected, highlighted normal, highlighted selected.
-Canvas CheckBoxes(bool radio)
-{
+Canvas CheckBoxes(bool radio) {
     Canvas c(91, 13);
     for (int s = 0; s < 7; ++s) {
         const int x = s * 13;
@@ -227,13 +225,11 @@ Canvas CheckBoxes(bool radio)
         if (radio) {
             c.Disc(x + 6.5, 6.5, 6.5, edge);
             c.Disc(x + 6.5, 6.5, 5.5, s >= 5 ? Rgb{0xFF, 0xF0, 0xCF} : kWhite);
-            if (checked)
-                c.Disc(x + 6.5, 6.5, 2.6, ink);
+            if (checked) c.Disc(x + 6.5, 6.5, 2.6, ink);
         } else {
             c.Fill(x, 0, x + 13, 13, edge);
             c.Gradient(x + 1, 1, x + 12, 12, Rgb{0xDC, 0xDC, 0xD7}, kWhite);
-            if (s >= 5)
-                c.Frame(x + 1, 1, x + 12, 12, kHover);
+            if (s >= 5) c.Frame(x + 1, 1, x + 12, 12, kHover);
             if (checked) {
                 for (int d = 0; d < 2; ++d) {
                     c.Line(x + 3, 5 + d, x + 5, 7 + d, ink);
@@ -246,41 +242,43 @@ Canvas CheckBoxes(bool radio)
 }
 
 // A 16 x 16 nine-grid box: border colour, fill, optional rounding.
-Canvas Box(Rgb border, Rgb fill, int radius)
-{
+Canvas Box(Rgb border, Rgb fill, int radius) {
     Canvas c(16, 16, fill);
     c.Frame(0, 0, 16, 16, border);
-    if (radius)
-        c.Round(0, 0, 16, 16, radius);
+    if (radius) c.Round(0, 0, 16, 16, radius);
     return c;
 }
 
 // Scroll bar parts, 17 x 17: row 0 arrows up, down, left, right; row 1 the
 // same pressed; row 2 the same hovered; row 3 disabled; row 4 track,
 // vertical thumb, horizontal thumb, gripper.
-Canvas ScrollParts()
-{
+Canvas ScrollParts() {
     Canvas c(68, 85);
     for (int state = 0; state < 4; ++state) {
         for (int dir = 0; dir < 4; ++dir) {
             const int x = dir * 17, y = state * 17;
             Rgb top{0xC8, 0xD6, 0xFB}, bottom{0xB4, 0xC8, 0xF6};
-            if (state == 1)
-                std::swap(top, bottom);
-            if (state == 2)
-                top = kWhite;
-            if (state == 3)
-                top = bottom = Rgb{0xEE, 0xED, 0xE5};
+            if (state == 1) std::swap(top, bottom);
+            if (state == 2) top = kWhite;
+            if (state == 3) top = bottom = Rgb{0xEE, 0xED, 0xE5};
             c.Gradient(x, y, x + 17, y + 17, top, bottom);
             c.Frame(x, y, x + 17, y + 17, state == 3 ? Rgb{0xE0, 0xDF, 0xD5} : kWhite);
             c.Round(x, y, x + 17, y + 17, 1, Rgb{0xF3, 0xF1, 0xEC});
             const Rgb ink = state == 3 ? kGray : Rgb{0x4D, 0x61, 0x85};
             for (int i = 0; i < 4; ++i) {
                 switch (dir) {
-                case 0: c.Fill(x + 8 - i, y + 6 + i, x + 9 + i, y + 7 + i, ink); break;
-                case 1: c.Fill(x + 8 - i, y + 10 - i, x + 9 + i, y + 11 - i, ink); break;
-                case 2: c.Fill(x + 6 + i, y + 8 - i, x + 7 + i, y + 9 + i, ink); break;
-                default: c.Fill(x + 10 - i, y + 8 - i, x + 11 - i, y + 9 + i, ink); break;
+                case 0:
+                    c.Fill(x + 8 - i, y + 6 + i, x + 9 + i, y + 7 + i, ink);
+                    break;
+                case 1:
+                    c.Fill(x + 8 - i, y + 10 - i, x + 9 + i, y + 11 - i, ink);
+                    break;
+                case 2:
+                    c.Fill(x + 6 + i, y + 8 - i, x + 7 + i, y + 9 + i, ink);
+                    break;
+                default:
+                    c.Fill(x + 10 - i, y + 8 - i, x + 11 - i, y + 9 + i, ink);
+                    break;
                 }
             }
         }
@@ -299,36 +297,29 @@ Canvas ScrollParts()
         }
     }
     c.Fill(51, 68, 68, 85, kFace);
-    for (int i = 0; i < 3; ++i)
-        c.Fill(62 - 3 * i, 82 - 3 + 3 * i - 6, 64, 80 - 6 + 3 * i, kGray);
+    for (int i = 0; i < 3; ++i) c.Fill(62 - 3 * i, 82 - 3 + 3 * i - 6, 64, 80 - 6 + 3 * i, kGray);
     return c;
 }
 
 // Combo box drop buttons, 17 x 20: normal, pressed, hovered, disabled.
-Canvas ComboThumbs()
-{
+Canvas ComboThumbs() {
     Canvas c(68, 20);
     for (int s = 0; s < 4; ++s) {
         const int x = s * 17;
         Rgb top{0xC8, 0xD6, 0xFB}, bottom{0xB4, 0xC8, 0xF6};
-        if (s == 1)
-            std::swap(top, bottom);
-        if (s == 2)
-            top = kWhite;
-        if (s == 3)
-            top = bottom = Rgb{0xEE, 0xED, 0xE5};
+        if (s == 1) std::swap(top, bottom);
+        if (s == 2) top = kWhite;
+        if (s == 3) top = bottom = Rgb{0xEE, 0xED, 0xE5};
         c.Gradient(x, 0, x + 17, 20, top, bottom);
         c.Frame(x, 0, x + 17, 20, kWhite);
         const Rgb ink = s == 3 ? kGray : Rgb{0x4D, 0x61, 0x85};
-        for (int i = 0; i < 4; ++i)
-            c.Fill(x + 5 + i, 8 + i, x + 12 - i, 9 + i, ink);
+        for (int i = 0; i < 4; ++i) c.Fill(x + 5 + i, 8 + i, x + 12 - i, 9 + i, ink);
     }
     return c;
 }
 
 // Progress bar: background box (16 x 16) then a chunk (16 x 16).
-Canvas Progress()
-{
+Canvas Progress() {
     Canvas c(32, 16, kWhite);
     c.Frame(0, 0, 16, 16, Rgb{0x68, 0x68, 0x68});
     c.Round(0, 0, 16, 16, 2);
@@ -338,16 +329,16 @@ Canvas Progress()
 }
 
 // Tabs, 24 x 20: normal, pressed (selected), disabled, hovered.
-Canvas Tabs()
-{
+Canvas Tabs() {
     Canvas c(96, 20);
     for (int s = 0; s < 4; ++s) {
         const int x = s * 24;
-        const Rgb fill = s == 1 ? Rgb{0xFC, 0xFC, 0xFE} : s == 2 ? Rgb{0xEE, 0xED, 0xE5} : Rgb{0xF5, 0xF5, 0xF0};
+        const Rgb fill = s == 1   ? Rgb{0xFC, 0xFC, 0xFE}
+                         : s == 2 ? Rgb{0xEE, 0xED, 0xE5}
+                                  : Rgb{0xF5, 0xF5, 0xF0};
         c.Gradient(x, 0, x + 24, 20, kWhite, fill);
         c.Frame(x, 0, x + 24, 21, Rgb{0x91, 0xA7, 0xB4});
-        if (s == 1 || s == 3)
-            c.Fill(x + 1, 0, x + 23, 3, kHover);
+        if (s == 1 || s == 3) c.Fill(x + 1, 0, x + 23, 3, kHover);
         c.Round(x, 0, x + 24, 40, 2);
     }
     return c;
@@ -356,18 +347,15 @@ Canvas Tabs()
 // Popup menu parts: frame 12 x 12 (4-pixel border), active item 16 x 16,
 // separator 16 x 3, submenu arrow 8 x 8, check mark 8 x 8, menu bar item
 // 16 x 16.
-Canvas MenuParts()
-{
+Canvas MenuParts() {
     Canvas c(76, 16, Rgb{0xFC, 0xFC, 0xF9});
     c.Fill(0, 0, 12, 12, Rgb{0xFC, 0xFC, 0xF9});
     c.Frame(0, 0, 12, 12, kBorder);
     c.Fill(12, 0, 28, 16, Rgb{0x31, 0x6A, 0xC5});
     c.Fill(28, 0, 44, 3, Rgb{0xFC, 0xFC, 0xF9});
     c.Fill(30, 1, 42, 2, Rgb{0xAC, 0xA8, 0x99});
-    for (int i = 0; i < 4; ++i)
-        c.Fill(46 + i, 2 + i, 47 + i, 6 - i + 2 * i - i, Rgb{0, 0, 0});
-    for (int i = 0; i < 4; ++i)
-        c.Fill(46 + i, i, 47 + i, 8 - i, Rgb{0, 0, 0});
+    for (int i = 0; i < 4; ++i) c.Fill(46 + i, 2 + i, 47 + i, 6 - i + 2 * i - i, Rgb{0, 0, 0});
+    for (int i = 0; i < 4; ++i) c.Fill(46 + i, i, 47 + i, 8 - i, Rgb{0, 0, 0});
     c.Line(52, 4, 54, 6, Rgb{0, 0, 0});
     c.Line(54, 6, 58, 2, Rgb{0, 0, 0});
     c.Line(52, 5, 54, 7, Rgb{0, 0, 0});
@@ -377,10 +365,9 @@ Canvas MenuParts()
     return c;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: skinart OUTPUT-FOLDER\n");
         return 2;

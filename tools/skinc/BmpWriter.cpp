@@ -7,20 +7,17 @@
 #include <vector>
 
 namespace {
-void Put16(std::vector<uint8_t>& o, uint32_t v)
-{
+void Put16(std::vector<uint8_t>& o, uint32_t v) {
     o.push_back(uint8_t(v));
     o.push_back(uint8_t(v >> 8));
 }
-void Put32(std::vector<uint8_t>& o, uint32_t v)
-{
+void Put32(std::vector<uint8_t>& o, uint32_t v) {
     Put16(o, v & 0xFFFF);
     Put16(o, v >> 16);
 }
 
 // pixel(x, y) gives a COLORREF for top-down coordinates.
-bool Write(int w, int h, const std::function<uint32_t(int, int)>& pixel, const std::filesystem::path& path)
-{
+bool Write(int w, int h, const std::function<uint32_t(int, int)>& pixel, const std::filesystem::path& path) {
     const uint32_t row = (uint32_t(w) * 3 + 3) / 4 * 4;
     const uint32_t data = row * uint32_t(h);
     std::vector<uint8_t> o;
@@ -47,24 +44,25 @@ bool Write(int w, int h, const std::function<uint32_t(int, int)>& pixel, const s
             o.push_back(uint8_t(c >> 8));
             o.push_back(uint8_t(c));
         }
-        for (uint32_t pad = uint32_t(w) * 3; pad < row; ++pad)
-            o.push_back(0);
+        for (uint32_t pad = uint32_t(w) * 3; pad < row; ++pad) o.push_back(0);
     }
     std::ofstream f(path, std::ios::binary);
     f.write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
     return static_cast<bool>(f);
 }
-}  // namespace
+} // namespace
 
-bool WriteBmp24(const DibImage& image, const std::filesystem::path& path)
-{
-    return Write(image.Width(), image.Height(), [&](int x, int y) { return image.GetColor(x, y); }, path);
+bool WriteBmp24(const DibImage& image, const std::filesystem::path& path) {
+    return Write(
+        image.Width(), image.Height(), [&](int x, int y) { return image.GetColor(x, y); }, path);
 }
 
-bool WriteAlphaBmp24(const DibImage& image, const std::filesystem::path& path)
-{
-    return Write(image.Width(), image.Height(), [&](int x, int y) {
-        const uint32_t a = image.GetAlpha(x, y);
-        return a | a << 8 | a << 16;
-    }, path);
+bool WriteAlphaBmp24(const DibImage& image, const std::filesystem::path& path) {
+    return Write(
+        image.Width(), image.Height(),
+        [&](int x, int y) {
+            const uint32_t a = image.GetAlpha(x, y);
+            return a | a << 8 | a << 16;
+        },
+        path);
 }

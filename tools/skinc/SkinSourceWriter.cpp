@@ -11,19 +11,19 @@
 #include <set>
 
 namespace {
-bool SameValue(const PropertyEntry& a, const PropertyEntry& b)
-{
+bool SameValue(const PropertyEntry& a, const PropertyEntry& b) {
     if (a.type == PropLongText)
         return *static_cast<const std::string*>(a.value) == *static_cast<const std::string*>(b.value);
     return a.size == b.size && std::memcmp(a.value, b.value, static_cast<size_t>(a.size)) == 0;
 }
 
-std::string Indent(int depth) { return std::string(static_cast<size_t>(depth) * 4, ' '); }
+std::string Indent(int depth) {
+    return std::string(static_cast<size_t>(depth) * 4, ' ');
+}
 
 void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth);
 
-void WriteObject(std::string& out, const SkinObject& object, int depth)
-{
+void WriteObject(std::string& out, const SkinObject& object, int depth) {
     out += Indent(depth) + "object " + std::to_string(object.TypeCode()) + " " +
            QuoteSourceText(NameKey(object.name, sizeof object.name)) + " {\n";
     const auto defaults = CreateSkinObject(object.TypeCode());
@@ -31,8 +31,7 @@ void WriteObject(std::string& out, const SkinObject& object, int depth)
     out += Indent(depth) + "}\n";
 }
 
-void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth)
-{
+void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth) {
     std::set<const void*> printed;
     for (const PropertyEntry& e : object.Properties()) {
         out += Indent(depth) + e.key + " = " + FormatValue(e) + "\n";
@@ -41,54 +40,51 @@ void WriteBody(std::string& out, const SkinObject& object, const SkinObject& def
     const auto& stored = object.StoredFields();
     const auto& stock = defaults.StoredFields();
     for (size_t i = 0; i < stored.size(); ++i) {
-        if (printed.count(stored[i].value) || (i < stock.size() && SameValue(stored[i], stock[i])))
-            continue;
+        if (printed.count(stored[i].value) || (i < stock.size() && SameValue(stored[i], stock[i]))) continue;
         out += Indent(depth) + "@" + stored[i].key + " = " + FormatValue(stored[i]) + "\n";
     }
     if (const auto* custom = dynamic_cast<const CustomObject*>(&object)) {
         for (const CustomProperty& p : custom->CustomProperties()) {
             out += Indent(depth) + "property(" + QuoteSourceText(NameKey(p.key, sizeof p.key)) + ", " +
-                   std::to_string(p.type) + ", " + QuoteSourceText(NameKey(p.defaultText, sizeof p.defaultText)) +
-                   ", " + HexBytes(p.value.data(), p.value.size()) + ", " +
-                   (p.text.empty() ? std::string("none") : QuoteSourceText(NameKey(p.text.data(), p.text.size()))) +
+                   std::to_string(p.type) + ", " +
+                   QuoteSourceText(NameKey(p.defaultText, sizeof p.defaultText)) + ", " +
+                   HexBytes(p.value.data(), p.value.size()) + ", " +
+                   (p.text.empty() ? std::string("none")
+                                   : QuoteSourceText(NameKey(p.text.data(), p.text.size()))) +
                    ")\n";
         }
     }
     if (const auto* frame = dynamic_cast<const FrameWindowObject*>(&object)) {
         const MenuBarObject stockBar;
-        out += Indent(depth) + "menubar " + QuoteSourceText(NameKey(frame->menuBar->name, kTextField)) + " {\n";
+        out +=
+            Indent(depth) + "menubar " + QuoteSourceText(NameKey(frame->menuBar->name, kTextField)) + " {\n";
         WriteBody(out, *frame->menuBar, stockBar, depth + 1);
         out += Indent(depth) + "}\n";
     }
-    for (const auto& [name, child] : object.Children())
-        WriteObject(out, *child, depth);
+    for (const auto& [name, child] : object.Children()) WriteObject(out, *child, depth);
 }
 
-const char* FormatName(int format)
-{
+const char* FormatName(int format) {
     return format == kImageFormatBmp ? "bmp" : format == kImageFormatTga ? "tga" : "unknown";
 }
 
-std::string FileNameFor(const std::string& name, int format)
-{
+std::string FileNameFor(const std::string& name, int format) {
     std::string file;
     for (const char c : name)
         file += (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') ? c : '_';
-    if (file.empty())
-        file = "image";
+    if (file.empty()) file = "image";
     return file + (format == kImageFormatTga ? ".tga" : ".bmp");
 }
-}  // namespace
+} // namespace
 
-std::string DumpSkinSource(const Skin& skin, const DumpOptions& options)
-{
-    std::string out = "skin " + std::to_string(skin.Version().major) + "." + std::to_string(skin.Version().minor) + "\n";
+std::string DumpSkinSource(const Skin& skin, const DumpOptions& options) {
+    std::string out =
+        "skin " + std::to_string(skin.Version().major) + "." + std::to_string(skin.Version().minor) + "\n";
     for (const auto& [name, object] : skin.Objects()) {
         out += "\n";
         WriteObject(out, *object, 0);
     }
-    if (!skin.Images().empty())
-        out += "\n";
+    if (!skin.Images().empty()) out += "\n";
     std::set<std::string> files;
     for (const auto& [name, image] : skin.Images()) {
         const DibImage& dib = image->Image();
@@ -96,14 +92,14 @@ std::string DumpSkinSource(const Skin& skin, const DumpOptions& options)
         std::string file = "none";
         if (dib.IsValid()) {
             std::string fileName = FileNameFor(name, format);
-            while (!files.insert(fileName).second)
-                fileName = "x" + fileName;
+            while (!files.insert(fileName).second) fileName = "x" + fileName;
             file = QuoteSourceText(fileName);
             if (!options.imageFolder.empty()) {
                 std::vector<uint8_t> bytes;
                 if (dib.Encode(format, &bytes)) {
                     std::ofstream f(options.imageFolder / fileName, std::ios::binary);
-                    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+                    f.write(reinterpret_cast<const char*>(bytes.data()),
+                            static_cast<std::streamsize>(bytes.size()));
                 }
             }
         }
@@ -111,8 +107,7 @@ std::string DumpSkinSource(const Skin& skin, const DumpOptions& options)
                " width " + std::to_string(dib.Width()) + " height " + std::to_string(dib.Height()) + " bpp " +
                std::to_string(dib.BitsPerPixel()) + "\n";
     }
-    if (!skin.Auxiliaries().empty())
-        out += "\n";
+    if (!skin.Auxiliaries().empty()) out += "\n";
     for (const auto& [name, aux] : skin.Auxiliaries()) {
         out += "auxiliary " + QuoteSourceText(name) + " {\n";
         const auto stock = CreateSkinObject(19);

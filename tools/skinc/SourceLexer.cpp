@@ -4,24 +4,18 @@
 #include <cstdio>
 
 namespace {
-bool IsWordChar(char c)
-{
+bool IsWordChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '@';
 }
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
-}  // namespace
+} // namespace
 
-bool TokenizeSource(std::string_view s, std::vector<SourceToken>& tokens, std::string& error)
-{
+bool TokenizeSource(std::string_view s, std::vector<SourceToken>& tokens, std::string& error) {
     int line = 1;
     size_t i = 0;
     auto fail = [&](const std::string& what) {
@@ -36,20 +30,16 @@ bool TokenizeSource(std::string_view s, std::vector<SourceToken>& tokens, std::s
         } else if (std::isspace(static_cast<unsigned char>(c))) {
             ++i;
         } else if (c == '#') {
-            while (i < s.size() && s[i] != '\n')
-                ++i;
+            while (i < s.size() && s[i] != '\n') ++i;
         } else if (c == '"') {
             SourceToken t{SourceToken::String, {}, 0, line};
             ++i;
             while (true) {
-                if (i >= s.size() || s[i] == '\n')
-                    return fail("unterminated string");
+                if (i >= s.size() || s[i] == '\n') return fail("unterminated string");
                 char ch = s[i++];
-                if (ch == '"')
-                    break;
+                if (ch == '"') break;
                 if (ch == '\\') {
-                    if (i >= s.size())
-                        return fail("unterminated string");
+                    if (i >= s.size()) return fail("unterminated string");
                     const char e = s[i++];
                     if (e == 'n') {
                         ch = '\n';
@@ -58,8 +48,7 @@ bool TokenizeSource(std::string_view s, std::vector<SourceToken>& tokens, std::s
                     } else if (e == 'x') {
                         const int hi = i < s.size() ? HexValue(s[i]) : -1;
                         const int lo = i + 1 < s.size() ? HexValue(s[i + 1]) : -1;
-                        if (hi < 0 || lo < 0)
-                            return fail("bad \\x escape");
+                        if (hi < 0 || lo < 0) return fail("bad \\x escape");
                         ch = static_cast<char>(hi * 16 + lo);
                         i += 2;
                     } else {
@@ -78,29 +67,26 @@ bool TokenizeSource(std::string_view s, std::vector<SourceToken>& tokens, std::s
                 const size_t start = j;
                 while (j < s.size() && HexValue(s[j]) >= 0 && j - start < 16)
                     value = value * 16 + HexValue(s[j++]);
-                if (j == start)
-                    return fail("bad hexadecimal number");
+                if (j == start) return fail("bad hexadecimal number");
             } else {
                 const size_t start = j;
                 while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])) && j - start < 18)
                     value = value * 10 + (s[j++] - '0');
-                if (j == start)
-                    return fail("bad number");
+                if (j == start) return fail("bad number");
             }
             if (j < s.size() && IsWordChar(s[j])) {
                 // Not a plain number ("1.13"): the whole run is a word.
-                while (j < s.size() && IsWordChar(s[j]))
-                    ++j;
+                while (j < s.size() && IsWordChar(s[j])) ++j;
                 tokens.push_back({SourceToken::Word, std::string(s.substr(i, j - i)), 0, line});
                 i = j;
                 continue;
             }
-            tokens.push_back({SourceToken::Number, std::string(s.substr(i, j - i)), negative ? -value : value, line});
+            tokens.push_back(
+                {SourceToken::Number, std::string(s.substr(i, j - i)), negative ? -value : value, line});
             i = j;
         } else if (IsWordChar(c)) {
             size_t j = i;
-            while (j < s.size() && IsWordChar(s[j]))
-                ++j;
+            while (j < s.size() && IsWordChar(s[j])) ++j;
             tokens.push_back({SourceToken::Word, std::string(s.substr(i, j - i)), 0, line});
             i = j;
         } else if (c == '{' || c == '}' || c == '(' || c == ')' || c == ',' || c == '=') {
@@ -114,8 +100,7 @@ bool TokenizeSource(std::string_view s, std::vector<SourceToken>& tokens, std::s
     return true;
 }
 
-std::string QuoteSourceText(std::string_view text)
-{
+std::string QuoteSourceText(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);

@@ -7,8 +7,14 @@
 #include <vector>
 
 struct SourceToken {
-    enum Kind { Word, Number, String, Symbol, End } kind = End;
-    std::string text;  // word, string contents, or the symbol character
+    enum Kind {
+        Word,
+        Number,
+        String,
+        Symbol,
+        End
+    } kind = End;
+    std::string text; // word, string contents, or the symbol character
     int64_t number = 0;
     int line = 0;
 };

@@ -5,11 +5,10 @@
 
 #include <windows.h>
 
-bool SkinStartup(HINSTANCE module, const wchar_t *unused1, const wchar_t *unused2,
-                 const wchar_t *unused3);
+bool SkinStartup(HINSTANCE module, const wchar_t* unused1, const wchar_t* unused2, const wchar_t* unused3);
 void SkinShutdown();
-bool SkinLoadFile(const wchar_t *path);
-bool SkinLoadResource(HMODULE module, const wchar_t *name, const wchar_t *type);
-bool SkinAttachWindow(HWND window, const wchar_t *objectName);
-bool SkinSetDialogDefault(const wchar_t *objectName);
+bool SkinLoadFile(const wchar_t* path);
+bool SkinLoadResource(HMODULE module, const wchar_t* name, const wchar_t* type);
+bool SkinAttachWindow(HWND window, const wchar_t* objectName);
+bool SkinSetDialogDefault(const wchar_t* objectName);
 bool SkinClearDialogDefault();
