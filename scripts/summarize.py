@@ -34,14 +34,17 @@ for ctest_xml in sorted(glob.glob(os.path.join(folder, "*.ctest.xml"))):
         passed += gp
         failed += gf
 
-fuzz = os.path.join(folder, "fuzz.txt")
-if os.path.exists(fuzz):
-    for line in open(fuzz):
+# One line per fuzz run or other check: "NAME pass|fail ...".
+for kind in ("fuzz", "checks"):
+    listing = os.path.join(folder, kind + ".txt")
+    if not os.path.exists(listing):
+        continue
+    for line in open(listing):
         parts = line.split()
         if len(parts) >= 2 and parts[1] == "pass":
             passed += 1
         elif parts:
-            print(f"FAILED: fuzz/{parts[0]}")
+            print(f"FAILED: {kind}/{parts[0]}")
             failed += 1
 
 print(f"{passed} passed, {failed} failed")
