@@ -1,0 +1,64 @@
+#include "FrameGeometry.h"
+
+#include <initializer_list>
+
+FrameParts LayoutFrameParts(const SkinRect (&design)[kFramePartCount], int width, int height) {
+    FrameParts out;
+    for (int i = 0; i < kFramePartCount; ++i) out.part[i] = design[i];
+    SkinRect* p = out.part;
+
+    p[kPartTopRight].left = width - design[kPartTopRight].Width();
+    p[kPartTopRight].right = width;
+    p[kPartTop].right = p[kPartTopRight].left;
+
+    const int bottomTop = height - design[kPartBottomLeft].Height();
+    for (int i : {kPartLeft, kPartClient, kPartRight}) p[i].bottom = bottomTop;
+    for (int i : {kPartBottomLeft, kPartBottom, kPartBottomRight}) {
+        p[i].top = bottomTop;
+        p[i].bottom = height;
+    }
+
+    p[kPartRight].left = width - design[kPartRight].Width();
+    p[kPartRight].right = width;
+    p[kPartClient].right = p[kPartRight].left;
+
+    p[kPartBottomRight].left = width - design[kPartBottomRight].Width();
+    p[kPartBottomRight].right = width;
+    p[kPartBottom].right = p[kPartBottomRight].left;
+    return out;
+}
+
+bool IsResizableStyle(uint32_t style) {
+    return (style & kStyleThickFrame) && !((style & kStyleDlgFrame) && (style & kStyleModalFrameBit));
+}
+
+bool HasDialogFrame(uint32_t style) {
+    return (style & kStyleDlgFrame) || (style & kStyleModalFrameBit);
+}
+
+FrameSize WindowSizeForClient(const SkinRect (&design)[kFramePartCount], int clientWidth, int clientHeight,
+                              int menuBarHeight) {
+    return {clientWidth + design[kPartLeft].Width() + design[kPartRight].Width(),
+            clientHeight + design[kPartTopLeft].Height() + menuBarHeight + design[kPartBottomLeft].Height()};
+}
+
+SkinRect ClientRectInWindow(const SkinRect (&design)[kFramePartCount], const SkinRect& window,
+                            int menuBarHeight) {
+    SkinRect client{
+        window.left + design[kPartLeft].Width(), window.top + design[kPartTopLeft].Height() + menuBarHeight,
+        window.right - design[kPartRight].Width(), window.bottom - design[kPartBottomLeft].Height()};
+    // A window smaller than its frame gets an empty client area, not an
+    // inverted one.
+    if (client.right < client.left) client.right = client.left;
+    if (client.bottom < client.top) client.bottom = client.top;
+    return client;
+}
+
+FrameSize MinimumFrameSize(const SkinRect (&design)[kFramePartCount]) {
+    return {design[kPartTopLeft].Width() + design[kPartTopRight].Width() + 10,
+            design[kPartTopLeft].Height() + 5};
+}
+
+bool IsCaptionDoubleClick(uint64_t lastUpMs, uint64_t nowMs) {
+    return lastUpMs != 0 && nowMs >= lastUpMs && nowMs - lastUpMs <= kCaptionDoubleClickMs;
+}

@@ -1,0 +1,172 @@
+#include "SkinFrameWnd.h"
+
+#include <algorithm>
+
+#include "SkinMessages.h"
+#include "WindowFrameObjects.h"
+
+namespace {
+constexpr UINT kRedrawAll =
+    RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_ERASENOW | RDW_FRAME;
+constexpr UINT kFrameChanged = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+} // namespace
+
+bool SkinFrameWnd::Resizable() const {
+    return IsResizableStyle(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)));
+}
+
+bool SkinFrameWnd::Attach(HWND hwnd) {
+    isMdiChild_ = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+    if (!SkinFramedWnd::Attach(hwnd)) return false;
+    if (Resizable()) {
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
+    } else {
+        KeepClientSize();
+        ResetLastWindowRect();
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
+        RedrawWindow(hwnd, nullptr, nullptr, kRedrawAll);
+    }
+    return true;
+}
+
+SkinObject* SkinFrameWnd::SetObject(SkinObject* object) {
+    SkinObject* previous = SkinWnd::SetObject(object);
+    if (!hwnd_ || !object) return previous;
+    background_.Release();
+    if (!IsIconic(hwnd_)) {
+        if (Resizable()) {
+            const WindowFrameObject* frame = FrameObject();
+            const FrameSize minimum = frame ? MinimumFrameSize(frame->designRects) : FrameSize{10, 10};
+            RECT window{};
+            ::GetWindowRect(hwnd_, &window);
+            if (window.right - window.left < minimum.width || window.bottom - window.top < minimum.height) {
+                POINT origin{window.left, window.top};
+                if (isMdiChild_) ScreenToClient(GetParent(hwnd_), &origin);
+                MoveWindow(hwnd_, origin.x, origin.y,
+                           std::max<int>(window.right - window.left, minimum.width),
+                           std::max<int>(window.bottom - window.top, minimum.height), TRUE);
+                return previous;
+            }
+        } else {
+            KeepClientSize();
+            ResetLastWindowRect();
+            RedrawWindow(hwnd_, nullptr, nullptr, kRedrawAll);
+        }
+    }
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kFrameChanged);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    UpdateWindow(hwnd_);
+    return previous;
+}
+
+int SkinFrameWnd::HitTest(int x, int y) {
+    FrameHitInput in;
+    in.parts = parts_;
+    const RECT bar = MenuBarRect();
+    in.menuBar = SkinRect{bar.left, bar.top, bar.right, bar.bottom};
+    in.resizable = Resizable();
+    in.maximized = ShowsMaximized();
+    in.elementHit = ElementHit(x, y);
+    return FrameHitTest(in, x, y);
+}
+
+void SkinFrameWnd::PaintCaptionText(HDC dc, bool) {
+    PaintCaptionTextFor(dc);
+}
+
+LRESULT SkinFrameWnd::OnNcButtonDown(WPARAM hit, LPARAM point) {
+    const POINT p = WindowPoint(point);
+    if (OfferToElements(WM_LBUTTONDOWN, p.x, p.y)) return 0;
+    // A maximized frame is never moved or sized from its frame.
+    if (ShowsMaximized()) return 0;
+    return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+}
+
+LRESULT SkinFrameWnd::OnNcButtonUp(WPARAM hit, LPARAM point) {
+    const POINT p = WindowPoint(point);
+    if (OfferToElements(WM_LBUTTONUP, p.x, p.y)) return 0;
+    if (!ShowsMaximized()) return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONUP, hit, point);
+    // A maximized frame swallows its button-downs, so the system never
+    // reports a double click: two button-ups close together count as one.
+    const unsigned long long now = Now();
+    const bool doubleClick = IsCaptionDoubleClick(lastUpTime_, now);
+    lastUpTime_ = doubleClick ? 0 : now;
+    if (doubleClick) return OnNcDoubleClick(hit, point);
+    return 0;
+}
+
+LRESULT SkinFrameWnd::OnNcDoubleClick(WPARAM hit, LPARAM point) {
+    const POINT p = WindowPoint(point);
+    if (OfferToElements(WM_LBUTTONDBLCLK, p.x, p.y)) return 0;
+    if (hit == HTCAPTION && Resizable()) {
+        PostMessageW(hwnd_, WM_SYSCOMMAND, IsZoomed(hwnd_) ? SC_RESTORE : SC_MAXIMIZE, 0);
+    }
+    return 0;
+}
+
+LRESULT SkinFrameWnd::OnNcMouseMove(WPARAM hit, LPARAM point) {
+    return OnNcMouse(WM_NCMOUSEMOVE, hit, point);
+}
+
+LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!FrameObject()) return SkinWnd::WindowProc(message, wParam, lParam);
+    switch (message) {
+    case WM_NCCALCSIZE:
+        return OnNcCalcSize(wParam, lParam);
+    case WM_NCPAINT:
+        OnNcPaint(reinterpret_cast<HRGN>(wParam));
+        return 0;
+    case WM_NCHITTEST:
+        return OnNcHitTest(lParam);
+    case WM_NCLBUTTONDOWN:
+        return OnNcButtonDown(wParam, lParam);
+    case WM_NCLBUTTONUP:
+        return OnNcButtonUp(wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+        return OnNcDoubleClick(wParam, lParam);
+    case WM_NCMOUSEMOVE:
+        return OnNcMouseMove(wParam, lParam);
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+        return 0;
+    case WM_NCACTIVATE: {
+        ncActive_ = wParam != 0;
+        const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
+        RepaintFrame();
+        return result;
+    }
+    case WM_SETTEXT:
+    case WM_SETICON: {
+        const LRESULT result = CallPrevHiding(WS_CAPTION, message, wParam, lParam);
+        RepaintFrame();
+        return result;
+    }
+    case WM_INITMENU:
+    case WM_INITMENUPOPUP: {
+        const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
+        RepaintFrame();
+        return result;
+    }
+    case WM_SETCURSOR:
+        return CallPrevHiding(WS_SYSMENU, message, wParam, lParam);
+    case WM_GETMINMAXINFO: {
+        const LRESULT result = CallPrev(message, wParam, lParam);
+        OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        return result;
+    }
+    case WM_ERASEBKGND:
+        if (auto* frame = dynamic_cast<const FrameWindowObject*>(FrameObject()); frame && frame->skinClient) {
+            return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        }
+        return CallPrev(message, wParam, lParam);
+    case kWmSkinChildBkgnd:
+        return OnChildBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnControlColour(message, wParam, lParam);
+    case kWmSkinGetStyle:
+        return static_cast<LRESULT>(attachStyle_);
+    default:
+        return SkinWnd::WindowProc(message, wParam, lParam);
+    }
+}

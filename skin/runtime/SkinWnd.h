@@ -1,0 +1,124 @@
+// Root of every skinner: one window subclassed through the shared window
+// procedure, the skin object applied to it, its frame elements and the
+// child skinners it created. The WindowRegistry owns every skinner; a
+// skinner only remembers which child windows it gave skinners to.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FrameElement.h"
+#include "FrameGeometry.h"
+
+class SkinObject;
+class WindowFrameObject;
+
+class SkinWnd {
+public:
+    SkinWnd();
+    virtual ~SkinWnd();
+    SkinWnd(const SkinWnd&) = delete;
+    SkinWnd& operator=(const SkinWnd&) = delete;
+
+    // Virtual operations, in the order later skinners rely on.
+    virtual void PaintWhole(HDC dc);
+    virtual SkinObject* SetObject(SkinObject* object); // returns the previous one
+    virtual std::wstring GetTooltipText(int x, int y);
+    virtual void SetTooltipText(const wchar_t* text);
+    virtual SkinObject* TooltipObject();
+    virtual void HideTooltip() {}
+    virtual void ShowTooltip() {}
+    virtual HMENU GetMenu();
+    virtual void SetMenu(HMENU menu);
+    virtual LRESULT MenuKey(WPARAM key, LPARAM flags);
+    virtual bool KeepWithoutObject() const { return false; }
+    virtual LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    virtual HWND ActiveMdiChild(bool* maximized);
+    virtual RECT GetWindowRect();
+    virtual void PaintClientBackground(HDC dc, bool active);
+    virtual void PaintFrame(HDC dc, bool active);
+    virtual void Detach();
+    virtual bool Attach(HWND hwnd);
+    virtual void OnShowWindow() {}
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual RECT MenuBarRect();
+    virtual void PaintExtra(HDC) {}
+    virtual HRGN BuildRegion();
+    virtual void PaintCaptionText(HDC, bool) {}
+
+    HWND Hwnd() const { return hwnd_; }
+    SkinObject* Object() const { return object_; }
+    bool Destroyed() const { return destroyed_; }
+    const FrameParts& Parts() const { return parts_; }
+    const std::vector<std::unique_ptr<FrameElement>>& Elements() const { return elements_; }
+    COLORREF TransparentColor() const { return transparentColor_; }
+    bool RegionEnabled() const { return regionEnabled_; }
+    bool DrawsCaptionText() const { return drawCaptionText_; }
+    const std::set<HWND>& ChildWindows() const { return children_; }
+
+    // Gives `child` a skinner of its kind when the skin has an object for it
+    // (from this skinner's object list first when `useObjectList`), re-applies
+    // an existing one, or drops it when there is no object any more.
+    void AdoptChild(HWND child, bool useObjectList);
+    // Unregisters (detaches and deletes) the skinner of `child`.
+    void DropChild(HWND child);
+
+    // Every subclassed window runs this; it finds the skinner under "OBJECT".
+    static LRESULT CALLBACK SharedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static SkinWnd* FromWindow(HWND hwnd);
+    // Skinners alive in the process (leak checks).
+    static long LiveCount();
+
+protected:
+    LRESULT CallPrev(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs the previous procedure with `clear` removed from the style (so it
+    // paints no system decorations), then restores the style.
+    LRESULT CallPrevHiding(DWORD clear, UINT message, WPARAM wParam, LPARAM lParam);
+    // Same with the whole style replaced for the call.
+    LRESULT CallPrevWithStyle(DWORD style, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The frame object applied, or null when the object draws no frame.
+    const WindowFrameObject* FrameObject() const;
+    void WalkChildren();
+    void LayoutParts(int width, int height);
+    void ResetLastWindowRect() { lastWindowRect_ = {}; }
+    bool SizeChangedSinceRegion(const RECT& window) const;
+    void RememberWindowRect(const RECT& window);
+    // Builds the region and gives it to the window; a region covering the
+    // whole window removes the region instead.
+    void ApplyRegion();
+    void EnableCaptionButtons();
+    // Paints the frame into a window-sized buffer and copies only the frame
+    // strips (the top strip down to `topStripBottom`) to the window.
+    void PaintNonClientBuffered(HRGN update, int topStripBottom);
+    void PaintMinimized(HDC dc, const RECT& rect, bool active);
+    // The title, for frames and dialogs whose style has the whole caption.
+    void PaintCaptionTextFor(HDC dc);
+    // Draws the frame elements that are visible for the window's state.
+    void PaintElements(HDC dc, const RECT& window);
+    int ElementHit(int x, int y) const;
+    // Offers a non-client mouse message to the elements as the client message
+    // `clientMessage`; true when one consumed it.
+    bool OfferToElements(UINT clientMessage, int x, int y);
+
+    std::wstring tooltipText_;
+    SkinObject* object_ = nullptr;
+    FrameParts parts_{};
+    HWND hwnd_ = nullptr;
+    WNDPROC prevProc_ = nullptr;
+    std::vector<std::unique_ptr<FrameElement>> elements_;
+    std::set<HWND> children_;
+    RECT lastWindowRect_{};
+    bool destroyed_ = false;
+    bool drawCaptionText_ = true;
+    bool regionEnabled_ = false;
+    COLORREF transparentColor_ = RGB(255, 0, 255);
+    // The window has a region of ours; the system owns and frees it.
+    bool hasRegion_ = false;
+    // Caption drawn active; follows WM_NCACTIVATE.
+    bool ncActive_ = false;
+};

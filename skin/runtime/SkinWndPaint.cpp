@@ -1,0 +1,221 @@
+// Drawing shared by every skinner with a frame object: the nine parts, the
+// client background, the caption text and the window region.
+#include <algorithm>
+
+#include "CaptionText.h"
+#include "ImageDraw.h"
+#include "NineGridDraw.h"
+#include "Skin.h"
+#include "SkinWnd.h"
+#include "TemporaryDataShim.h"
+#include "WindowFrameObjects.h"
+#include "WindowRegistry.h"
+
+namespace {
+
+// Part drawing order: the side borders first so that corners overlap them.
+constexpr int kPartOrder[] = {kPartLeft,     kPartRight,      kPartTopLeft, kPartTop,
+                              kPartTopRight, kPartBottomLeft, kPartBottom,  kPartBottomRight};
+
+RECT ToRect(const SkinRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
+    const COLORREF old = SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    SetBkColor(dc, old);
+}
+
+// The piece to draw for part `i`: inactive pieces fall back to active ones.
+const ResolvedImage& PieceFor(const WindowFrameObject& frame, int i, bool active) {
+    if (!active && frame.Piece(kFramePartCount + i).image) return frame.Piece(kFramePartCount + i);
+    return frame.Piece(i);
+}
+
+int DrawModeFor(const WindowFrameObject& frame, int i, bool active) {
+    if (!active && frame.Piece(kFramePartCount + i).image) return frame.inactiveFrame[i].drawMode;
+    return frame.activeFrame[i].drawMode;
+}
+
+} // namespace
+
+void SkinWnd::PaintWhole(HDC dc) {
+    PaintFrame(dc, false);
+    PaintClientBackground(dc, false);
+}
+
+void SkinWnd::PaintFrame(HDC dc, bool active) {
+    const WindowFrameObject* frame = FrameObject();
+    if (!frame) return;
+    const bool minimized = hwnd_ && IsIconic(hwnd_);
+    const COLORREF colour = (active ? frame->activeColor : frame->inactiveColor) & 0xFFFFFF;
+    for (int i : kPartOrder) {
+        if (minimized && (i == kPartLeft || i == kPartRight)) continue;
+        const RECT rect = ToRect(parts_.part[i]);
+        if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
+        FillColour(dc, rect, colour);
+        DrawResolvedImage(dc, rect, PieceFor(*frame, i, active), DrawModeFor(*frame, i, active),
+                          transparentColor_);
+    }
+    PaintCaptionText(dc, active);
+    PaintExtra(dc);
+}
+
+void SkinWnd::PaintClientBackground(HDC dc, bool active) {
+    RECT client{};
+    if (hwnd_) GetClientRect(hwnd_, &client);
+    const WindowFrameObject* frame = FrameObject();
+    if (!frame) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        return;
+    }
+    FillColour(dc, client, frame->clientColor & 0xFFFFFF);
+    const ResolvedImage& piece = PieceFor(*frame, kPartClient, active);
+    if (piece.image)
+        DrawResolvedImage(dc, client, piece, DrawModeFor(*frame, kPartClient, active), transparentColor_);
+}
+
+HRGN SkinWnd::BuildRegion() {
+    if (!regionEnabled_ || !hwnd_) return nullptr;
+    const WindowFrameObject* frame = FrameObject();
+    if (!frame) return nullptr;
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const bool minimized = IsIconic(hwnd_);
+    if (minimized) return CreateRectRgn(0, 0, width, height);
+
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    for (int i = 0; i < kFramePartCount; ++i) {
+        const RECT rect = ToRect(parts_.part[i]);
+        if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
+        HRGN piece = PieceRegion(frame->Piece(i), rect, frame->activeFrame[i].drawMode);
+        if (!piece) continue;
+        CombineRgn(region, region, piece, RGN_OR);
+        DeleteObject(piece);
+    }
+    const RECT local{0, 0, width, height};
+    for (auto& element : elements_) {
+        element->Layout(local);
+        if (!element->IsVisible()) continue;
+        int mode = 0;
+        HRGN area = element->AreaRegion(&mode);
+        if (!area) continue;
+        static constexpr int kModes[] = {RGN_AND, RGN_DIFF, RGN_OR, RGN_XOR};
+        if (mode >= 0 && mode < 4) {
+            CombineRgn(region, region, area, kModes[mode]);
+        } else if (mode == 4) {
+            RECT box{};
+            GetRgnBox(area, &box);
+            HRGN cut = CreateRectRgnIndirect(&box);
+            CombineRgn(region, region, cut, RGN_DIFF);
+            CombineRgn(region, region, area, RGN_OR);
+            DeleteObject(cut);
+        }
+        DeleteObject(area);
+    }
+    return region;
+}
+
+void SkinWnd::ApplyRegion() {
+    HRGN region = BuildRegion();
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    if (region) {
+        // Only a region that covers every pixel of the window is dropped; a
+        // box test would also drop shapes with cut corners.
+        HRGN whole = CreateRectRgn(0, 0, window.right - window.left, window.bottom - window.top);
+        const bool covers = EqualRgn(region, whole) != FALSE;
+        DeleteObject(whole);
+        if (covers) {
+            DeleteObject(region);
+            region = nullptr;
+        }
+    }
+    if (!region) {
+        if (hasRegion_) SetWindowRgn(hwnd_, nullptr, TRUE);
+        hasRegion_ = false;
+        return;
+    }
+    // From here on the system owns the region, including the one it replaces.
+    if (SetWindowRgn(hwnd_, region, TRUE)) {
+        hasRegion_ = true;
+    } else {
+        DeleteObject(region);
+    }
+}
+
+void SkinWnd::PaintCaptionTextFor(HDC dc) {
+    const WindowFrameObject* frame = FrameObject();
+    if (!frame || !drawCaptionText_) return;
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+    if ((style & WS_CAPTION) != WS_CAPTION) return;
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    DrawCaptionText(dc, hwnd_, ToRect(parts_.part[kPartTop]), *frame, exStyle);
+}
+
+void SkinWnd::PaintNonClientBuffered(HRGN update, int topStripBottom) {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    if (width <= 0 || height <= 0) return;
+    HDC windowDc = GetWindowDC(hwnd_);
+    if (!windowDc) return;
+    HDC buffer = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, width, height);
+    if (!buffer || !bitmap) {
+        if (bitmap) DeleteObject(bitmap);
+        if (buffer) DeleteDC(buffer);
+        ReleaseDC(hwnd_, windowDc);
+        return;
+    }
+    HGDIOBJ old = SelectObject(buffer, bitmap);
+    SetBkMode(buffer, TRANSPARENT);
+
+    const bool active = ncActive_;
+    const RECT client = ToRect(parts_.part[kPartClient]);
+    const bool minimized = IsIconic(hwnd_);
+    const WindowFrameObject* frame = FrameObject();
+    if (minimized && frame && !frame->minimizedActive.IsEmpty()) {
+        const RECT all{0, 0, width, height};
+        FillRect(buffer, &all, GetSysColorBrush(COLOR_BTNFACE));
+        PaintMinimized(buffer, all, active);
+        PaintCaptionText(buffer, active);
+        PaintElements(buffer, window);
+        BitBlt(windowDc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+    } else {
+        PaintFrame(buffer, active);
+        PaintElements(buffer, window);
+        // Only the frame strips reach the screen; the client area is the
+        // window's own.
+        if (update && reinterpret_cast<UINT_PTR>(update) > 1) {
+            HRGN clip = CreateRectRgn(0, 0, 0, 0);
+            CombineRgn(clip, update, nullptr, RGN_COPY);
+            OffsetRgn(clip, -window.left, -window.top);
+            ExtSelectClipRgn(windowDc, clip, RGN_COPY);
+            DeleteObject(clip);
+        }
+        const int top = std::min(std::max(topStripBottom, 0), height);
+        const int bottom = std::max(std::min(static_cast<int>(client.bottom), height), top);
+        BitBlt(windowDc, 0, 0, width, top, buffer, 0, 0, SRCCOPY);
+        BitBlt(windowDc, 0, bottom, width, height - bottom, buffer, 0, bottom, SRCCOPY);
+        BitBlt(windowDc, 0, top, client.left, bottom - top, buffer, 0, top, SRCCOPY);
+        BitBlt(windowDc, client.right, top, width - client.right, bottom - top, buffer, client.right, top,
+               SRCCOPY);
+    }
+    SelectObject(buffer, old);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+    ReleaseDC(hwnd_, windowDc);
+}
+
+void SkinWnd::PaintMinimized(HDC dc, const RECT& rect, bool active) {
+    const WindowFrameObject* frame = FrameObject();
+    if (!frame) return;
+    const NineGridImage& grid =
+        !active && !frame->minimizedInactive.IsEmpty() ? frame->minimizedInactive : frame->minimizedActive;
+    DrawNineGrid(dc, rect, grid, WindowRegistry::Instance().CurrentSkin(), RGB(0, 0, 0), false);
+}
