@@ -192,6 +192,7 @@ void SkinWnd::AdoptChild(HWND child, bool useObjectList) {
     SkinWnd* skinner = registry.Register(std::move(created), child);
     if (!skinner) return;
     children_.insert(child);
+    skinner->SetOwnerWindow(hwnd_);
     skinner->SetObject(object);
     if (!skinner->Attach(child)) DropChild(child);
 }

@@ -59,6 +59,9 @@ public:
     bool RegionEnabled() const { return regionEnabled_; }
     bool DrawsCaptionText() const { return drawCaptionText_; }
     const std::set<HWND>& ChildWindows() const { return children_; }
+    // The window of the skinner that created this one (child skinners).
+    HWND OwnerWindow() const { return ownerWindow_; }
+    void SetOwnerWindow(HWND owner) { ownerWindow_ = owner; }
 
     // Gives `child` a skinner of its kind when the skin has an object for it
     // (from this skinner's object list first when `useObjectList`), re-applies
@@ -109,6 +112,7 @@ protected:
     SkinObject* object_ = nullptr;
     FrameParts parts_{};
     HWND hwnd_ = nullptr;
+    HWND ownerWindow_ = nullptr;
     WNDPROC prevProc_ = nullptr;
     std::vector<std::unique_ptr<FrameElement>> elements_;
     std::set<HWND> children_;
