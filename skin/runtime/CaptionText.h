@@ -9,4 +9,5 @@ class WindowFrameObject;
 // Longest title drawn; longer titles are cut (and end in an ellipsis).
 constexpr int kMaxCaptionChars = 300;
 
-void DrawCaptionText(HDC dc, HWND hwnd, const RECT& strip, const WindowFrameObject& frame, DWORD exStyle);
+void DrawCaptionText(HDC dc, HWND hwnd, const RECT& strip, const WindowFrameObject& frame, DWORD exStyle,
+                     int dpi);

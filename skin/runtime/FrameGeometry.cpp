@@ -62,3 +62,16 @@ FrameSize MinimumFrameSize(const SkinRect (&design)[kFramePartCount]) {
 bool IsCaptionDoubleClick(uint64_t lastUpMs, uint64_t nowMs) {
     return lastUpMs != 0 && nowMs >= lastUpMs && nowMs - lastUpMs <= kCaptionDoubleClickMs;
 }
+
+int ScaleForDpi(int value, int dpi) {
+    if (dpi <= 0 || dpi == 96) return value;
+    const long long scaled = static_cast<long long>(value) * dpi;
+    return static_cast<int>(scaled >= 0 ? (scaled + 48) / 96 : -((-scaled + 48) / 96));
+}
+
+void ScaleDesign(const SkinRect (&design)[kFramePartCount], int dpi, SkinRect (&out)[kFramePartCount]) {
+    for (int i = 0; i < kFramePartCount; ++i) {
+        out[i] = SkinRect{ScaleForDpi(design[i].left, dpi), ScaleForDpi(design[i].top, dpi),
+                          ScaleForDpi(design[i].right, dpi), ScaleForDpi(design[i].bottom, dpi)};
+    }
+}

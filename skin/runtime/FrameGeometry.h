@@ -60,6 +60,11 @@ SkinRect ClientRectInWindow(const SkinRect (&design)[kFramePartCount], const Ski
 // Smallest size a skinned frame may be tracked to.
 FrameSize MinimumFrameSize(const SkinRect (&design)[kFramePartCount]);
 
+// The design rectangles for a display of `dpi` dots per inch (96 is the
+// design's own): every coordinate scaled and rounded.
+void ScaleDesign(const SkinRect (&design)[kFramePartCount], int dpi, SkinRect (&out)[kFramePartCount]);
+int ScaleForDpi(int value, int dpi);
+
 // Two button-ups on a maximized caption count as a double click when the
 // second comes at most this long after the first.
 constexpr uint64_t kCaptionDoubleClickMs = 1000;

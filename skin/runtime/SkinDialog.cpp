@@ -50,7 +50,7 @@ void SkinDialog::RestoreIntendedClientSize(const RECT& before) {
     if (!frame) return;
     const int clientWidth = (after.right - after.left) - (systemFrame.right - systemFrame.left);
     const int clientHeight = (after.bottom - after.top) - (systemFrame.bottom - systemFrame.top);
-    const FrameSize size = WindowSizeForClient(frame->designRects, clientWidth, clientHeight, 0);
+    const FrameSize size = WindowSizeForClient(Design(), clientWidth, clientHeight, 0);
     SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -109,6 +109,8 @@ LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnEraseBackground(reinterpret_cast<HDC>(wParam));
     case kWmSkinChildBkgnd:
         return OnChildBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED:
+        return OnDpiChanged(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnControlColour(message, wParam, lParam);

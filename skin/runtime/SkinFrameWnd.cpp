@@ -36,7 +36,7 @@ SkinObject* SkinFrameWnd::SetObject(SkinObject* object) {
     if (!IsIconic(hwnd_)) {
         if (Resizable()) {
             const WindowFrameObject* frame = FrameObject();
-            const FrameSize minimum = frame ? MinimumFrameSize(frame->designRects) : FrameSize{10, 10};
+            const FrameSize minimum = frame ? MinimumFrameSize(Design()) : FrameSize{10, 10};
             RECT window{};
             ::GetWindowRect(hwnd_, &window);
             if (window.right - window.left < minimum.width || window.bottom - window.top < minimum.height) {
@@ -161,6 +161,8 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return CallPrev(message, wParam, lParam);
     case kWmSkinChildBkgnd:
         return OnChildBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED:
+        return OnDpiChanged(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnControlColour(message, wParam, lParam);

@@ -88,7 +88,7 @@ LRESULT SkinFramedWnd::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
     RECT* proposed =
         wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
     const SkinRect window{proposed->left, proposed->top, proposed->right, proposed->bottom};
-    const SkinRect client = ClientRectInWindow(frame->designRects, window, MenuBarHeight(window.Width()));
+    const SkinRect client = ClientRectInWindow(Design(), window, MenuBarHeight(window.Width()));
     *proposed = RECT{client.left, client.top, client.right, client.bottom};
     return 0;
 }
@@ -125,7 +125,7 @@ void SkinFramedWnd::KeepClientSize() {
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
     const FrameSize size =
-        WindowSizeForClient(frame->designRects, client.right, client.bottom, MenuBarHeight(client.right));
+        WindowSizeForClient(Design(), client.right, client.bottom, MenuBarHeight(client.right));
     POINT origin{window.left, window.top};
     if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(hwnd_), &origin);
     MoveWindow(hwnd_, origin.x, origin.y, size.width, size.height, FALSE);
@@ -168,9 +168,22 @@ void SkinFramedWnd::OnGetMinMaxInfo(MINMAXINFO* info) {
         info->ptMaxSize =
             POINT{monitor.rcWork.right - monitor.rcWork.left, monitor.rcWork.bottom - monitor.rcWork.top};
     }
-    const FrameSize minimum = MinimumFrameSize(frame->designRects);
+    const FrameSize minimum = MinimumFrameSize(Design());
     info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minimum.width);
     info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minimum.height);
+}
+
+LRESULT SkinFramedWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    UpdateDesign();
+    ResetLastWindowRect();
+    background_.Release();
+    const LRESULT result = CallPrev(WM_DPICHANGED, wParam, lParam);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (suggested && IsWindow(hwnd_)) {
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    return result;
 }
 
 LRESULT SkinFramedWnd::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,6 +48,8 @@ protected:
     // the system menu style hidden.
     LRESULT OnNcMouse(UINT message, WPARAM wParam, LPARAM lParam);
     bool ShowsMaximized() const;
+    // Moved to a display of another scale: the frame follows it.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     POINT WindowPoint(LPARAM screenPoint) const;
 
     DWORD attachStyle_ = 0;

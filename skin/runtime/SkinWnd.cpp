@@ -85,6 +85,7 @@ const WindowFrameObject* SkinWnd::FrameObject() const {
 
 bool SkinWnd::Attach(HWND hwnd) {
     hwnd_ = hwnd;
+    UpdateDesign();
     WalkChildren();
     prevProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
     SetPropW(hwnd, kObjectProperty, this);
@@ -145,9 +146,8 @@ SkinObject* SkinWnd::SetObject(SkinObject* object) {
     }
     ResetLastWindowRect();
     if (hwnd_) WalkChildren();
-    if (const WindowFrameObject* frame = FrameObject()) {
-        for (int i = 0; i < kFramePartCount; ++i) parts_.part[i] = frame->designRects[i];
-    }
+    UpdateDesign();
+    for (int i = 0; i < kFramePartCount; ++i) parts_.part[i] = design_[i];
     return previous;
 }
 
@@ -203,9 +203,32 @@ void SkinWnd::DropChild(HWND child) {
 }
 
 void SkinWnd::LayoutParts(int width, int height) {
-    if (const WindowFrameObject* frame = FrameObject()) {
-        parts_ = LayoutFrameParts(frame->designRects, width, height);
+    if (FrameObject()) parts_ = LayoutFrameParts(design_, width, height);
+}
+
+int SkinWnd::WindowDpi(HWND hwnd) {
+    // GetDpiForWindow exists from Windows 10 on; older systems have one
+    // system-wide setting.
+    using GetDpi = UINT(WINAPI*)(HWND);
+    static GetDpi getDpi = reinterpret_cast<GetDpi>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi && hwnd) {
+        if (const UINT dpi = getDpi(hwnd)) return static_cast<int>(dpi);
     }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+void SkinWnd::UpdateDesign() {
+    if (hwnd_) dpi_ = WindowDpi(hwnd_);
+    const WindowFrameObject* frame = FrameObject();
+    if (!frame) {
+        for (auto& r : design_) r = SkinRect{};
+        return;
+    }
+    ScaleDesign(frame->designRects, dpi_, design_);
 }
 
 bool SkinWnd::SizeChangedSinceRegion(const RECT& window) const {

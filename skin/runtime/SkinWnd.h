@@ -88,6 +88,12 @@ protected:
     const WindowFrameObject* FrameObject() const;
     void WalkChildren();
     void LayoutParts(int width, int height);
+    // The frame object's design rectangles scaled for the window's display.
+    const SkinRect (&Design() const)[kFramePartCount] { return design_; }
+    int Dpi() const { return dpi_; }
+    void UpdateDesign();
+    static int WindowDpi(HWND hwnd);
+    int ScaledMode(int drawMode) const;
     void ResetLastWindowRect() { lastWindowRect_ = {}; }
     bool SizeChangedSinceRegion(const RECT& window) const;
     void RememberWindowRect(const RECT& window);
@@ -111,6 +117,8 @@ protected:
     std::wstring tooltipText_;
     SkinObject* object_ = nullptr;
     FrameParts parts_{};
+    SkinRect design_[kFramePartCount]{};
+    int dpi_ = 96;
     HWND hwnd_ = nullptr;
     HWND ownerWindow_ = nullptr;
     WNDPROC prevProc_ = nullptr;

@@ -40,6 +40,12 @@ int DrawModeFor(const WindowFrameObject& frame, int i, bool active) {
 
 } // namespace
 
+int SkinWnd::ScaledMode(int drawMode) const {
+    // On a scaled display the pieces drawn at their own size grow with the
+    // design, so their pictures are stretched with them.
+    return dpi_ != 96 && drawMode == 0 ? 2 : drawMode;
+}
+
 void SkinWnd::PaintWhole(HDC dc) {
     PaintFrame(dc, false);
     PaintClientBackground(dc, false);
@@ -55,7 +61,7 @@ void SkinWnd::PaintFrame(HDC dc, bool active) {
         const RECT rect = ToRect(parts_.part[i]);
         if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
         FillColour(dc, rect, colour);
-        DrawResolvedImage(dc, rect, PieceFor(*frame, i, active), DrawModeFor(*frame, i, active),
+        DrawResolvedImage(dc, rect, PieceFor(*frame, i, active), ScaledMode(DrawModeFor(*frame, i, active)),
                           transparentColor_);
     }
     PaintCaptionText(dc, active);
@@ -91,7 +97,7 @@ HRGN SkinWnd::BuildRegion() {
     for (int i = 0; i < kFramePartCount; ++i) {
         const RECT rect = ToRect(parts_.part[i]);
         if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
-        HRGN piece = PieceRegion(frame->Piece(i), rect, frame->activeFrame[i].drawMode);
+        HRGN piece = PieceRegion(frame->Piece(i), rect, ScaledMode(frame->activeFrame[i].drawMode));
         if (!piece) continue;
         CombineRgn(region, region, piece, RGN_OR);
         DeleteObject(piece);
@@ -153,7 +159,7 @@ void SkinWnd::PaintCaptionTextFor(HDC dc) {
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
     if ((style & WS_CAPTION) != WS_CAPTION) return;
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
-    DrawCaptionText(dc, hwnd_, ToRect(parts_.part[kPartTop]), *frame, exStyle);
+    DrawCaptionText(dc, hwnd_, ToRect(parts_.part[kPartTop]), *frame, exStyle, dpi_);
 }
 
 void SkinWnd::PaintNonClientBuffered(HRGN update, int topStripBottom) {

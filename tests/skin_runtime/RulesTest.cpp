@@ -270,3 +270,21 @@ TEST(SystemKind, FromPackedVersions) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FrameGeometry, DesignScalesWithTheDisplay) {
+    SkinRect scaled[9];
+    ScaleDesign(kDesign, 96, scaled);
+    EXPECT_EQ(scaled[kPartTop].right, 88);
+    ScaleDesign(kDesign, 144, scaled);
+    EXPECT_EQ(scaled[kPartTopLeft].bottom, 45);
+    EXPECT_EQ(scaled[kPartTop].left, 18);
+    EXPECT_EQ(scaled[kPartLeft].right, 6);
+    EXPECT_EQ(scaled[kPartBottomRight].right, 150);
+    EXPECT_EQ(ScaleForDpi(-13, 144), -20); // font heights round away from zero alike
+    EXPECT_EQ(ScaleForDpi(13, 120), 16);
+    EXPECT_EQ(ScaleForDpi(7, 0), 7);
+}
+
+} // namespace
