@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
 #include <string>
 
 namespace {
@@ -15,21 +14,6 @@ SkinFont WithFace(const char* face, size_t size) {
     SkinFont font = SkinFont::Default("");
     std::memcpy(font.faceName, face, size);
     return font;
-}
-
-// LOGFONTA and LOGFONTW share the layout of everything before the face.
-constexpr size_t kNumericPart = offsetof(LOGFONTW, lfFaceName);
-static_assert(kNumericPart == offsetof(SkinFont, faceName));
-
-TEST(SkinLogFont, NumbersAreCopiedAsStored) {
-    std::mt19937 rng(3);
-    for (int round = 0; round < 20; ++round) {
-        SkinFont font;
-        auto* bytes = reinterpret_cast<uint8_t*>(&font);
-        for (size_t i = 0; i < kNumericPart; ++i) bytes[i] = uint8_t(rng());
-        const LOGFONTW lf = ToLogFontW(font);
-        EXPECT_EQ(std::memcmp(&lf, &font, kNumericPart), 0) << round;
-    }
 }
 
 TEST(SkinLogFont, FaceNamesComeFromCodePage936) {
