@@ -8,22 +8,22 @@
 
 namespace {
 
+bool SameBand(const RECT& a, const RECT& b) {
+    return a.top == b.top && a.bottom == b.bottom;
+}
+
 // Appends `r` unless empty, joined to the previous rectangle when the two
 // touch within one band (copies of an opaque row become one rectangle).
 void Append(std::vector<RECT>& out, const RECT& r) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     if (!out.empty()) {
         RECT& last = out.back();
-        if (last.top == r.top && last.bottom == r.bottom && last.right == r.left) {
+        if (SameBand(last, r) && last.right == r.left) {
             last.right = r.right;
             return;
         }
     }
     out.push_back(r);
-}
-
-bool SameBand(const RECT& a, const RECT& b) {
-    return a.top == b.top && a.bottom == b.bottom;
 }
 
 // Copies of the piece's rectangles from dest's corner, clipped to dest: one
