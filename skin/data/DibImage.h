@@ -83,9 +83,10 @@ public:
 
     // Blends the part (srcX, srcY, width, height) of this image onto a
     // 32-bit top-down BGRX buffer at (dstX, dstY), clipped to the buffer:
-    // alpha channel, global alpha and transparent colour applied.
+    // alpha channel, global alpha and transparent colour applied. Pixels of
+    // `keyColour` (COLORREF), when given, leave the buffer as well.
     void BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStride, int dstX, int dstY, int srcX,
-                   int srcY, int width, int height) const;
+                   int srcY, int width, int height, const uint32_t* keyColour = nullptr) const;
     // True when drawing at own size has to blend instead of copy.
     bool NeedsBlending() const;
 

@@ -7,7 +7,7 @@ bool DibImage::NeedsBlending() const {
 }
 
 void DibImage::BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStride, int dstX, int dstY,
-                         int srcX, int srcY, int width, int height) const {
+                         int srcX, int srcY, int width, int height, const uint32_t* keyColour) const {
     if (!IsValid() || !dst) return;
     // Clip the source part to the image, then to the destination buffer.
     if (srcX < 0) {
@@ -38,6 +38,8 @@ void DibImage::BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStrid
 
     const bool keyed = transparentIndex_ >= 0;
     const uint32_t key = transparentColor_ & 0x00FFFFFF;
+    const bool extraKeyed = keyColour != nullptr;
+    const uint32_t extraKey = extraKeyed ? *keyColour & 0x00FFFFFF : 0;
     const unsigned global = globalAlpha_;
     for (int y = 0; y < height; ++y) {
         uint8_t* d = dst + size_t(dstY + y) * size_t(dstStride) + size_t(dstX) * 4;
@@ -45,7 +47,7 @@ void DibImage::BlendOnto(uint8_t* dst, int dstWidth, int dstHeight, int dstStrid
             const int sx = srcX + x;
             const int sy = srcY + y;
             const uint32_t c = GetColor(sx, sy);
-            if (keyed && c == key) continue;
+            if ((keyed && c == key) || (extraKeyed && c == extraKey)) continue;
             const unsigned a = unsigned(GetAlpha(sx, sy)) * (global + 1) / 256;
             if (a == 0) continue;
             const unsigned r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;

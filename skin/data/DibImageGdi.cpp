@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GdiMask.h"
+#include "GdiRegion.h"
 #include "GdiSurface.h"
 
 namespace {
@@ -129,26 +130,10 @@ void Tile(const DibImage& image, HDC dc, const RECT& rect) {
 }
 
 HRGN RegionFromImage(const DibImage& image, COLORREF colour) {
-    const std::vector<PixelRect> rects = image.RegionRects(colour);
-    if (rects.empty()) return CreateRectRgn(0, 0, 0, 0);
-    const size_t bytes = sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT);
-    std::vector<uint8_t> buffer(bytes);
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    data->rdh.dwSize = sizeof(RGNDATAHEADER);
-    data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = DWORD(rects.size());
-    data->rdh.nRgnSize = DWORD(rects.size() * sizeof(RECT));
-    RECT bounds = {image.Width(), image.Height(), 0, 0};
-    auto* out = reinterpret_cast<RECT*>(data->Buffer);
-    for (size_t i = 0; i < rects.size(); ++i) {
-        out[i] = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
-        bounds.left = std::min(bounds.left, out[i].left);
-        bounds.top = std::min(bounds.top, out[i].top);
-        bounds.right = std::max(bounds.right, out[i].right);
-        bounds.bottom = std::max(bounds.bottom, out[i].bottom);
-    }
-    data->rdh.rcBound = bounds;
-    return ExtCreateRegion(nullptr, DWORD(bytes), data);
+    std::vector<RECT> rects;
+    for (const PixelRect& r : image.RegionRects(colour))
+        rects.push_back(RECT{r.left, r.top, r.right, r.bottom});
+    return RegionFromRects(rects);
 }
 
 HRGN RegionFromBitmap(HBITMAP bitmap, COLORREF colour) {

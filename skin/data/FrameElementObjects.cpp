@@ -72,6 +72,8 @@ void MenuBarObject::Fields(IO& io, int minor) {
 
 SKIN_RECORD_IO_IMPL(MenuBarObject, FrameElementObject, {})
 
+FrameImageObject::FrameImageObject() : FrameElementObject(22) {}
+
 FrameAreaObject::FrameAreaObject() : FrameElementObject(38) {
     StoreInt("area.kind", areaKind);
     static const char* const sides[] = {"anchor.left", "anchor.top", "anchor.right", "anchor.bottom"};

@@ -1,6 +1,6 @@
 #pragma once
-// Elements placed on a frame window: caption buttons, the menu bar and frame
-// areas.
+// Elements placed on a frame window: caption buttons, the menu bar, frame
+// images and frame areas.
 
 #include "RecordIO.h"
 #include "ResolvedImage.h"
@@ -52,6 +52,13 @@ public:
     NineGridImage gridB{};
     ImageRef images[12] = {};
     NineGridImage gridC{};
+};
+
+// A plain picture on the frame: the element's image, drawn at its design
+// rectangle and moved by its anchor. Its record is the element section alone.
+class FrameImageObject : public FrameElementObject {
+public:
+    FrameImageObject();
 };
 
 class FrameAreaObject : public FrameElementObject {

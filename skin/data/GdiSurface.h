@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+// A 32-bit top-down DIB section of width x height (BGRX pixels at *bits),
+// or nullptr. The caller deletes it.
+HBITMAP CreateTopDownDib32(HDC reference, int width, int height, uint8_t** bits);
+
 class GdiSurface {
 public:
     GdiSurface(HDC reference, int width, int height);

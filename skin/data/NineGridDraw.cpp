@@ -126,7 +126,13 @@ void DrawNineGridKeyed(HDC dc, const RECT& dest, const NineGridImage& grid, cons
     const int h = dest.bottom - dest.top;
     GdiSurface offscreen(dc, w, h);
     if (!offscreen.Ok()) return;
-    DrawNineGrid(offscreen.Dc(), RECT{0, 0, w, h}, grid, skin, keyColour, true);
+    // Pieces leave the skin's key pixels untouched: those must read as the
+    // key here too, so that the copy below leaves them out.
+    const RECT all = {0, 0, w, h};
+    HBRUSH key = CreateSolidBrush(keyColour);
+    FillRect(offscreen.Dc(), &all, key);
+    DeleteObject(key);
+    DrawNineGrid(offscreen.Dc(), all, grid, skin, keyColour, true);
     HBITMAP mask = CreateKeyMask(offscreen, keyColour);
     if (!mask) return;
     BlitThroughMaskAndOr(dc, dest.left, dest.top, offscreen, mask, keyColour);

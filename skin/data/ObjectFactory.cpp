@@ -15,7 +15,9 @@
 #include <iterator>
 
 namespace {
-constexpr int kChildCodes[] = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 23,
+// Frame elements (3 caption button, 22 frame image, 38 frame area) are
+// read under any parent; only frames make use of them.
+constexpr int kChildCodes[] = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 22, 23,
                                24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 40, 42, 100};
 constexpr int kTopLevelCodes[] = {1,  2,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 23,
                                   24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
@@ -77,6 +79,8 @@ std::unique_ptr<SkinObject> CreateSkinObject(int code) {
         return std::make_unique<AuxiliaryObject>();
     case 20:
         return std::make_unique<MenuBarObject>();
+    case 22:
+        return std::make_unique<FrameImageObject>();
     case 23:
         return std::make_unique<ToolbarObject>();
     case 24:

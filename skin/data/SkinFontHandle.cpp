@@ -1,16 +1,10 @@
 #include "SkinFontHandle.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include <cstring>
-
-static_assert(sizeof(LOGFONTA) == 60);
+#include "SkinLogFont.h"
 
 SkinFontHandle CreateSkinFontHandle(const SkinFont& font) {
-    LOGFONTA lf;
-    std::memcpy(&lf, &font, sizeof lf);
-    return CreateFontIndirectA(&lf);
+    return CreateSkinFontW(font);
 }
 
 void DeleteSkinFontHandle(SkinFontHandle handle) {

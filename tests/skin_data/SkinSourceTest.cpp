@@ -29,6 +29,11 @@ object 1 "MainFrame" {
         AUTOPLACE = 1
         @autoplace.rect = rect(-20, 4, -4, 20)
     }
+    object 22 "Logo" {
+        @image = image("frame", 2, 2, 10, 6, 0)
+        @anchor = 4
+        @autoplace.rect = rect(100, 3, 108, 7)
+    }
 }
 object 4 "Button" {
     NORMAL.IMAGE = grid("frame", 0, 0, 16, 16, 3, 3, 3, 3, 1)
@@ -105,6 +110,13 @@ TEST_F(SkinSourceTest, ValuesReachTheObjects) {
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->kind, 1u);
     EXPECT_EQ(close->autoPlaceRect.left, -20);
+    auto* logo = dynamic_cast<FrameImageObject*>(loaded.FindObject("Logo"));
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->TypeCode(), 22);
+    EXPECT_STREQ(logo->image.name, "frame");
+    EXPECT_EQ(logo->image.source.right, 10);
+    EXPECT_EQ(logo->anchor, 4u);
+    EXPECT_EQ(logo->autoPlaceRect.left, 100);
     auto* button = static_cast<PushButtonObject*>(loaded.FindObject("Button"));
     EXPECT_EQ(button->states[0].image.marginLeft, 3);
     EXPECT_EQ(button->states[0].tail[15], 15);
@@ -118,12 +130,17 @@ TEST_F(SkinSourceTest, ValuesReachTheObjects) {
     EXPECT_NE(dump.find("image \"frame\" \"frame.bmp\" format bmp width 16 height 16 bpp 24"),
               std::string::npos);
     EXPECT_NE(dump.find("    ACTIVEFRAME.ClIENT = none\n"), std::string::npos);
+    EXPECT_NE(dump.find("        AUTOPLACE = 0\n        @autoplace.rect = rect(100, 3, 108, 7)\n"
+                        "        @image = image(\"frame\", 2, 2, 10, 6, 0)\n        @anchor = 4\n    }\n"),
+              std::string::npos)
+        << dump;
 }
 
 TEST_F(SkinSourceTest, ErrorsNameTheLine) {
     const std::pair<const char*, const char*> bad[] = {
         {"object 4 \"B\" {\n NO.KEY = 1\n}", "line 2"},
         {"object 3 \"B\" { }", "not allowed at top level"},
+        {"object 22 \"B\" { }", "not allowed at top level"},
         {"object 14 \"A\" {\n object 1 \"F\" { }\n}", "not allowed as a child"},
         {"object 14 \"A\" {\n object 4 \"X\" { }\n object 4 \"X\" { }\n}", "two children"},
         {"skin 2.1", "version"},

@@ -18,6 +18,14 @@ grep -q '^image "button" "button.bmp" format bmp width 32 height 110 bpp 24$' "$
 "$skinc" dump "$work/b.tvf" > "$work/b.skin"
 diff "$work/img/a.skin" "$work/b.skin" > /dev/null || fail "round trip differs"
 
+# A frame image (type 22) among a frame's elements survives build, dump, build.
+printf 'object 1 "F" {\n object 22 "Logo" {\n  @image = image("logo", 0, 0, 16, 16, 0)\n }\n}\n' > "$work/logo.skin"
+"$skinc" build "$work/logo.skin" "$work/logo1.tvf"
+"$skinc" dump "$work/logo1.tvf" > "$work/logo1.skin"
+grep -qx '        @image = image("logo", 0, 0, 16, 16, 0)' "$work/logo1.skin" || fail "frame image not dumped"
+"$skinc" build "$work/logo1.skin" "$work/logo2.tvf"
+cmp -s "$work/logo1.tvf" "$work/logo2.tvf" || fail "frame image round trip differs"
+
 printf 'garbage!' > "$work/bad.tvf"
 if "$skinc" dump "$work/bad.tvf" > "$work/out.txt"; then fail "bad file accepted"; fi
 grep -qx "error 5" "$work/out.txt" || fail "expected error 5"

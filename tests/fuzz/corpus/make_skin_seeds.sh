@@ -23,6 +23,10 @@ object 1 "MainFrame" {
     object 3 "Close" {
         @kind = 1
     }
+    object 22 "Logo" {
+        @image = image("pic", 0, 0, 4, 4, 0)
+        @anchor = 6
+    }
     object 38 "Area" {
         @image = image("pic", 0, 0, 4, 4, 2)
     }
