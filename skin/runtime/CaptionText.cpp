@@ -2,7 +2,7 @@
 
 #include "FrameGeometry.h"
 
-#include "TemporaryDataShim.h"
+#include "SkinLogFont.h"
 #include "TextEffectDraw.h"
 #include "WindowFrameObjects.h"
 #include "WindowText.h"

@@ -1,9 +1,9 @@
 #include "SkinControl.h"
 
+#include "ChildLookup.h"
 #include "ControlObject.h"
 #include "Skin.h"
 #include "SkinMessages.h"
-#include "TemporaryDataShim.h"
 #include "WindowRegistry.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "Cp936Text.h"
 #include "Skin.h"
 #include "SkinEngine.h"
-#include "TemporaryDataShim.h"
 #include "WindowRegistry.h"
 
 namespace {

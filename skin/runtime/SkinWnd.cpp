@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "ChildLookup.h"
 #include "ControlKinds.h"
 #include "FrameGeometry.h"
 #include "Skin.h"
 #include "SkinMessages.h"
 #include "SkinObject.h"
 #include "SkinnerFactory.h"
-#include "TemporaryDataShim.h"
 #include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
 #include "WindowText.h"

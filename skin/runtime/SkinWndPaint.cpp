@@ -5,9 +5,9 @@
 #include "CaptionText.h"
 #include "ImageDraw.h"
 #include "NineGridDraw.h"
+#include "PieceRegion.h"
 #include "Skin.h"
 #include "SkinWnd.h"
-#include "TemporaryDataShim.h"
 #include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
 
