@@ -16,9 +16,12 @@ void SetControlSkinnerFactoryForTesting(ControlSkinnerFactory factory) {
 
 std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
     if (TestFactory()) return TestFactory()(kind);
-    // Control skinners are added kind by kind; until then controls keep the
-    // platform's look inside a skinned frame.
-    return nullptr;
+    switch (kind) {
+    // Kinds get their skinner classes family by family; a kind without one
+    // keeps the platform's look inside a skinned frame.
+    default:
+        return nullptr;
+    }
 }
 
 std::unique_ptr<FrameElement> CreateFrameElement(SkinWnd&, SkinObject&) {

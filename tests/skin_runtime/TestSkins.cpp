@@ -80,8 +80,26 @@ COLORREF InactiveColour(int part, int variant) {
     return RGB(200, 20 + part * 25, 60 + variant * 100);
 }
 
+std::vector<uint8_t> BlocksBmp(const std::vector<COLORREF>& colours, int block) {
+    DibImage image;
+    image.Create(static_cast<int>(colours.size()) * block, block, 24, 1);
+    for (size_t i = 0; i < colours.size(); ++i) {
+        for (int y = 0; y < block; ++y) {
+            for (int x = 0; x < block; ++x) image.SetColor(static_cast<int>(i) * block + x, y, colours[i]);
+        }
+    }
+    std::vector<uint8_t> bytes;
+    image.Encode(1, &bytes);
+    return bytes;
+}
+
 std::wstring Write(const std::wstring& fileName, const Options& options) {
-    Skin skin;
+    return WriteSkin(*Build(options), fileName);
+}
+
+std::unique_ptr<Skin> Build(const Options& options) {
+    auto built = std::make_unique<Skin>();
+    Skin& skin = *built;
     auto info = CreateSkinObject(25);
     info->SetName("SkinInformation");
     auto* skinInfo = static_cast<SkinInfoObject*>(info.get());
@@ -99,7 +117,10 @@ std::wstring Write(const std::wstring& fileName, const Options& options) {
     image->SetName("parts");
     image->SetEncoded(PartsImage(options), 1);
     skin.PutImage(std::move(image));
+    return built;
+}
 
+std::wstring WriteSkin(const Skin& skin, const std::wstring& fileName) {
     const std::vector<uint8_t> file = SaveSkinFile(skin, 13);
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);

@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
+
+class Skin;
 
 namespace testskin {
 
@@ -29,5 +34,12 @@ struct Options {
 
 // Writes the skin file and returns its path.
 std::wstring Write(const std::wstring& fileName, const Options& options);
+
+// For tests that need objects of their own: the skin `Write` would build, to
+// add to, and the writer of any skin.
+std::unique_ptr<Skin> Build(const Options& options);
+std::wstring WriteSkin(const Skin& skin, const std::wstring& fileName);
+// A 24-bit BMP of solid blocks, `block` pixels square, side by side.
+std::vector<uint8_t> BlocksBmp(const std::vector<COLORREF>& colours, int block);
 
 } // namespace testskin
