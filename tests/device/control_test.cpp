@@ -4,8 +4,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "LocalClock.h"
 #include "ketro_dll.h"
-#include "local_clock.h"
 #include "sim_harness.h"
 
 #if defined(_WIN32)

@@ -1,4 +1,4 @@
-#include "local_clock.h"
+#include "LocalClock.h"
 
 #if defined(_WIN32)
 #include <windows.h>

@@ -2,9 +2,9 @@
 // differing only in code and length.
 #include <cstring>
 
-#include "command_runner.h"
+#include "CommandRunner.h"
+#include "ParameterFields.h"
 #include "ketro_dll.h"
-#include "parameter_fields.h"
 
 namespace ketro {
 

@@ -1,9 +1,9 @@
-#include "recorder_finder.h"
+#include "RecorderFinder.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "usb_transport.h"
+#include "UsbTransport.h"
 
 namespace ketro {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "RecorderFinder.h"
 #include "ketro_dll.h"
-#include "recorder_finder.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "command_runner.h"
+#include "CommandRunner.h"
+#include "LocalClock.h"
 #include "ketro_dll.h"
-#include "local_clock.h"
 
 namespace ketro {
 

@@ -1,11 +1,11 @@
-#include "command_runner.h"
+#include "CommandRunner.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "recorder_finder.h"
-#include "usb_transport.h"
+#include "RecorderFinder.h"
+#include "UsbTransport.h"
 
 namespace ketro {
 

@@ -1,4 +1,4 @@
-#include "usb_transport.h"
+#include "UsbTransport.h"
 
 #include <cstdio>
 
