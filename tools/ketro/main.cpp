@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
+#include "Commands.h"
 
 #if defined(_WIN32)
 #include <windows.h>

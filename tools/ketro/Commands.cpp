@@ -1,14 +1,14 @@
-#include "commands.h"
+#include "Commands.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 
-#include "fields.h"
-#include "gbk_text.h"
+#include "Fields.h"
+#include "GbkText.h"
+#include "ResultOutput.h"
 #include "ketro_dll.h"
-#include "result_output.h"
 
 namespace ketro_tool {
 

@@ -1,4 +1,4 @@
-#include "gbk_text.h"
+#include "GbkText.h"
 
 #if defined(_WIN32)
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "result_output.h"
+#include "ResultOutput.h"
 
 #include <fcntl.h>
 

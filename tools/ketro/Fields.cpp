@@ -1,4 +1,4 @@
-#include "fields.h"
+#include "Fields.h"
 
 #include <iterator>
 
