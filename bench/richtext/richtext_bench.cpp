@@ -2,10 +2,10 @@
 // and a small table. Fake metrics everywhere; GDI on a memory bitmap on
 // Windows. Prints microseconds per tooltip (median of several batches).
 #include "fake_text_device.h"
-#include "richtext/rich_text_renderer.h"
+#include "richtext/RichTextRenderer.h"
 
 #ifdef RICHTEXT_BENCH_GDI
-#include "richtext/gdi_text_device.h"
+#include "richtext/GdiTextDevice.h"
 #endif
 
 #include <algorithm>

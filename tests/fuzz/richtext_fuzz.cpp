@@ -2,8 +2,8 @@
 // layout and painting with fake metrics. Input: an optional style sheet
 // before a NUL byte, then UTF-8 markup; the first byte picks a wrap width.
 #include "fake_text_device.h"
-#include "richtext/rich_text_renderer.h"
-#include "richtext/text_encoding.h"
+#include "richtext/RichTextRenderer.h"
+#include "richtext/TextEncoding.h"
 
 #include <cstddef>
 #include <cstdint>

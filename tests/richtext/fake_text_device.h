@@ -3,7 +3,7 @@
 // ascent four fifths of it. Drawing calls are recorded.
 #pragma once
 
-#include "richtext/text_device.h"
+#include "richtext/TextDevice.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 // The renderer through GDI on a 32-bit top-down DIB: measured sizes agree
 // with GDI's own, and pixels show colour, underline, rules and fills.
-#include "richtext/gdi_rich_text.h"
-#include "richtext/gdi_system_colours.h"
-#include "richtext/gdi_text_device.h"
-#include "richtext/rich_text_renderer.h"
+#include "richtext/GdiRichText.h"
+#include "richtext/GdiSystemColours.h"
+#include "richtext/GdiTextDevice.h"
+#include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>
 

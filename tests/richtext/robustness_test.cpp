@@ -1,7 +1,7 @@
 // Untrusted markup: any length or nesting lays out without crashing, without
 // deep recursion and in time that grows with the length of the text.
 #include "fake_text_device.h"
-#include "richtext/rich_text_renderer.h"
+#include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "richtext/style_properties.h"
-#include "richtext/style_sheet.h"
+#include "richtext/StyleProperties.h"
+#include "richtext/StyleSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "richtext/colour_names.h"
-#include "richtext/value_parser.h"
+#include "richtext/ColourNames.h"
+#include "richtext/ValueParser.h"
 
 #include <gtest/gtest.h>
 

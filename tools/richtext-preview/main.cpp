@@ -1,10 +1,10 @@
 // richtext-preview OUT.bmp [MARKUP.txt [MAX-WIDTH]]
 // Measures the UTF-8 markup (or a sample showing every default style), draws
 // it on a white page with a small margin and writes a 24-bit BMP.
-#include "richtext/gdi_system_colours.h"
-#include "richtext/gdi_text_device.h"
-#include "richtext/rich_text_renderer.h"
-#include "richtext/text_encoding.h"
+#include "richtext/GdiSystemColours.h"
+#include "richtext/GdiTextDevice.h"
+#include "richtext/RichTextRenderer.h"
+#include "richtext/TextEncoding.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Case changes of a text run before it is measured or drawn.
 #pragma once
 
-#include "richtext/text_style.h"
+#include "richtext/TextStyle.h"
 
 #include <string>
 

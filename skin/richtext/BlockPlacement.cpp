@@ -1,7 +1,7 @@
 // Final placement of lines: each line's items sit in three alignment groups
 // (left, centred, right) within the width the block is placed in, less the
 // indents of the boxes around the line.
-#include "richtext/layout_tree.h"
+#include "richtext/LayoutTree.h"
 
 #include <algorithm>
 

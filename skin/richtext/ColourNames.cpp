@@ -1,4 +1,4 @@
-#include "richtext/colour_names.h"
+#include "richtext/ColourNames.h"
 
 namespace richtext {
 namespace {

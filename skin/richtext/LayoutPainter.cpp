@@ -1,4 +1,4 @@
-#include "richtext/layout_painter.h"
+#include "richtext/LayoutPainter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "richtext/value_parser.h"
+#include "richtext/ValueParser.h"
 
 #include <algorithm>
 #include <cctype>

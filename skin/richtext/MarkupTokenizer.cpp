@@ -1,6 +1,6 @@
-#include "richtext/markup_tokenizer.h"
+#include "richtext/MarkupTokenizer.h"
 
-#include "richtext/text_encoding.h"
+#include "richtext/TextEncoding.h"
 
 namespace richtext {
 

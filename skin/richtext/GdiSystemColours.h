@@ -1,7 +1,7 @@
 // System colours of the running desktop.
 #pragma once
 
-#include "richtext/colour_names.h"
+#include "richtext/ColourNames.h"
 
 namespace richtext {
 

@@ -3,7 +3,7 @@
 // The GDI implementation is one; tests use deterministic fake metrics.
 #pragma once
 
-#include "richtext/text_style.h"
+#include "richtext/TextStyle.h"
 
 #include <cstdint>
 #include <optional>

@@ -6,7 +6,7 @@
 // the text is finally placed in.
 #pragma once
 
-#include "richtext/layout.h"
+#include "richtext/Layout.h"
 
 #include <memory>
 #include <vector>

@@ -2,7 +2,7 @@
 // line heights and the indents and spacing of block boxes. The same pass
 // measures a flow at its widest (never wrapping) and its narrowest (a break at
 // every blank, words kept whole) for table columns.
-#include "richtext/layout_tree.h"
+#include "richtext/LayoutTree.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // available width is shared among the columns by those measures (spans share
 // what they lack evenly), the cells are wrapped at their columns' widths and
 // the rows sized; then the cells and their boxes are placed.
-#include "richtext/layout_tree.h"
+#include "richtext/LayoutTree.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Colour keywords and the names of the platform's system colours.
 #pragma once
 
-#include "richtext/text_style.h"
+#include "richtext/TextStyle.h"
 
 #include <optional>
 #include <span>

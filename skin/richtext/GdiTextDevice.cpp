@@ -1,4 +1,4 @@
-#include "richtext/gdi_text_device.h"
+#include "richtext/GdiTextDevice.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
-#include "richtext/rich_text_renderer.h"
+#include "richtext/RichTextRenderer.h"
 
-#include "richtext/layout_builder.h"
-#include "richtext/layout_painter.h"
+#include "richtext/LayoutBuilder.h"
+#include "richtext/LayoutPainter.h"
 
 namespace richtext {
 

@@ -1,4 +1,4 @@
-#include "richtext/gdi_system_colours.h"
+#include "richtext/GdiSystemColours.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "richtext/style_sheet.h"
+#include "richtext/StyleSheet.h"
 
-#include "richtext/value_parser.h"
+#include "richtext/ValueParser.h"
 
 namespace richtext {
 

@@ -3,7 +3,7 @@
 // bitmaps, icons and image lists passed by handle stay the caller's.
 #pragma once
 
-#include "richtext/text_device.h"
+#include "richtext/TextDevice.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 // Draws laid-out items through a TextDevice.
 #pragma once
 
-#include "richtext/layout.h"
-#include "richtext/text_device.h"
+#include "richtext/Layout.h"
+#include "richtext/TextDevice.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 // Applies CSS-like property lists and single properties to a TextStyle.
 #pragma once
 
-#include "richtext/text_style.h"
-#include "richtext/value_parser.h"
+#include "richtext/TextStyle.h"
+#include "richtext/ValueParser.h"
 
 #include <string_view>
 

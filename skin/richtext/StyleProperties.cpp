@@ -1,6 +1,6 @@
-#include "richtext/style_properties.h"
+#include "richtext/StyleProperties.h"
 
-#include "richtext/text_encoding.h"
+#include "richtext/TextEncoding.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // with their units, and colours in every accepted form.
 #pragma once
 
-#include "richtext/colour_names.h"
-#include "richtext/text_style.h"
+#include "richtext/ColourNames.h"
+#include "richtext/TextStyle.h"
 
 #include <array>
 #include <cstdint>

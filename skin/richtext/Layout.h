@@ -2,8 +2,8 @@
 // and the links they carry.
 #pragma once
 
-#include "richtext/text_device.h"
-#include "richtext/text_style.h"
+#include "richtext/TextDevice.h"
+#include "richtext/TextStyle.h"
 
 #include <string>
 #include <vector>

@@ -4,11 +4,11 @@
 // style stack, table nesting, spans and repeat counts are bounded.
 #pragma once
 
-#include "richtext/layout_tree.h"
-#include "richtext/markup_tokenizer.h"
-#include "richtext/style_properties.h"
-#include "richtext/style_sheet.h"
-#include "richtext/text_device.h"
+#include "richtext/LayoutTree.h"
+#include "richtext/MarkupTokenizer.h"
+#include "richtext/StyleProperties.h"
+#include "richtext/StyleSheet.h"
+#include "richtext/TextDevice.h"
 
 #include <memory>
 #include <string_view>

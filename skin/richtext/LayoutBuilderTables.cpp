@@ -1,9 +1,9 @@
 // The table tags: a table opens a block of rows and cells; each cell is read
 // as a flow of its own and the style of the text around a table is restored
 // when it closes.
-#include "richtext/layout_builder.h"
+#include "richtext/LayoutBuilder.h"
 
-#include "richtext/text_encoding.h"
+#include "richtext/TextEncoding.h"
 
 #include <algorithm>
 

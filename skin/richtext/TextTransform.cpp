@@ -1,4 +1,4 @@
-#include "richtext/text_transform.h"
+#include "richtext/TextTransform.h"
 
 namespace richtext {
 

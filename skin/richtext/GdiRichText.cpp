@@ -1,6 +1,6 @@
-#include "richtext/gdi_rich_text.h"
+#include "richtext/GdiRichText.h"
 
-#include "richtext/gdi_text_device.h"
+#include "richtext/GdiTextDevice.h"
 
 namespace richtext {
 

@@ -2,11 +2,11 @@
 // skinned tooltip window uses `measure` and `draw`.
 #pragma once
 
-#include "richtext/colour_names.h"
-#include "richtext/layout.h"
-#include "richtext/style_sheet.h"
-#include "richtext/text_device.h"
-#include "richtext/value_parser.h"
+#include "richtext/ColourNames.h"
+#include "richtext/Layout.h"
+#include "richtext/StyleSheet.h"
+#include "richtext/TextDevice.h"
+#include "richtext/ValueParser.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "richtext/text_encoding.h"
+#include "richtext/TextEncoding.h"
 
 namespace richtext {
 

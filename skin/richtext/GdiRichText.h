@@ -2,7 +2,7 @@
 // marked-up text in a device context and draw it clipped to a rectangle.
 #pragma once
 
-#include "richtext/rich_text_renderer.h"
+#include "richtext/RichTextRenderer.h"
 
 #include <windows.h>
 

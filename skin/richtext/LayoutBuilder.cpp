@@ -1,7 +1,7 @@
-#include "richtext/layout_builder.h"
+#include "richtext/LayoutBuilder.h"
 
-#include "richtext/text_encoding.h"
-#include "richtext/text_transform.h"
+#include "richtext/TextEncoding.h"
+#include "richtext/TextTransform.h"
 
 #include <algorithm>
 
