@@ -1,7 +1,7 @@
 // Measure plus draw of a typical tooltip: about 300 characters, three styles
 // and a small table. Fake metrics everywhere; GDI on a memory bitmap on
 // Windows. Prints microseconds per tooltip (median of several batches).
-#include "fake_text_device.h"
+#include "FakeTextDevice.h"
 #include "richtext/RichTextRenderer.h"
 
 #ifdef RICHTEXT_BENCH_GDI

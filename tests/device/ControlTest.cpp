@@ -5,8 +5,8 @@
 #include <ctime>
 
 #include "LocalClock.h"
+#include "SimHarness.h"
 #include "ketro_dll.h"
-#include "sim_harness.h"
 
 #if defined(_WIN32)
 #include <windows.h>

@@ -1,6 +1,6 @@
 // Tables given a maximum width share it among their columns; percent heights
 // of cells. Fake metrics: six pixels per character, 13 px lines.
-#include "fake_text_device.h"
+#include "FakeTextDevice.h"
 #include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "image_fuzz_common.h"
+#include "ImageFuzzCommon.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DibImage img;

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
+#include "SimHarness.h"
 #include "ketro_dll.h"
-#include "sim_harness.h"
 
 using namespace device_test;
 

@@ -1,6 +1,6 @@
 // Untrusted markup: any length or nesting lays out without crashing, without
 // deep recursion and in time that grows with the length of the text.
-#include "fake_text_device.h"
+#include "FakeTextDevice.h"
 #include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>

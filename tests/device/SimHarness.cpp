@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim_harness.h"
+#include "SimHarness.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Markup and style sheets from the fuzzer through tokenizer, style stack,
 // layout and painting with fake metrics. Input: an optional style sheet
 // before a NUL byte, then UTF-8 markup; the first byte picks a wrap width.
-#include "fake_text_device.h"
+#include "FakeTextDevice.h"
 #include "richtext/RichTextRenderer.h"
 #include "richtext/TextEncoding.h"
 

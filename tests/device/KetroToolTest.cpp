@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "SimHarness.h"
 #include "ketro_dll.h"
-#include "sim_harness.h"
 
 #if defined(_WIN32)
 #include <windows.h>

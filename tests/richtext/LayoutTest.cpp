@@ -1,6 +1,6 @@
 // Layout with deterministic fake metrics: body text is 13 px Verdana, six
 // pixels per character (seven when bold), 13 px lines with a 10 px ascent.
-#include "fake_text_device.h"
+#include "FakeTextDevice.h"
 #include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Margins and paddings of block-level styles, with the fake metrics: body text
 // is 13 px high and six pixels per character.
-#include "fake_text_device.h"
+#include "FakeTextDevice.h"
 #include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>
