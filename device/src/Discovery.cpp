@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int MAX_RECORDERS = KETRO_MAX_RECORDERS;
+constexpr int kMaxRecorders = KETRO_MAX_RECORDERS;
 
-void enumerate() {
+void Enumerate() {
     usb_init();
     std::printf("find busses return %d\n", usb_find_busses());
     std::printf("find devices return %d\n", usb_find_devices());
@@ -25,13 +25,13 @@ using namespace ketro;
 extern "C" KETRO_API bool Ketro_Connect(char* recorder_id) {
     if (!recorder_id) return false;
     std::memset(recorder_id, 0, 15);
-    enumerate();
+    Enumerate();
     for (struct usb_bus* bus = usb_get_busses(); bus; bus = bus->next) {
         for (struct usb_device* dev = bus->devices; dev; dev = dev->next) {
-            usb_dev_handle* handle = describe_device(dev);
+            usb_dev_handle* handle = DescribeDevice(dev);
             if (!handle) continue;
-            char serial[SERIAL_SLOT_SIZE];
-            const bool found = read_serial(dev, handle, serial);
+            char serial[kSerialSlotSize];
+            const bool found = ReadSerial(dev, handle, serial);
             usb_close(handle);
             if (found) {
                 std::memcpy(recorder_id, serial, std::strlen(serial) + 1);
@@ -45,16 +45,16 @@ extern "C" KETRO_API bool Ketro_Connect(char* recorder_id) {
 
 extern "C" KETRO_API bool Ketro_Connect_All(char* slots) {
     if (!slots) return false;
-    for (int n = 0; n < MAX_RECORDERS; ++n) slots[n * SERIAL_SLOT_SIZE] = '\0';
-    enumerate();
+    for (int n = 0; n < kMaxRecorders; ++n) slots[n * kSerialSlotSize] = '\0';
+    Enumerate();
     int filled = 0;
-    for (struct usb_bus* bus = usb_get_busses(); bus && filled < MAX_RECORDERS; bus = bus->next) {
-        for (struct usb_device* dev = bus->devices; dev && filled < MAX_RECORDERS; dev = dev->next) {
-            usb_dev_handle* handle = describe_device(dev);
+    for (struct usb_bus* bus = usb_get_busses(); bus && filled < kMaxRecorders; bus = bus->next) {
+        for (struct usb_device* dev = bus->devices; dev && filled < kMaxRecorders; dev = dev->next) {
+            usb_dev_handle* handle = DescribeDevice(dev);
             if (!handle) continue;
-            char serial[SERIAL_SLOT_SIZE];
-            if (read_serial(dev, handle, serial)) {
-                std::memcpy(slots + filled * SERIAL_SLOT_SIZE, serial, std::strlen(serial) + 1);
+            char serial[kSerialSlotSize];
+            if (ReadSerial(dev, handle, serial)) {
+                std::memcpy(slots + filled * kSerialSlotSize, serial, std::strlen(serial) + 1);
                 ++filled;
             }
             usb_close(handle);

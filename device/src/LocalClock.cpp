@@ -8,7 +8,7 @@
 
 namespace {
 
-void platform_local_time(KetroLocalTime* now) {
+void PlatformLocalTime(KetroLocalTime* now) {
 #if defined(_WIN32)
     SYSTEMTIME st;
     GetLocalTime(&st);
@@ -21,19 +21,19 @@ void platform_local_time(KetroLocalTime* now) {
 #endif
 }
 
-KetroLocalTimeSource current_source = platform_local_time;
+KetroLocalTimeSource g_currentSource = PlatformLocalTime;
 
 } // namespace
 
 extern "C" void ketro_set_local_time_source(KetroLocalTimeSource source) {
-    current_source = source ? source : platform_local_time;
+    g_currentSource = source ? source : PlatformLocalTime;
 }
 
 namespace ketro {
 
-KetroLocalTime local_time_now() {
+KetroLocalTime LocalTimeNow() {
     KetroLocalTime now{};
-    current_source(&now);
+    g_currentSource(&now);
     return now;
 }
 

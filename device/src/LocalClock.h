@@ -25,6 +25,6 @@ __attribute__((visibility("default"))) void ketro_set_local_time_source(KetroLoc
 }
 
 namespace ketro {
-KetroLocalTime local_time_now();
+KetroLocalTime LocalTimeNow();
 }
 #endif

@@ -12,16 +12,16 @@ namespace {
 
 struct ParameterField {
     int length;
-    unsigned char read_code;
-    unsigned char write_code;
+    unsigned char readCode;
+    unsigned char writeCode;
 };
 
 class ReadField final : public Command {
 public:
     ReadField(const ParameterField& field, char* out) : field_(field), out_(out) {}
-    void fill(unsigned char* request) const override { request[0] = field_.read_code; }
-    bool judge(const unsigned char* answer) const override {
-        if (answer[0] != ACK_OK) return false;
+    void Fill(unsigned char* request) const override { request[0] = field_.readCode; }
+    bool Judge(const unsigned char* answer) const override {
+        if (answer[0] != kAckOk) return false;
         std::memcpy(out_, answer + 1, field_.length);
         out_[field_.length] = '\0';
         return true;
@@ -35,12 +35,12 @@ private:
 class WriteField final : public Command {
 public:
     WriteField(const ParameterField& field, const char* value) : field_(field), value_(value) {}
-    void fill(unsigned char* request) const override {
-        request[0] = field_.write_code;
+    void Fill(unsigned char* request) const override {
+        request[0] = field_.writeCode;
         std::memcpy(request + 1, value_, field_.length); // exactly N bytes, terminator or not
         request[field_.length + 1] = 0;
     }
-    bool judge(const unsigned char* answer) const override { return answer[0] == ACK_OK; }
+    bool Judge(const unsigned char* answer) const override { return answer[0] == kAckOk; }
 
 private:
     const ParameterField& field_;
@@ -48,18 +48,18 @@ private:
 };
 
 // Every field plus its code byte and trailing zero fits the 20-byte request.
-#define KETRO_CHECK_FIELD(name, n, rd, wr) static_assert((n) + 2 <= WriteLen, #name " field too long");
+#define KETRO_CHECK_FIELD(name, n, rd, wr) static_assert((n) + 2 <= kWriteLen, #name " field too long");
 KETRO_PARAMETER_FIELDS(KETRO_CHECK_FIELD)
 #undef KETRO_CHECK_FIELD
 
-bool get_field(const ParameterField& field, char* buf, const char* recorder_id) {
+bool GetField(const ParameterField& field, char* buf, const char* recorder_id) {
     if (!buf || !recorder_id) return false;
-    return run_command(recorder_id, ReadField(field, buf));
+    return RunCommand(recorder_id, ReadField(field, buf));
 }
 
-bool set_field(const ParameterField& field, const char* value, const char* recorder_id) {
+bool SetField(const ParameterField& field, const char* value, const char* recorder_id) {
     if (!value || !recorder_id) return false;
-    return run_command(recorder_id, WriteField(field, value));
+    return RunCommand(recorder_id, WriteField(field, value));
 }
 
 } // namespace
@@ -68,13 +68,13 @@ bool set_field(const ParameterField& field, const char* value, const char* recor
 
 #define KETRO_DEFINE_FIELD_EXPORTS(name, n, rd, wr)                                    \
     namespace {                                                                        \
-    constexpr ketro::ParameterField field_##name{n, rd, wr};                           \
+    constexpr ketro::ParameterField kField##name{n, rd, wr};                           \
     }                                                                                  \
     extern "C" KETRO_API bool Get_##name(char* buf, const char* recorder_id) {         \
-        return ketro::get_field(field_##name, buf, recorder_id);                       \
+        return ketro::GetField(kField##name, buf, recorder_id);                        \
     }                                                                                  \
     extern "C" KETRO_API bool Set_##name(const char* value, const char* recorder_id) { \
-        return ketro::set_field(field_##name, value, recorder_id);                     \
+        return ketro::SetField(kField##name, value, recorder_id);                      \
     }
 
 KETRO_PARAMETER_FIELDS(KETRO_DEFINE_FIELD_EXPORTS)
