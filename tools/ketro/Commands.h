@@ -7,12 +7,12 @@
 namespace ketro_tool {
 
 enum ExitCode {
-    EXIT_OK = 0,
-    EXIT_FAILED = 1,
-    EXIT_USAGE = 2
+    kExitOk = 0,
+    kExitFailed = 1,
+    kExitUsage = 2
 };
 
 // `args` excludes the program name; every argument is UTF-8.
-int run_tool(const std::vector<std::string>& args);
+int RunTool(const std::vector<std::string>& args);
 
 } // namespace ketro_tool

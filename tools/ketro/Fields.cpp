@@ -8,7 +8,7 @@ namespace ketro_tool {
 
 namespace {
 
-const Field FIELDS[] = {
+const Field kFields[] = {
     {"psw", KETRO_LEN_PSW, Get_Psw, Set_Psw},
     {"psw-app", KETRO_LEN_PSW, Get_Psw_App, Set_Psw_App},
     {"psw-play", KETRO_LEN_PSW, Get_Psw_Play, Set_Psw_Play},
@@ -25,15 +25,15 @@ const Field FIELDS[] = {
 
 } // namespace
 
-const Field* fields_begin() {
-    return std::begin(FIELDS);
+const Field* FieldsBegin() {
+    return std::begin(kFields);
 }
-const Field* fields_end() {
-    return std::end(FIELDS);
+const Field* FieldsEnd() {
+    return std::end(kFields);
 }
 
-const Field* find_field(std::string_view name) {
-    for (const Field& f : FIELDS)
+const Field* FindField(std::string_view name) {
+    for (const Field& f : kFields)
         if (name == f.name) return &f;
     return nullptr;
 }

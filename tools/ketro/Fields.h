@@ -13,8 +13,8 @@ struct Field {
 };
 
 // Every field, in the order `get all` prints them.
-const Field* fields_begin();
-const Field* fields_end();
-const Field* find_field(std::string_view name);
+const Field* FieldsBegin();
+const Field* FieldsEnd();
+const Field* FindField(std::string_view name);
 
 } // namespace ketro_tool

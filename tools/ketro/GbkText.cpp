@@ -12,74 +12,74 @@ namespace ketro_tool {
 
 namespace {
 
-constexpr unsigned GBK_CODE_PAGE = 936;
+constexpr unsigned kGbkCodePage = 936;
 
 #if defined(_WIN32)
-std::optional<std::wstring> to_wide(unsigned code_page, const std::string& text) {
+std::optional<std::wstring> ToWide(unsigned codePage, const std::string& text) {
     if (text.empty()) return std::wstring();
-    const int n = MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(),
+    const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(),
                                       static_cast<int>(text.size()), nullptr, 0);
     if (n <= 0) return std::nullopt;
     std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
                         wide.data(), n);
     return wide;
 }
 
-std::optional<std::string> from_wide(unsigned code_page, const std::wstring& wide) {
+std::optional<std::string> FromWide(unsigned codePage, const std::wstring& wide) {
     if (wide.empty()) return std::string();
     // The UTF-8 code page refuses the default-character arguments.
-    BOOL used_default = FALSE;
-    BOOL* check = code_page == CP_UTF8 ? nullptr : &used_default;
-    const DWORD flags = code_page == CP_UTF8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-    const int n = WideCharToMultiByte(code_page, flags, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                      0, nullptr, check);
-    if (n <= 0 || used_default) return std::nullopt;
+    BOOL usedDefault = FALSE;
+    BOOL* check = codePage == CP_UTF8 ? nullptr : &usedDefault;
+    const DWORD flags = codePage == CP_UTF8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, check);
+    if (n <= 0 || usedDefault) return std::nullopt;
     std::string text(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(code_page, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
+    WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
                         check);
-    if (used_default) return std::nullopt;
+    if (usedDefault) return std::nullopt;
     return text;
 }
 
-std::optional<std::string> convert(unsigned from, unsigned to, const std::string& text) {
-    const auto wide = to_wide(from, text);
+std::optional<std::string> Convert(unsigned from, unsigned to, const std::string& text) {
+    const auto wide = ToWide(from, text);
     if (!wide) return std::nullopt;
-    return from_wide(to, *wide);
+    return FromWide(to, *wide);
 }
 #else
-std::optional<std::string> convert(const char* from, const char* to, const std::string& text) {
+std::optional<std::string> Convert(const char* from, const char* to, const std::string& text) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     std::string out(text.size() * 4 + 4, '\0');
-    char* in_ptr = const_cast<char*>(text.data());
-    size_t in_left = text.size();
-    char* out_ptr = out.data();
-    size_t out_left = out.size();
-    const size_t result = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
+    char* inPtr = const_cast<char*>(text.data());
+    size_t inLeft = text.size();
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(cd);
-    if (result == static_cast<size_t>(-1) || in_left != 0) return std::nullopt;
-    out.resize(out.size() - out_left);
+    if (result == static_cast<size_t>(-1) || inLeft != 0) return std::nullopt;
+    out.resize(out.size() - outLeft);
     return out;
 }
 #endif
 
 } // namespace
 
-std::optional<std::string> utf8_to_gbk(const std::string& utf8) {
+std::optional<std::string> Utf8ToGbk(const std::string& utf8) {
 #if defined(_WIN32)
-    return convert(CP_UTF8, GBK_CODE_PAGE, utf8);
+    return Convert(CP_UTF8, kGbkCodePage, utf8);
 #else
-    (void)GBK_CODE_PAGE;
-    return convert("UTF-8", "GBK", utf8);
+    (void)kGbkCodePage;
+    return Convert("UTF-8", "GBK", utf8);
 #endif
 }
 
-std::optional<std::string> gbk_to_utf8(const std::string& gbk) {
+std::optional<std::string> GbkToUtf8(const std::string& gbk) {
 #if defined(_WIN32)
-    return convert(GBK_CODE_PAGE, CP_UTF8, gbk);
+    return Convert(kGbkCodePage, CP_UTF8, gbk);
 #else
-    return convert("GBK", "UTF-8", gbk);
+    return Convert("GBK", "UTF-8", gbk);
 #endif
 }
 

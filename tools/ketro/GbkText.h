@@ -8,8 +8,8 @@
 namespace ketro_tool {
 
 // Empty optional when the text is not valid UTF-8 or has a character GBK lacks.
-std::optional<std::string> utf8_to_gbk(const std::string& utf8);
+std::optional<std::string> Utf8ToGbk(const std::string& utf8);
 // Empty optional when the bytes are not valid GBK.
-std::optional<std::string> gbk_to_utf8(const std::string& gbk);
+std::optional<std::string> GbkToUtf8(const std::string& gbk);
 
 } // namespace ketro_tool

@@ -10,10 +10,10 @@
 #define close _close
 #define open _open
 #define O_WRONLY _O_WRONLY
-constexpr const char* NULL_DEVICE = "NUL";
+constexpr const char* kNullDevice = "NUL";
 #else
 #include <unistd.h>
-constexpr const char* NULL_DEVICE = "/dev/null";
+constexpr const char* kNullDevice = "/dev/null";
 #endif
 
 namespace ketro_tool {
@@ -30,10 +30,10 @@ ResultOutput::ResultOutput(bool quiet) {
     }
     if (!out_) out_ = stdout;
     if (quiet && out_ != stdout) {
-        const int null_fd = open(NULL_DEVICE, O_WRONLY);
-        if (null_fd >= 0) {
-            dup2(null_fd, 1);
-            close(null_fd);
+        const int nullFd = open(kNullDevice, O_WRONLY);
+        if (nullFd >= 0) {
+            dup2(nullFd, 1);
+            close(nullFd);
         }
     }
 }
@@ -42,14 +42,14 @@ ResultOutput::~ResultOutput() {
     if (out_ && out_ != stdout) std::fclose(out_);
 }
 
-void ResultOutput::line(const std::string& text) {
+void ResultOutput::Line(const std::string& text) {
     std::fflush(stdout);
     std::fwrite(text.data(), 1, text.size(), out_);
     std::fputc('\n', out_);
     std::fflush(out_);
 }
 
-void fail(const std::string& reason) {
+void Fail(const std::string& reason) {
     std::fflush(stdout);
     std::fprintf(stderr, "ketro: %s\n", reason.c_str());
     std::fflush(stderr);

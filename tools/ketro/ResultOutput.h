@@ -20,12 +20,12 @@ public:
 
     // One line of result text (UTF-8). Flushes the trace first so the two never
     // interleave mid-line.
-    void line(const std::string& text);
+    void Line(const std::string& text);
 
 private:
     std::FILE* out_ = nullptr;
 };
 
-void fail(const std::string& reason); // one line on stderr
+void Fail(const std::string& reason); // one line on stderr
 
 } // namespace ketro_tool

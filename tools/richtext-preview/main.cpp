@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* kSample =
+const char* const kSample =
     "<h1>h1: Device status</h1><br><h2>h2: Recorder 4.3</h2><br><h3>h3: Officer name</h3><br>"
     "<h4>h4: Unit number</h4><br><h5>h5: Storage</h5><br><h6>h6: small print</h6><br>"
     "<p>p: paragraph text</p> body text <b>bold</b> <i>italic</i> <u>underline</u> <s>strike</s> "
@@ -29,7 +29,7 @@ const char* kSample =
     "<tr><td colspan=2 align=center><font color=red>colspan cell</font></td></tr></table>"
     "<center>centred line<tab>tab</center>";
 
-bool writeBmp(const wchar_t* path, HDC dc, HBITMAP bmp, int w, int h) {
+bool WriteBmp(const wchar_t* path, HDC dc, HBITMAP bmp, int w, int h) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = w;
@@ -90,7 +90,7 @@ int wmain(int argc, wchar_t** argv) {
         renderer.draw(device, text, {margin, margin, margin + size.width, margin + size.height});
     }
     SelectObject(dc, old);
-    bool ok = writeBmp(argv[1], dc, bmp, w, h);
+    bool ok = WriteBmp(argv[1], dc, bmp, w, h);
     DeleteObject(bmp);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
