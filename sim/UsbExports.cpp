@@ -15,13 +15,13 @@ using OutBytes = const char;
 
 namespace {
 
-std::mutex& lock() {
+std::mutex& Lock() {
     static std::mutex m;
     return m;
 }
 
-sim::SimBus& bus() {
-    return sim::SimBus::instance();
+sim::SimBus& Bus() {
+    return sim::SimBus::Instance();
 }
 
 } // namespace
@@ -34,9 +34,9 @@ SIM_EXPORT struct usb_bus* usb_busses = nullptr;
 
 namespace {
 
-void publishBusses() {
+void PublishBusses() {
 #ifndef _WIN32
-    usb_busses = bus().busses();
+    usb_busses = Bus().Busses();
 #endif
 }
 
@@ -47,62 +47,62 @@ extern "C" {
 SIM_EXPORT void usb_init(void) {}
 
 SIM_EXPORT int usb_find_busses(void) {
-    std::lock_guard<std::mutex> guard(lock());
-    const int changes = bus().findBusses();
-    publishBusses();
+    std::lock_guard<std::mutex> guard(Lock());
+    const int changes = Bus().FindBusses();
+    PublishBusses();
     return changes;
 }
 
 SIM_EXPORT int usb_find_devices(void) {
-    std::lock_guard<std::mutex> guard(lock());
-    const int changes = bus().findDevices();
-    publishBusses();
+    std::lock_guard<std::mutex> guard(Lock());
+    const int changes = Bus().FindDevices();
+    PublishBusses();
     return changes;
 }
 
 SIM_EXPORT struct usb_bus* usb_get_busses(void) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().busses();
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().Busses();
 }
 
 SIM_EXPORT usb_dev_handle* usb_open(struct usb_device* dev) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().open(dev);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().Open(dev);
 }
 
 SIM_EXPORT int usb_close(usb_dev_handle* dev) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().close(dev);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().Close(dev);
 }
 
 SIM_EXPORT int usb_get_string_simple(usb_dev_handle* dev, int index, char* buf, size_t buflen) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().getString(dev, index, buf, buflen);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().GetString(dev, index, buf, buflen);
 }
 
 SIM_EXPORT int usb_set_configuration(usb_dev_handle* dev, int configuration) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().setConfiguration(dev, configuration);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().SetConfiguration(dev, configuration);
 }
 
 SIM_EXPORT int usb_claim_interface(usb_dev_handle* dev, int interface) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().claimInterface(dev, interface);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().ClaimInterface(dev, interface);
 }
 
 SIM_EXPORT int usb_clear_halt(usb_dev_handle* dev, unsigned int ep) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().clearHalt(dev, ep);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().ClearHalt(dev, ep);
 }
 
 SIM_EXPORT int usb_bulk_write(usb_dev_handle* dev, int ep, OutBytes* bytes, int size, int timeout) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().bulkWrite(dev, ep, bytes, size, timeout);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().BulkWrite(dev, ep, bytes, size, timeout);
 }
 
 SIM_EXPORT int usb_bulk_read(usb_dev_handle* dev, int ep, char* bytes, int size, int timeout) {
-    std::lock_guard<std::mutex> guard(lock());
-    return bus().bulkRead(dev, ep, bytes, size, timeout);
+    std::lock_guard<std::mutex> guard(Lock());
+    return Bus().BulkRead(dev, ep, bytes, size, timeout);
 }
 
 } // extern "C"

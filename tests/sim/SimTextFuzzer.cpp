@@ -10,12 +10,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::string error;
-    (void)sim::parseConfig(text, "base", &error);
-    const sim::SimState state = sim::SimState::parse(text);
-    const sim::SimState again = sim::SimState::parse(state.serialize());
-    if (again.entries() != state.entries()) __builtin_trap();
-    if (auto bytes = sim::unescapeBytes(text)) {
-        if (sim::unescapeBytes(sim::escapeBytes(*bytes)) != bytes) __builtin_trap();
+    (void)sim::ParseConfig(text, "base", &error);
+    const sim::SimState state = sim::SimState::Parse(text);
+    const sim::SimState again = sim::SimState::Parse(state.Serialize());
+    if (again.Entries() != state.Entries()) __builtin_trap();
+    if (auto bytes = sim::UnescapeBytes(text)) {
+        if (sim::UnescapeBytes(sim::EscapeBytes(*bytes)) != bytes) __builtin_trap();
     }
     return 0;
 }
