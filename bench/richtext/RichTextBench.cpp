@@ -30,8 +30,8 @@ double microseconds(Device& device, int rounds) {
     for (int b = 0; b < 7; ++b) {
         auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < rounds; ++i) {
-            richtext::Size s = renderer.measure(device, kTooltip);
-            renderer.draw(device, kTooltip, {0, 0, s.width, s.height});
+            richtext::Size s = renderer.Measure(device, kTooltip);
+            renderer.Draw(device, kTooltip, {0, 0, s.width, s.height});
             if constexpr (requires { device.calls; }) device.calls.clear();
         }
         batches.push_back(

@@ -9,7 +9,7 @@ namespace richtext {
 
 namespace {
 
-void placeRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out) {
+void PlaceRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out) {
     int w = line.rulePixels >= 0 ? line.rulePixels
                                  : int(std::int64_t(std::max(width, 0)) * line.rulePercent / 100);
     int dx = 0;
@@ -27,7 +27,7 @@ void placeRule(Line& line, int x, int y, int width, std::vector<LayoutItem>& out
 
 } // namespace
 
-void placeBlock(Block& block, int x0, int y, int width0, std::vector<LayoutItem>& out) {
+void PlaceBlock(Block& block, int x0, int y, int width0, std::vector<LayoutItem>& out) {
     for (auto& node : block.nodes) {
         // Boxes indent what they hold; what is left is never less than nothing.
         int x = x0 + node.indentLeft;
@@ -42,13 +42,13 @@ void placeBlock(Block& block, int x0, int y, int width0, std::vector<LayoutItem>
             continue;
         }
         if (node.table) {
-            placeTable(*node.table, x, y, width, out);
-            y += node.table->height_;
+            PlaceTable(*node.table, x, y, width, out);
+            y += node.table->laidOutHeight;
             continue;
         }
         Line& line = node.line;
         if (line.isRule) {
-            placeRule(line, x, y, width, out);
+            PlaceRule(line, x, y, width, out);
             y += line.height;
             continue;
         }

@@ -19,22 +19,22 @@ struct SystemColourName {
     int index; // the platform's system colour index
 };
 
-std::span<const NamedColour> colourKeywords();
-std::span<const SystemColourName> systemColourNames();
+std::span<const NamedColour> ColourKeywords();
+std::span<const SystemColourName> SystemColourNames();
 
-std::optional<Colour> findColourKeyword(std::string_view name);
+std::optional<Colour> FindColourKeyword(std::string_view name);
 
 // Supplies the current value of a system colour by its platform index.
 class SystemColourSource {
 public:
     virtual ~SystemColourSource() = default;
-    virtual Colour systemColour(int index) const = 0;
+    virtual Colour SystemColour(int index) const = 0;
 };
 
 // The classic desktop scheme, for hosts without a window system.
 class ClassicSystemColours : public SystemColourSource {
 public:
-    Colour systemColour(int index) const override;
+    Colour SystemColour(int index) const override;
 };
 
 } // namespace richtext

@@ -18,37 +18,37 @@ public:
     FlowLayout(TextDevice& device, Block& block, int maxWidth, FlowMode mode)
         : device_(device), block_(block), maxWidth_(maxWidth), mode_(mode) {}
 
-    void run(std::vector<FlowCommand>& commands) {
+    void Run(std::vector<FlowCommand>& commands) {
         for (FlowCommand& c : commands) {
             switch (c.kind) {
             case FlowCommand::Kind::Text:
-                text(c);
+                OnText(c);
                 break;
             case FlowCommand::Kind::Tabs:
-                tabs(c);
+                OnTabs(c);
                 break;
             case FlowCommand::Kind::Breaks:
-                breaks(c);
+                OnBreaks(c);
                 break;
             case FlowCommand::Kind::Rule:
-                rule(c);
+                OnRule(c);
                 break;
             case FlowCommand::Kind::Image:
-                image(c);
+                OnImage(c);
                 break;
             case FlowCommand::Kind::Table:
-                table(c);
+                OnTable(c);
                 break;
             case FlowCommand::Kind::OpenBox:
-                openBox(c.box);
+                OnOpenBox(c.box);
                 break;
             case FlowCommand::Kind::CloseBox:
-                closeBox();
+                OnCloseBox();
                 break;
             }
         }
-        while (!boxes_.empty()) closeBox();
-        if (!line_.items.empty()) finishLine(0);
+        while (!boxes_.empty()) OnCloseBox();
+        if (!line_.items.empty()) FinishLine(0);
     }
 
 private:
@@ -59,27 +59,27 @@ private:
         int backdropTop = 0;
     };
 
-    bool placing() const { return mode_ == FlowMode::Place; }
+    bool Placing() const { return mode_ == FlowMode::Place; }
 
     // Width lines wrap at, inside the indents; 0 never wraps.
-    int wrapWidth() const {
+    int WrapWidth() const {
         if (mode_ == FlowMode::Narrowest) return 1;
         if (maxWidth_ <= 0) return 0;
         return std::max(1, maxWidth_ - left_ - right_);
     }
 
-    void grow(int width, int height) {
+    void Grow(int width, int height) {
         block_.width = std::max(block_.width, width + left_ + right_);
         block_.height += height;
     }
 
-    void addNode(Block::Node node) {
+    void AddNode(Block::Node node) {
         node.indentLeft = left_;
         node.indentRight = right_;
         block_.nodes.push_back(std::move(node));
     }
 
-    void addItem(LayoutItem item, HAlign group, int width, int height, int ascent) {
+    void AddItem(LayoutItem item, HAlign group, int width, int height, int ascent) {
         int g = int(group);
         int x = line_.groupWidth[g];
         item.rect = {x, 0, x + width, height};
@@ -90,7 +90,7 @@ private:
         heights_.push_back(height);
     }
 
-    void finishLine(int emptyHeight) {
+    void FinishLine(int emptyHeight) {
         Line& line = line_;
         if (line.items.empty()) {
             line.height = emptyHeight;
@@ -127,27 +127,27 @@ private:
                 it.rect.bottom = y + h;
             }
         }
-        grow(line.width(), line.height);
-        if (placing()) addNode(Block::Node{std::move(line), nullptr});
+        Grow(line.Width(), line.height);
+        if (Placing()) AddNode(Block::Node{std::move(line), nullptr});
         line_ = Line{};
         ascents_.clear();
         heights_.clear();
     }
 
-    void space(int height) {
+    void Space(int height) {
         if (height <= 0) return;
-        grow(0, height);
-        if (placing()) {
+        Grow(0, height);
+        if (Placing()) {
             Block::Node gap;
             gap.line.height = height;
-            addNode(std::move(gap));
+            AddNode(std::move(gap));
         }
     }
 
     // Measuring needs only the sizes of the pieces, not their look or text.
-    LayoutItem pieceOf(const FlowCommand& c, std::u16string_view text) const {
+    LayoutItem PieceOf(const FlowCommand& c, std::u16string_view text) const {
         LayoutItem item;
-        if (placing()) {
+        if (Placing()) {
             item = c.item;
             item.text.assign(text);
         } else {
@@ -156,27 +156,27 @@ private:
         return item;
     }
 
-    void piece(const FlowCommand& c, std::u16string_view text) {
-        addItem(pieceOf(c, text), c.group, device_.textWidth(c.item.font, text), c.height, c.ascent);
+    void Piece(const FlowCommand& c, std::u16string_view text) {
+        AddItem(PieceOf(c, text), c.group, device_.TextWidth(c.item.font, text), c.height, c.ascent);
     }
 
-    void text(const FlowCommand& c) {
+    void OnText(const FlowCommand& c) {
         std::u16string_view rest = c.text;
         const FontSpec& f = c.item.font;
-        int wrap = wrapWidth();
+        int wrap = WrapWidth();
         if (wrap <= 0 || c.preformatted) {
-            piece(c, rest);
+            Piece(c, rest);
             return;
         }
         while (!rest.empty()) {
-            int room = wrap - line_.width();
+            int room = wrap - line_.Width();
             // Only as many characters as could possibly fit are measured, so a
             // long run costs time in proportion to its length.
             std::size_t limit = std::min(rest.size(), std::size_t(std::max(room, 0)) + 1);
-            std::size_t n = room > 0 ? device_.fitCharacters(f, rest.substr(0, limit), room) : 0;
+            std::size_t n = room > 0 ? device_.FitCharacters(f, rest.substr(0, limit), room) : 0;
             n = std::min(n, limit);
             if (n >= rest.size()) {
-                piece(c, rest);
+                Piece(c, rest);
                 return;
             }
             std::size_t cut = 0;
@@ -187,7 +187,7 @@ private:
                 }
             }
             if (cut > 0) {
-                piece(c, rest.substr(0, cut));
+                Piece(c, rest.substr(0, cut));
                 rest.remove_prefix(cut);
             } else if (rest[0] == u' ') {
                 if (line_.items.empty()) {
@@ -202,63 +202,63 @@ private:
                 } else if (take < rest.size() && rest[take] >= 0xDC00 && rest[take] <= 0xDFFF) {
                     take = take > 1 ? take - 1 : take + 1; // keep surrogate pairs together
                 }
-                piece(c, rest.substr(0, take));
+                Piece(c, rest.substr(0, take));
                 rest.remove_prefix(take);
             }
             // Otherwise the word moves to the next line whole.
-            finishLine(0);
+            FinishLine(0);
             while (!rest.empty() && rest.front() == u' ') rest.remove_prefix(1);
         }
     }
 
-    void tabs(const FlowCommand& c) {
+    void OnTabs(const FlowCommand& c) {
         int stop = std::max(1, c.width);
-        int x = line_.width();
+        int x = line_.Width();
         int next = (x / stop + c.count) * stop;
-        addItem(pieceOf(c, {}), c.group, next - x, c.height, c.ascent);
+        AddItem(PieceOf(c, {}), c.group, next - x, c.height, c.ascent);
     }
 
-    void breaks(const FlowCommand& c) {
-        finishLine(c.height);
+    void OnBreaks(const FlowCommand& c) {
+        FinishLine(c.height);
         // The empty lines of one tag become one line, so a count costs nothing.
-        space(c.height * (c.count - 1));
+        Space(c.height * (c.count - 1));
     }
 
-    void rule(FlowCommand& c) {
-        if (!line_.items.empty()) finishLine(0);
-        grow(c.rule.width(), c.rule.height);
-        if (placing()) addNode(Block::Node{std::move(c.rule), nullptr});
+    void OnRule(FlowCommand& c) {
+        if (!line_.items.empty()) FinishLine(0);
+        Grow(c.rule.Width(), c.rule.height);
+        if (Placing()) AddNode(Block::Node{std::move(c.rule), nullptr});
     }
 
-    void image(const FlowCommand& c) {
-        int wrap = wrapWidth();
-        if (wrap > 0 && !line_.items.empty() && line_.width() + c.width > wrap) finishLine(0);
+    void OnImage(const FlowCommand& c) {
+        int wrap = WrapWidth();
+        if (wrap > 0 && !line_.items.empty() && line_.Width() + c.width > wrap) FinishLine(0);
         LayoutItem item;
-        if (placing()) item = c.item;
+        if (Placing()) item = c.item;
         item.vAlign = c.item.vAlign;
-        addItem(std::move(item), c.group, c.width, c.height, c.height);
+        AddItem(std::move(item), c.group, c.width, c.height, c.height);
     }
 
-    void table(FlowCommand& c) {
-        if (!line_.items.empty()) finishLine(0);
+    void OnTable(FlowCommand& c) {
+        if (!line_.items.empty()) FinishLine(0);
         if (!c.table) return;
         Table& t = *c.table;
-        if (mode_ == FlowMode::Widest) return grow(t.maxWidth, 0);
-        if (mode_ == FlowMode::Narrowest) return grow(t.minWidth, 0);
-        layoutTable(t, maxWidth_ > 0 ? std::max(1, maxWidth_ - left_ - right_) : 0, device_);
-        grow(t.naturalWidth, t.height_);
-        addNode(Block::Node{Line{}, std::move(c.table)});
+        if (mode_ == FlowMode::Widest) return Grow(t.maxWidth, 0);
+        if (mode_ == FlowMode::Narrowest) return Grow(t.minWidth, 0);
+        LayoutTable(t, maxWidth_ > 0 ? std::max(1, maxWidth_ - left_ - right_) : 0, device_);
+        Grow(t.naturalWidth, t.laidOutHeight);
+        AddNode(Block::Node{Line{}, std::move(c.table)});
     }
 
-    void openBox(const BoxSpec& box) {
-        if (!line_.items.empty()) finishLine(0);
-        space(box.margins.top);
+    void OnOpenBox(const BoxSpec& box) {
+        if (!line_.items.empty()) FinishLine(0);
+        Space(box.margins.top);
         OpenBox open{box, left_, right_, 0, 0};
-        if (placing() && box.filled) {
+        if (Placing() && box.filled) {
             Block::Node back;
             back.backdrop = true;
             back.backdropColour = box.background;
-            addNode(std::move(back));
+            AddNode(std::move(back));
             block_.nodes.back().indentLeft = std::min(left_ + box.margins.left, kMaxIndent);
             block_.nodes.back().indentRight = std::min(right_ + box.margins.right, kMaxIndent);
             open.backdrop = block_.nodes.size(); // one past, so 0 means none
@@ -267,21 +267,21 @@ private:
         boxes_.push_back(open);
         left_ = std::min(left_ + box.margins.left + box.paddings.left, kMaxIndent);
         right_ = std::min(right_ + box.margins.right + box.paddings.right, kMaxIndent);
-        grow(0, 0);
-        space(box.paddings.top);
+        Grow(0, 0);
+        Space(box.paddings.top);
     }
 
-    void closeBox() {
+    void OnCloseBox() {
         if (boxes_.empty()) return;
-        if (!line_.items.empty()) finishLine(0);
+        if (!line_.items.empty()) FinishLine(0);
         OpenBox open = boxes_.back();
         boxes_.pop_back();
-        space(open.box.paddings.bottom);
+        Space(open.box.paddings.bottom);
         if (open.backdrop > 0)
             block_.nodes[open.backdrop - 1].backdropHeight = block_.height - open.backdropTop;
         left_ = open.left;
         right_ = open.right;
-        space(open.box.margins.bottom);
+        Space(open.box.margins.bottom);
     }
 
     TextDevice& device_;
@@ -296,9 +296,9 @@ private:
 
 } // namespace
 
-void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth, FlowMode mode,
+void LayoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth, FlowMode mode,
                 Block& out) {
-    FlowLayout(device, out, maxWidth, mode).run(commands);
+    FlowLayout(device, out, maxWidth, mode).Run(commands);
 }
 
 } // namespace richtext

@@ -5,24 +5,24 @@
 namespace richtext {
 
 namespace {
-std::u16string_view utf16(std::wstring_view text) {
+std::u16string_view Utf16(std::wstring_view text) {
     static_assert(sizeof(wchar_t) == sizeof(char16_t));
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 } // namespace
 
-SIZE measureText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, int maxWidth) {
+SIZE MeasureRichText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, int maxWidth) {
     GdiTextDevice device(dc);
-    Size s = renderer.measure(device, utf16(text), maxWidth);
+    Size s = renderer.Measure(device, Utf16(text), maxWidth);
     return SIZE{s.width, s.height};
 }
 
-void drawText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, const RECT& rect) {
+void DrawRichText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, const RECT& rect) {
     int saved = SaveDC(dc);
     IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     {
         GdiTextDevice device(dc);
-        renderer.draw(device, utf16(text), {rect.left, rect.top, rect.right, rect.bottom});
+        renderer.Draw(device, Utf16(text), {rect.left, rect.top, rect.right, rect.bottom});
     }
     RestoreDC(dc, saved);
 }

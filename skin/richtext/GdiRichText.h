@@ -10,7 +10,7 @@
 
 namespace richtext {
 
-SIZE measureText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, int maxWidth = 0);
-void drawText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, const RECT& rect);
+SIZE MeasureRichText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, int maxWidth = 0);
+void DrawRichText(RichTextRenderer& renderer, HDC dc, std::wstring_view text, const RECT& rect);
 
 } // namespace richtext

@@ -4,7 +4,7 @@
 
 namespace richtext {
 
-Colour GdiSystemColours::systemColour(int index) const {
+Colour GdiSystemColours::SystemColour(int index) const {
     return Colour(GetSysColor(index)) & 0xFFFFFF;
 }
 

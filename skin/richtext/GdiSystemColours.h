@@ -7,7 +7,7 @@ namespace richtext {
 
 class GdiSystemColours : public SystemColourSource {
 public:
-    Colour systemColour(int index) const override;
+    Colour SystemColour(int index) const override;
 };
 
 } // namespace richtext

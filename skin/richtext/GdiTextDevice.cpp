@@ -7,7 +7,7 @@ namespace richtext {
 
 namespace {
 
-const wchar_t* wide(std::u16string_view s) {
+const wchar_t* Wide(std::u16string_view s) {
     return reinterpret_cast<const wchar_t*>(s.data());
 }
 
@@ -17,7 +17,7 @@ constexpr std::size_t kChunk = 4096;
 
 // Bitmaps and icons are checked by the system; an image-list handle is a
 // pointer, so at least make sure it points at readable memory of ours.
-bool readable(const void* p) {
+bool Readable(const void* p) {
     MEMORY_BASIC_INFORMATION mbi{};
     if (!p || VirtualQuery(p, &mbi, sizeof mbi) != sizeof mbi || mbi.State != MEM_COMMIT) return false;
     const DWORD ok = PAGE_READONLY | PAGE_READWRITE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE |
@@ -47,11 +47,11 @@ GdiTextDevice::~GdiTextDevice() {
         if (m.second) FreeLibrary(m.second);
 }
 
-int GdiTextDevice::pixelsPerInch() {
+int GdiTextDevice::PixelsPerInch() {
     return GetDeviceCaps(dc_, LOGPIXELSY);
 }
 
-GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& style) {
+GdiTextDevice::FontEntry& GdiTextDevice::Select(const FontSpec& style) {
     if (current_ < fonts_.size() && fonts_[current_].style == style) return fonts_[current_];
     auto it =
         std::find_if(fonts_.begin(), fonts_.end(), [&](const FontEntry& e) { return e.style == style; });
@@ -95,30 +95,30 @@ GdiTextDevice::FontEntry& GdiTextDevice::select(const FontSpec& style) {
     return *it;
 }
 
-FontMetrics GdiTextDevice::metrics(const FontSpec& font) {
-    return select(font).metrics;
+FontMetrics GdiTextDevice::Metrics(const FontSpec& font) {
+    return Select(font).metrics;
 }
 
-int GdiTextDevice::textWidth(const FontSpec& font, std::u16string_view text) {
-    select(font);
+int GdiTextDevice::TextWidth(const FontSpec& font, std::u16string_view text) {
+    Select(font);
     long long total = 0;
     for (std::size_t i = 0; i < text.size(); i += kChunk) {
         std::size_t n = std::min(kChunk, text.size() - i);
         SIZE sz{};
-        GetTextExtentPoint32W(dc_, wide(text.substr(i)), int(n), &sz);
+        GetTextExtentPoint32W(dc_, Wide(text.substr(i)), int(n), &sz);
         total += sz.cx;
     }
     return int(std::min<long long>(total, INT_MAX / 2));
 }
 
-std::size_t GdiTextDevice::fitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) {
-    select(font);
+std::size_t GdiTextDevice::FitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) {
+    Select(font);
     std::size_t done = 0;
     while (done < text.size() && maxWidth > 0) {
         std::size_t n = std::min(kChunk, text.size() - done);
         int fit = 0;
         SIZE sz{};
-        if (!GetTextExtentExPointW(dc_, wide(text.substr(done)), int(n), maxWidth, &fit, nullptr, &sz)) break;
+        if (!GetTextExtentExPointW(dc_, Wide(text.substr(done)), int(n), maxWidth, &fit, nullptr, &sz)) break;
         done += std::size_t(std::max(fit, 0));
         if (std::size_t(fit) < n) break;
         maxWidth -= sz.cx;
@@ -126,22 +126,22 @@ std::size_t GdiTextDevice::fitCharacters(const FontSpec& font, std::u16string_vi
     return done;
 }
 
-void GdiTextDevice::drawText(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) {
-    select(font);
+void GdiTextDevice::DrawTextRun(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) {
+    Select(font);
     SetTextColor(dc_, colour);
     SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     for (std::size_t i = 0; i < text.size(); i += kChunk) {
         std::size_t n = std::min(kChunk, text.size() - i);
-        ExtTextOutW(dc_, x, y, 0, nullptr, wide(text.substr(i)), UINT(n), nullptr);
+        ExtTextOutW(dc_, x, y, 0, nullptr, Wide(text.substr(i)), UINT(n), nullptr);
         if (i + n < text.size()) {
             SIZE sz{};
-            GetTextExtentPoint32W(dc_, wide(text.substr(i)), int(n), &sz);
+            GetTextExtentPoint32W(dc_, Wide(text.substr(i)), int(n), &sz);
             x += sz.cx;
         }
     }
 }
 
-void GdiTextDevice::fillRect(const Rect& r, Colour colour) {
+void GdiTextDevice::FillRect(const Rect& r, Colour colour) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     RECT rc{r.left, r.top, r.right, r.bottom};
     COLORREF old = SetBkColor(dc_, colour);
@@ -149,7 +149,7 @@ void GdiTextDevice::fillRect(const Rect& r, Colour colour) {
     SetBkColor(dc_, old);
 }
 
-void GdiTextDevice::gradientRect(const Rect& r, Colour from, Colour to, GradientDirection d) {
+void GdiTextDevice::GradientRect(const Rect& r, Colour from, Colour to, GradientDirection d) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     auto vertex = [](int x, int y, Colour c) {
         TRIVERTEX v{};
@@ -166,16 +166,16 @@ void GdiTextDevice::gradientRect(const Rect& r, Colour from, Colour to, Gradient
                  d == GradientDirection::Horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
 }
 
-HMODULE GdiTextDevice::moduleFor(void* module, const std::u16string& file) {
+HMODULE GdiTextDevice::ModuleFor(void* module, const std::u16string& file) {
     if (file.empty()) return static_cast<HMODULE>(module);
     for (auto& m : modules_)
         if (m.first == file) return m.second;
-    HMODULE h = LoadLibraryExW(wide(file), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE h = LoadLibraryExW(Wide(file), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     modules_.emplace_back(file, h);
     return h;
 }
 
-GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
+GdiTextDevice::ImageEntry* GdiTextDevice::Load(const ImageSource& s) {
     ImageSource key = s;
     key.index = 0;
     key.style = key.hotStyle = 0;
@@ -194,7 +194,7 @@ GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
                 if (info.hbmColor) DeleteObject(info.hbmColor);
                 if (info.hbmMask) DeleteObject(info.hbmMask);
             }
-        } else if (s.kind == ImageKind::ImageList && readable(h)) {
+        } else if (s.kind == ImageKind::ImageList && Readable(h)) {
             e.list = reinterpret_cast<HIMAGELIST>(h);
         }
     } else {
@@ -202,16 +202,16 @@ GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
         COLORREF mask = s.mask ? *s.mask : CLR_NONE;
         if (!s.file.empty()) {
             if (s.kind == ImageKind::Bitmap)
-                e.bitmap = LoadImageW(nullptr, wide(s.file), IMAGE_BITMAP, 0, 0,
+                e.bitmap = LoadImageW(nullptr, Wide(s.file), IMAGE_BITMAP, 0, 0,
                                       LR_LOADFROMFILE | LR_CREATEDIBSECTION);
             else if (s.kind == ImageKind::Icon)
-                e.icon = static_cast<HICON>(LoadImageW(nullptr, wide(s.file), IMAGE_ICON, s.cellWidth,
+                e.icon = static_cast<HICON>(LoadImageW(nullptr, Wide(s.file), IMAGE_ICON, s.cellWidth,
                                                        s.cellHeight, LR_LOADFROMFILE));
             else
-                e.list = ImageList_LoadImageW(nullptr, wide(s.file), std::max(1, s.cellWidth), 0, mask,
+                e.list = ImageList_LoadImageW(nullptr, Wide(s.file), std::max(1, s.cellWidth), 0, mask,
                                               IMAGE_BITMAP, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
         } else if (s.resourceId != 0 && s.resourceId <= 0xFFFF) {
-            HMODULE m = moduleFor(s.module, s.moduleFile);
+            HMODULE m = ModuleFor(s.module, s.moduleFile);
             if (m || s.moduleFile.empty()) {
                 LPCWSTR id = MAKEINTRESOURCEW(s.resourceId);
                 if (s.kind == ImageKind::Bitmap)
@@ -229,8 +229,8 @@ GdiTextDevice::ImageEntry* GdiTextDevice::load(const ImageSource& s) {
     return (e.bitmap || e.icon || e.list) ? &images_.back() : nullptr;
 }
 
-std::optional<Size> GdiTextDevice::imageSize(const ImageSource& s) {
-    ImageEntry* e = load(s);
+std::optional<Size> GdiTextDevice::ImageSize(const ImageSource& s) {
+    ImageEntry* e = Load(s);
     if (!e) return std::nullopt;
     if (e->bitmap) {
         BITMAP bm{};
@@ -251,15 +251,15 @@ std::optional<Size> GdiTextDevice::imageSize(const ImageSource& s) {
     return Size{bm.bmWidth, info.hbmColor ? bm.bmHeight : bm.bmHeight / 2};
 }
 
-void GdiTextDevice::drawImage(const ImageSource& s, const Rect& r, bool hot) {
-    ImageEntry* e = load(s);
-    if (!e || r.width() <= 0 || r.height() <= 0) return;
+void GdiTextDevice::DrawImage(const ImageSource& s, const Rect& r, bool hot) {
+    ImageEntry* e = Load(s);
+    if (!e || r.Width() <= 0 || r.Height() <= 0) return;
     if (e->icon) {
-        DrawIconEx(dc_, r.left, r.top, e->icon, r.width(), r.height(), 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc_, r.left, r.top, e->icon, r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
         return;
     }
     if (e->list) {
-        ImageList_DrawEx(e->list, s.index, dc_, r.left, r.top, r.width(), r.height(), CLR_NONE, CLR_DEFAULT,
+        ImageList_DrawEx(e->list, s.index, dc_, r.left, r.top, r.Width(), r.Height(), CLR_NONE, CLR_DEFAULT,
                          UINT(hot ? s.hotStyle : s.style) | ILD_TRANSPARENT);
         return;
     }
@@ -272,20 +272,20 @@ void GdiTextDevice::drawImage(const ImageSource& s, const Rect& r, bool hot) {
     HDC mem = CreateCompatibleDC(dc_);
     HGDIOBJ old = SelectObject(mem, e->bitmap);
     if (s.mask) {
-        TransparentBlt(dc_, r.left, r.top, r.width(), r.height(), mem, sx, 0, cw,
+        TransparentBlt(dc_, r.left, r.top, r.Width(), r.Height(), mem, sx, 0, cw,
                        std::min(ch, int(bm.bmHeight)), *s.mask);
     } else {
         SetStretchBltMode(dc_, COLORONCOLOR);
-        StretchBlt(dc_, r.left, r.top, r.width(), r.height(), mem, sx, 0, cw, std::min(ch, int(bm.bmHeight)),
+        StretchBlt(dc_, r.left, r.top, r.Width(), r.Height(), mem, sx, 0, cw, std::min(ch, int(bm.bmHeight)),
                    SRCCOPY);
     }
     SelectObject(mem, old);
     DeleteDC(mem);
 }
 
-std::optional<std::u16string> GdiTextDevice::loadString(const StringSource& s) {
+std::optional<std::u16string> GdiTextDevice::LoadStringResource(const StringSource& s) {
     if (s.resourceId == 0 || s.resourceId > 0xFFFF) return std::nullopt;
-    HMODULE m = moduleFor(s.module, s.moduleFile);
+    HMODULE m = ModuleFor(s.module, s.moduleFile);
     if (!m && !s.moduleFile.empty()) return std::nullopt;
     const wchar_t* text = nullptr;
     int n = LoadStringW(m, s.resourceId, reinterpret_cast<LPWSTR>(&text), 0);

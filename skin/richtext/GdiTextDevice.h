@@ -20,16 +20,16 @@ public:
     GdiTextDevice(const GdiTextDevice&) = delete;
     GdiTextDevice& operator=(const GdiTextDevice&) = delete;
 
-    int pixelsPerInch() override;
-    FontMetrics metrics(const FontSpec& font) override;
-    int textWidth(const FontSpec& font, std::u16string_view text) override;
-    std::size_t fitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) override;
-    void drawText(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) override;
-    void fillRect(const Rect& rect, Colour colour) override;
-    void gradientRect(const Rect& rect, Colour from, Colour to, GradientDirection d) override;
-    std::optional<Size> imageSize(const ImageSource& source) override;
-    void drawImage(const ImageSource& source, const Rect& rect, bool hot) override;
-    std::optional<std::u16string> loadString(const StringSource& source) override;
+    int PixelsPerInch() override;
+    FontMetrics Metrics(const FontSpec& font) override;
+    int TextWidth(const FontSpec& font, std::u16string_view text) override;
+    std::size_t FitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) override;
+    void DrawTextRun(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) override;
+    void FillRect(const Rect& rect, Colour colour) override;
+    void GradientRect(const Rect& rect, Colour from, Colour to, GradientDirection d) override;
+    std::optional<Size> ImageSize(const ImageSource& source) override;
+    void DrawImage(const ImageSource& source, const Rect& rect, bool hot) override;
+    std::optional<std::u16string> LoadStringResource(const StringSource& source) override;
 
 private:
     struct FontEntry {
@@ -44,9 +44,9 @@ private:
         HIMAGELIST list = nullptr;
         bool owned = false;
     };
-    FontEntry& select(const FontSpec& style);
-    ImageEntry* load(const ImageSource& source);
-    HMODULE moduleFor(void* module, const std::u16string& file);
+    FontEntry& Select(const FontSpec& style);
+    ImageEntry* Load(const ImageSource& source);
+    HMODULE ModuleFor(void* module, const std::u16string& file);
 
     HDC dc_;
     HGDIOBJ originalFont_ = nullptr;

@@ -39,14 +39,14 @@ class LayoutBuilder : private LengthContext {
 public:
     LayoutBuilder(TextDevice& device, const StyleSheet& sheet, const ColourResolver& colours,
                   const BuildOptions& options);
-    BuiltText build(std::u16string_view text);
+    BuiltText Build(std::u16string_view text);
 
 private:
     // Where content goes: the text itself or the open cell.
     struct Flow {
         std::vector<FlowCommand>* commands = nullptr;
     };
-    struct OpenTable {
+    struct TableState {
         Table* table = nullptr;
         std::size_t flowDepth = 0;
         std::size_t savedDepth = 0;
@@ -64,43 +64,43 @@ private:
     };
 
     // LengthContext, for the style being changed.
-    int pixelsPerInch() override;
-    int xHeight() override;
-    int charHeight() override;
+    int PixelsPerInch() override;
+    int XHeight() override;
+    int CharHeight() override;
 
-    void handleTag(const Tag& tag);
-    void handleClosing(const Tag& tag);
-    void push(std::string_view name);
-    void applyRule(std::string_view selector);
-    void applyTagEffect(const Tag& tag, std::string_view name);
-    void fontTag(const Tag& tag);
+    void HandleTag(const Tag& tag);
+    void HandleClosing(const Tag& tag);
+    void Push(std::string_view name);
+    void ApplyRule(std::string_view selector);
+    void ApplyTagEffect(const Tag& tag, std::string_view name);
+    void FontTag(const Tag& tag);
 
-    FlowCommand& command(FlowCommand::Kind kind);
-    LayoutItem lookOf(const TextStyle& s) const;
-    void addText(std::u16string text);
-    void addTabs(int count);
-    void lineBreaks(int count);
-    void openBox();
-    void closeBoxesAbove(std::size_t depth);
-    std::size_t closingFloor() const;
-    void addRule(const Tag& tag);
-    void addImage(const Tag& tag, ImageKind kind);
-    void addString(const Tag& tag);
+    FlowCommand& Command(FlowCommand::Kind kind);
+    LayoutItem LookOf(const TextStyle& s) const;
+    void AddText(std::u16string text);
+    void AddTabs(int count);
+    void LineBreaks(int count);
+    void OpenBox();
+    void CloseBoxesAbove(std::size_t depth);
+    std::size_t ClosingFloor() const;
+    void AddRule(const Tag& tag);
+    void AddImage(const Tag& tag, ImageKind kind);
+    void AddString(const Tag& tag);
 
-    void openTable(const Tag& tag);
-    void closeTable();
-    void openRow(const Tag& tag);
-    void openCell(const Tag& tag);
-    void closeCell();
+    void OpenTable(const Tag& tag);
+    void CloseTable();
+    void OpenRow(const Tag& tag);
+    void OpenCell(const Tag& tag);
+    void CloseCell();
 
     // Inside a table but outside its cells content has no place.
-    bool dropping() const { return !tables_.empty() && !tables_.back().cellOpen; }
-    FontSpec font(const TextStyle& s) const;
-    FontMetrics metricsOf(const TextStyle& s);
-    std::string attr(const Tag& tag, std::string_view name) const;
-    LengthSpec lengthSpec(const std::string& value);
-    BoxFill fillFrom(const Tag& tag, const Tag* fallback) const;
-    VAlign vAlignFrom(const std::string& v, VAlign fallback) const;
+    bool Dropping() const { return !tables_.empty() && !tables_.back().cellOpen; }
+    FontSpec Font(const TextStyle& s) const;
+    FontMetrics MetricsOf(const TextStyle& s);
+    std::string Attr(const Tag& tag, std::string_view name) const;
+    LengthSpec LengthSpecFrom(const std::string& value);
+    BoxFill FillFrom(const Tag& tag, const Tag* fallback) const;
+    VAlign VAlignFrom(const std::string& v, VAlign fallback) const;
 
     TextDevice& device_;
     const StyleSheet& sheet_;
@@ -113,7 +113,7 @@ private:
     std::vector<TextStyle> stack_;
     std::size_t overflow_ = 0; // pushes beyond the depth limit, ignored
     std::vector<Flow> flows_;
-    std::vector<OpenTable> tables_;
+    std::vector<TableState> tables_;
     std::size_t ignoredTables_ = 0;
     std::vector<Link> links_;
     std::vector<std::size_t> boxDepths_; // style depth of each open block box

@@ -8,7 +8,7 @@
 
 namespace richtext {
 
-void paintLayout(TextDevice& device, const Layout& layout, std::optional<Point> mouse);
-void paintBox(TextDevice& device, const LayoutItem& box);
+void PaintLayout(TextDevice& device, const Layout& layout, std::optional<Point> mouse);
+void PaintBox(TextDevice& device, const LayoutItem& box);
 
 } // namespace richtext

@@ -27,7 +27,7 @@ struct Line {
     int ruleThickness = 1;
     HAlign ruleAlign = HAlign::Centre;
 
-    int width() const { return groupWidth[0] + groupWidth[1] + groupWidth[2]; }
+    int Width() const { return groupWidth[0] + groupWidth[1] + groupWidth[2]; }
 };
 
 // Space around the text of a block-level style, in pixels.
@@ -107,8 +107,8 @@ struct Table {
     LengthSpec width, height;
     HAlign align = HAlign::Left;
     std::vector<int> columnWidths, rowHeights;
-    int minWidth = 0, maxWidth = 0;    // outer widths, measured once every cell is read
-    int naturalWidth = 0, height_ = 0; // once laid out
+    int minWidth = 0, maxWidth = 0;          // outer widths, measured once every cell is read
+    int naturalWidth = 0, laidOutHeight = 0; // once laid out
 };
 
 // How a flow is laid out: placed for drawing, or only measured unwrapped, or
@@ -121,18 +121,18 @@ enum class FlowMode {
 
 // Lays a recorded flow out into `out`, wrapping at `maxWidth` (0: never).
 // Place moves tables out of the commands, so it runs once per flow.
-void layoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth, FlowMode mode,
+void LayoutFlow(TextDevice& device, std::vector<FlowCommand>& commands, int maxWidth, FlowMode mode,
                 Block& out);
 
 // Minimum and maximum widths of a table from its cells; call once every cell
 // is read.
-void measureTable(Table& table, TextDevice& device);
+void MeasureTable(Table& table, TextDevice& device);
 // Shares `available` pixels (0: unlimited) among the columns, lays the cells
 // out at their widths and sizes the rows.
-void layoutTable(Table& table, int available, TextDevice& device);
+void LayoutTable(Table& table, int available, TextDevice& device);
 // Places a table at (x, y) in a box `available` wide.
-void placeTable(Table& table, int x, int y, int available, std::vector<LayoutItem>& out);
+void PlaceTable(Table& table, int x, int y, int available, std::vector<LayoutItem>& out);
 // Places a block's items at (x, y) in a box `width` wide, moving them out.
-void placeBlock(Block& block, int x, int y, int width, std::vector<LayoutItem>& out);
+void PlaceBlock(Block& block, int x, int y, int width, std::vector<LayoutItem>& out);
 
 } // namespace richtext

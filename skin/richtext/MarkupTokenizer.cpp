@@ -5,19 +5,19 @@
 namespace richtext {
 
 namespace {
-bool blank(char16_t c) {
+bool Blank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
-std::string lowerAscii(std::u16string_view s) {
-    std::string out = toUtf8(s);
+std::string LowerAscii(std::u16string_view s) {
+    std::string out = ToUtf8(s);
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return out;
 }
 
 // A value either in double quotes or up to the next blank.
-std::u16string readValue(std::u16string_view body, std::size_t& i) {
+std::u16string ReadValue(std::u16string_view body, std::size_t& i) {
     if (i < body.size() && body[i] == u'"') {
         std::size_t end = body.find(u'"', i + 1);
         if (end == std::u16string_view::npos) end = body.size();
@@ -26,55 +26,55 @@ std::u16string readValue(std::u16string_view body, std::size_t& i) {
         return v;
     }
     std::size_t start = i;
-    while (i < body.size() && !blank(body[i])) ++i;
+    while (i < body.size() && !Blank(body[i])) ++i;
     return std::u16string(body.substr(start, i - start));
 }
 } // namespace
 
-const std::u16string* Tag::attribute(std::string_view attributeName) const {
+const std::u16string* Tag::Attribute(std::string_view attributeName) const {
     for (const auto& [n, v] : attributes)
         if (n == attributeName) return &v;
     return nullptr;
 }
 
-std::string_view Tag::bareName() const {
+std::string_view Tag::BareName() const {
     std::string_view n = name;
     if (!n.empty() && n.front() == '/') n.remove_prefix(1);
     return n;
 }
 
-void MarkupTokenizer::readTag(std::u16string_view body, Tag& tag) {
+void MarkupTokenizer::ReadTag(std::u16string_view body, Tag& tag) {
     std::size_t i = 0;
-    while (i < body.size() && blank(body[i])) ++i;
+    while (i < body.size() && Blank(body[i])) ++i;
     std::size_t start = i;
-    while (i < body.size() && !blank(body[i]) && body[i] != u'=') ++i;
-    tag.name = lowerAscii(body.substr(start, i - start));
+    while (i < body.size() && !Blank(body[i]) && body[i] != u'=') ++i;
+    tag.name = LowerAscii(body.substr(start, i - start));
     tag.closing = !tag.name.empty() && tag.name.front() == '/';
     if (i < body.size() && body[i] == u'=') {
         ++i;
-        tag.nameValue = readValue(body, i);
+        tag.nameValue = ReadValue(body, i);
     }
     while (i < body.size()) {
-        while (i < body.size() && blank(body[i])) ++i;
+        while (i < body.size() && Blank(body[i])) ++i;
         start = i;
-        while (i < body.size() && !blank(body[i]) && body[i] != u'=') ++i;
+        while (i < body.size() && !Blank(body[i]) && body[i] != u'=') ++i;
         if (i == start) {
             ++i; // a stray "=": skip it
             continue;
         }
-        std::string attrName = lowerAscii(body.substr(start, i - start));
+        std::string attrName = LowerAscii(body.substr(start, i - start));
         std::u16string value;
-        while (i < body.size() && blank(body[i]) && i + 1 < body.size() && body[i + 1] == u'=') ++i;
+        while (i < body.size() && Blank(body[i]) && i + 1 < body.size() && body[i + 1] == u'=') ++i;
         if (i < body.size() && body[i] == u'=') {
             ++i;
-            while (i < body.size() && blank(body[i])) ++i;
-            value = readValue(body, i);
+            while (i < body.size() && Blank(body[i])) ++i;
+            value = ReadValue(body, i);
         }
         tag.attributes.emplace_back(std::move(attrName), std::move(value));
     }
 }
 
-bool MarkupTokenizer::next(Token& token) {
+bool MarkupTokenizer::Next(Token& token) {
     token.text.clear();
     token.tag = Tag{};
     if (pos_ >= text_.size()) return false;
@@ -90,7 +90,7 @@ bool MarkupTokenizer::next(Token& token) {
         std::size_t close = text_.find(u'>', pos_ + 1);
         if (close != std::u16string_view::npos) {
             token.kind = Token::Kind::Tag;
-            readTag(text_.substr(pos_ + 1, close - pos_ - 1), token.tag);
+            ReadTag(text_.substr(pos_ + 1, close - pos_ - 1), token.tag);
             pos_ = close + 1;
             return true;
         }

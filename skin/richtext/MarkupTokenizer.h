@@ -16,9 +16,9 @@ struct Tag {
     std::optional<std::u16string> nameValue;                        // "br=2": the "2"
     std::vector<std::pair<std::string, std::u16string>> attributes; // names in lower case
 
-    const std::u16string* attribute(std::string_view attributeName) const;
+    const std::u16string* Attribute(std::string_view attributeName) const;
     // The tag name without the "/" of a closing tag.
-    std::string_view bareName() const;
+    std::string_view BareName() const;
 };
 
 struct Token {
@@ -37,11 +37,11 @@ struct Token {
 class MarkupTokenizer {
 public:
     explicit MarkupTokenizer(std::u16string_view text) : text_(text) {}
-    bool next(Token& token);
-    std::size_t position() const { return pos_; }
+    bool Next(Token& token);
+    std::size_t Position() const { return pos_; }
 
 private:
-    void readTag(std::u16string_view body, Tag& tag);
+    void ReadTag(std::u16string_view body, Tag& tag);
     std::u16string_view text_;
     std::size_t pos_ = 0;
 };

@@ -1,5 +1,5 @@
 // Measures and draws HTML-like marked-up text with a small style sheet; the
-// skinned tooltip window uses `measure` and `draw`.
+// skinned tooltip window uses `Measure` and `Draw`.
 #pragma once
 
 #include "richtext/ColourNames.h"
@@ -20,33 +20,33 @@ public:
     explicit RichTextRenderer(const SystemColourSource& systemColours = ClassicSystemColours{});
 
     // The module whose resources the image and string tags load by identifier.
-    void setResourceModule(void* module) { module_ = module; }
+    void SetResourceModule(void* module) { module_ = module; }
 
     // Width and height in pixels; lines longer than `maxWidth` wrap when it is
     // positive.
-    Size measure(TextDevice& device, std::u16string_view text, int maxWidth = 0);
+    Size Measure(TextDevice& device, std::u16string_view text, int maxWidth = 0);
     // Draws into `rect`; wraps only when the text is wider than the rectangle.
-    void draw(TextDevice& device, std::u16string_view text, const Rect& rect);
+    void Draw(TextDevice& device, std::u16string_view text, const Rect& rect);
 
     // The full layout, placed at `origin` in a box `width` wide (0: its own
     // width); for drawing owners and tests.
-    Layout layout(TextDevice& device, std::u16string_view text, int maxWidth = 0, Point origin = {},
-                  int width = 0);
+    Layout MakeLayout(TextDevice& device, std::u16string_view text, int maxWidth = 0, Point origin = {},
+                      int width = 0);
 
-    void setRule(std::string_view selector, std::string_view properties);
-    std::string rule(std::string_view selector) const;
-    void setStyleSheet(std::string_view text) { sheet_.parse(text); }
-    const StyleSheet& styleSheet() const { return sheet_; }
+    void SetRule(std::string_view selector, std::string_view properties);
+    std::string Rule(std::string_view selector) const;
+    void SetStyleSheet(std::string_view text) { sheet_.Parse(text); }
+    const StyleSheet& GetStyleSheet() const { return sheet_; }
 
     // The mouse position, in the coordinates of the last draw; the link under
-    // it takes the "a:hover" style and is reported by hoverLink().
-    void setMouse(std::optional<Point> mouse) { mouse_ = mouse; }
+    // it takes the "a:hover" style and is reported by HoverLink().
+    void SetMouse(std::optional<Point> mouse) { mouse_ = mouse; }
     // The link under a point of the last draw, if any.
-    std::optional<Link> linkAt(Point point) const;
-    std::optional<Link> hoverLink() const;
+    std::optional<Link> LinkAt(Point point) const;
+    std::optional<Link> HoverLink() const;
 
 private:
-    Layout build(TextDevice& device, std::u16string_view text, int maxWidth, int hoverLink, Point origin,
+    Layout Build(TextDevice& device, std::u16string_view text, int maxWidth, int hoverLink, Point origin,
                  int width);
 
     StyleSheet sheet_;

@@ -7,12 +7,12 @@
 namespace richtext {
 
 namespace {
-bool startsName(char c) {
+bool StartsName(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
 }
 
-std::string_view unquote(std::string_view v) {
-    v = trimBlanks(v);
+std::string_view Unquote(std::string_view v) {
+    v = TrimBlanks(v);
     if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
         v = v.substr(1, v.size() - 2);
     else if (!v.empty() && v.front() == '"')
@@ -21,52 +21,52 @@ std::string_view unquote(std::string_view v) {
 }
 } // namespace
 
-void StyleProperties::applyList(std::string_view list, TextStyle& style) const {
+void StyleProperties::ApplyList(std::string_view list, TextStyle& style) const {
     std::size_t i = 0;
     while (i < list.size()) {
-        while (i < list.size() && !startsName(list[i])) ++i;
+        while (i < list.size() && !StartsName(list[i])) ++i;
         std::size_t start = i;
-        while (i < list.size() && !isBlank(list[i]) && list[i] != ':') ++i;
+        while (i < list.size() && !IsBlank(list[i]) && list[i] != ':') ++i;
         std::string_view name = list.substr(start, i - start);
         std::size_t colon = list.find(':', i);
         if (name.empty() || colon == std::string_view::npos) return;
         std::size_t end = list.find(';', colon + 1);
         if (end == std::string_view::npos) end = list.size();
-        apply(name, list.substr(colon + 1, end - colon - 1), style);
+        Apply(name, list.substr(colon + 1, end - colon - 1), style);
         i = end + 1;
     }
 }
 
-int StyleProperties::weight(std::string_view value, int current) const {
-    std::string v = toLower(trimBlanks(value));
+int StyleProperties::Weight(std::string_view value, int current) const {
+    std::string v = ToLower(TrimBlanks(value));
     if (v.empty() || v == "normal") return 400;
     if (v == "bold") return 700;
     if (v == "bolder") return 900;
     if (v == "lighter") return 100;
     if (v[0] < '0' || v[0] > '9') return current;
-    return int(std::min<std::uint64_t>(parseUnsigned(v, 1000), 1000));
+    return int(std::min<std::uint64_t>(ParseUnsigned(v, 1000), 1000));
 }
 
-void StyleProperties::background(std::string_view value, TextStyle& style) const {
-    value = trimBlanks(value);
-    if (equalsNoCase(value, "transparent")) {
+void StyleProperties::Background(std::string_view value, TextStyle& style) const {
+    value = TrimBlanks(value);
+    if (EqualsNoCase(value, "transparent")) {
         style.backgroundMode = BackgroundMode::Transparent;
         return;
     }
     style.backgroundMode = BackgroundMode::Filled;
-    style.backgroundColour = colours_.parse(value, style.backgroundColour);
+    style.backgroundColour = colours_.Parse(value, style.backgroundColour);
 }
 
-int StyleProperties::borderWidth(std::string_view value, int current) const {
-    std::string v = toLower(trimBlanks(value));
+int StyleProperties::BorderWidth(std::string_view value, int current) const {
+    std::string v = ToLower(TrimBlanks(value));
     if (v == "thin") return current * 75 / 100;
     if (v == "medium") return current;
     if (v == "thick") return current * 125 / 100;
-    return std::min(parseLength(v, current, lengths_), 1000);
+    return std::min(ParseLength(v, current, lengths_), 1000);
 }
 
-BorderStyle StyleProperties::borderStyle(std::string_view value, BorderStyle current) const {
-    std::string v = toLower(trimBlanks(value));
+BorderStyle StyleProperties::BorderStyleFrom(std::string_view value, BorderStyle current) const {
+    std::string v = ToLower(TrimBlanks(value));
     if (v.empty() || v == "none") return BorderStyle::None;
     if (v == "solid") return BorderStyle::Solid;
     if (v == "dotted") return BorderStyle::Dotted;
@@ -75,18 +75,18 @@ BorderStyle StyleProperties::borderStyle(std::string_view value, BorderStyle cur
     return current;
 }
 
-bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue, TextStyle& s) const {
-    std::string name = toLower(trimBlanks(rawName));
-    std::string_view value = unquote(rawValue);
-    std::string word = toLower(value);
-    auto length = [&](int& field) { field = std::min(parseLength(value, field, lengths_), 10000); };
+bool StyleProperties::Apply(std::string_view rawName, std::string_view rawValue, TextStyle& s) const {
+    std::string name = ToLower(TrimBlanks(rawName));
+    std::string_view value = Unquote(rawValue);
+    std::string word = ToLower(value);
+    auto length = [&](int& field) { field = std::min(ParseLength(value, field, lengths_), 10000); };
 
     if (name == "font-size") {
-        s.fontSize = std::clamp(parseLength(value, s.fontSize, lengths_, LengthForm::FontSize), kMinFontSize,
+        s.fontSize = std::clamp(ParseLength(value, s.fontSize, lengths_, LengthForm::FontSize), kMinFontSize,
                                 kMaxFontSize);
     } else if (name == "font-family") {
         if (!value.empty()) {
-            s.fontFace = toUtf16(value);
+            s.fontFace = ToUtf16(value);
             if (s.fontFace.size() > kMaxFaceLength) s.fontFace.resize(kMaxFaceLength);
         }
     } else if (name == "font-style") {
@@ -95,7 +95,7 @@ bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue,
         else if (word == "italic" || word == "oblique")
             s.italic = true;
     } else if (name == "font-weight") {
-        s.weight = weight(value, s.weight);
+        s.weight = Weight(value, s.weight);
     } else if (name == "text-align") {
         if (word.empty() || word == "left")
             s.hAlign = HAlign::Left;
@@ -113,16 +113,16 @@ bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue,
         else if (word == "capitalize")
             s.transform = Transform::Capitalise;
     } else if (name == "color") {
-        s.textColour = colours_.parse(value, s.textColour);
+        s.textColour = colours_.Parse(value, s.textColour);
     } else if (name == "background-color") {
-        background(value, s);
+        Background(value, s);
     } else if (name == "text-decoration") {
-        if (trimBlanks(word).empty()) s.underline = s.strikeOut = s.overline = false;
+        if (TrimBlanks(word).empty()) s.underline = s.strikeOut = s.overline = false;
         std::size_t i = 0;
         while (i < word.size()) {
-            while (i < word.size() && (isBlank(word[i]) || word[i] == ',')) ++i;
+            while (i < word.size() && (IsBlank(word[i]) || word[i] == ',')) ++i;
             std::size_t start = i;
-            while (i < word.size() && !isBlank(word[i]) && word[i] != ',') ++i;
+            while (i < word.size() && !IsBlank(word[i]) && word[i] != ',') ++i;
             std::string_view w = std::string_view(word).substr(start, i - start);
             if (w == "none")
                 s.underline = s.strikeOut = s.overline = false;
@@ -143,11 +143,11 @@ bool StyleProperties::apply(std::string_view rawName, std::string_view rawValue,
         else if (word == "bottom")
             s.vAlign = VAlign::Bottom;
     } else if (name == "border-color") {
-        s.borderLight = s.borderDark = colours_.parse(value, s.borderLight);
+        s.borderLight = s.borderDark = colours_.Parse(value, s.borderLight);
     } else if (name == "border-width" || name == "size") {
-        s.borderWidth = borderWidth(value, s.borderWidth);
+        s.borderWidth = BorderWidth(value, s.borderWidth);
     } else if (name == "border-style") {
-        s.borderStyle = borderStyle(value, s.borderStyle);
+        s.borderStyle = BorderStyleFrom(value, s.borderStyle);
     } else if (name == "margin-left") {
         length(s.margins.left);
     } else if (name == "margin-top") {

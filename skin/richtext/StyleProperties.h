@@ -14,16 +14,16 @@ public:
         : colours_(colours), lengths_(lengths) {}
 
     // "name: value; name: value" - unknown names are skipped.
-    void applyList(std::string_view list, TextStyle& style) const;
+    void ApplyList(std::string_view list, TextStyle& style) const;
     // One property; returns false when the name is not a known property.
-    bool apply(std::string_view name, std::string_view value, TextStyle& style) const;
+    bool Apply(std::string_view name, std::string_view value, TextStyle& style) const;
 
-    int weight(std::string_view value, int current) const;
-    void background(std::string_view value, TextStyle& style) const;
-    int borderWidth(std::string_view value, int current) const;
-    BorderStyle borderStyle(std::string_view value, BorderStyle current) const;
-    const ColourResolver& colours() const { return colours_; }
-    LengthContext& lengths() const { return lengths_; }
+    int Weight(std::string_view value, int current) const;
+    void Background(std::string_view value, TextStyle& style) const;
+    int BorderWidth(std::string_view value, int current) const;
+    BorderStyle BorderStyleFrom(std::string_view value, BorderStyle current) const;
+    const ColourResolver& Colours() const { return colours_; }
+    LengthContext& Lengths() const { return lengths_; }
 
 private:
     const ColourResolver& colours_;

@@ -5,12 +5,12 @@
 namespace richtext {
 
 namespace {
-bool startsName(char c) {
+bool StartsName(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
 }
 } // namespace
 
-std::string_view StyleSheet::defaultText() {
+std::string_view StyleSheet::DefaultText() {
     return "body {font-size: 10pt; color:black; font-family:Verdana}\r\n"
            "p {font-size: 10pt; color:black; font-family:Verdana; font-weight:bold}\r\n"
            "h1 {font-size: 14pt; color:black; font-family:Verdana; font-weight:bold}\r\n"
@@ -31,27 +31,27 @@ std::string_view StyleSheet::defaultText() {
 }
 
 StyleSheet::StyleSheet() {
-    parse(defaultText());
+    Parse(DefaultText());
 }
 
-void StyleSheet::parse(std::string_view text) {
+void StyleSheet::Parse(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && !startsName(text[i])) ++i;
+        while (i < text.size() && !StartsName(text[i])) ++i;
         std::size_t start = i;
-        while (i < text.size() && !isBlank(text[i]) && text[i] != '{') ++i;
+        while (i < text.size() && !IsBlank(text[i]) && text[i] != '{') ++i;
         std::string_view selector = text.substr(start, i - start);
         std::size_t open = text.find('{', i);
         if (selector.empty() || open == std::string_view::npos) return;
         std::size_t close = text.find('}', open + 1);
         if (close == std::string_view::npos) close = text.size();
-        setRule(selector, text.substr(open + 1, close - open - 1));
+        SetRule(selector, text.substr(open + 1, close - open - 1));
         i = close + 1;
     }
 }
 
-void StyleSheet::setRule(std::string_view selector, std::string_view properties) {
-    std::string key = toLower(trimBlanks(selector));
+void StyleSheet::SetRule(std::string_view selector, std::string_view properties) {
+    std::string key = ToLower(TrimBlanks(selector));
     if (auto it = index_.find(key); it != index_.end()) {
         rules_[it->second].second.assign(properties);
         return;
@@ -60,14 +60,14 @@ void StyleSheet::setRule(std::string_view selector, std::string_view properties)
     rules_.emplace_back(std::move(key), std::string(properties));
 }
 
-const std::string* StyleSheet::find(std::string_view selector) const {
-    std::string key = toLower(selector);
+const std::string* StyleSheet::Find(std::string_view selector) const {
+    std::string key = ToLower(selector);
     auto it = index_.find(key);
     return it == index_.end() ? nullptr : &rules_[it->second].second;
 }
 
-std::string StyleSheet::rule(std::string_view selector) const {
-    const std::string* list = find(selector);
+std::string StyleSheet::Rule(std::string_view selector) const {
+    const std::string* list = Find(selector);
     return list ? *list : std::string();
 }
 

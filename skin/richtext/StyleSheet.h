@@ -16,16 +16,16 @@ public:
     StyleSheet();
 
     // Reads rules "selector {properties}" from a style sheet text.
-    void parse(std::string_view text);
+    void Parse(std::string_view text);
     // Replaces the property list of an existing selector or adds the rule.
-    void setRule(std::string_view selector, std::string_view properties);
+    void SetRule(std::string_view selector, std::string_view properties);
     // The property list of a selector, empty when there is none.
-    const std::string* find(std::string_view selector) const;
-    std::string rule(std::string_view selector) const;
-    std::size_t size() const { return rules_.size(); }
-    const std::vector<std::pair<std::string, std::string>>& rules() const { return rules_; }
+    const std::string* Find(std::string_view selector) const;
+    std::string Rule(std::string_view selector) const;
+    std::size_t RuleCount() const { return rules_.size(); }
+    const std::vector<std::pair<std::string, std::string>>& Rules() const { return rules_; }
 
-    static std::string_view defaultText();
+    static std::string_view DefaultText();
 
 private:
     // Kept in insertion order; the sheet is small.

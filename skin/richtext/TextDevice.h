@@ -23,9 +23,9 @@ struct Size {
 
 struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     bool operator==(const Rect&) const = default;
 };
 
@@ -80,20 +80,20 @@ class TextDevice {
 public:
     virtual ~TextDevice() = default;
 
-    virtual int pixelsPerInch() = 0;
-    virtual FontMetrics metrics(const FontSpec& font) = 0;
-    virtual int textWidth(const FontSpec& font, std::u16string_view text) = 0;
+    virtual int PixelsPerInch() = 0;
+    virtual FontMetrics Metrics(const FontSpec& font) = 0;
+    virtual int TextWidth(const FontSpec& font, std::u16string_view text) = 0;
     // How many leading characters of the text fit in `maxWidth` pixels.
-    virtual std::size_t fitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) = 0;
+    virtual std::size_t FitCharacters(const FontSpec& font, std::u16string_view text, int maxWidth) = 0;
 
-    virtual void drawText(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) = 0;
-    virtual void fillRect(const Rect& rect, Colour colour) = 0;
-    virtual void gradientRect(const Rect& rect, Colour from, Colour to, GradientDirection d) = 0;
+    virtual void DrawTextRun(const FontSpec& font, int x, int y, std::u16string_view text, Colour colour) = 0;
+    virtual void FillRect(const Rect& rect, Colour colour) = 0;
+    virtual void GradientRect(const Rect& rect, Colour from, Colour to, GradientDirection d) = 0;
 
     // Size of one image of the source; nothing when it cannot be loaded.
-    virtual std::optional<Size> imageSize(const ImageSource&) { return std::nullopt; }
-    virtual void drawImage(const ImageSource&, const Rect&, bool /*hot*/) {}
-    virtual std::optional<std::u16string> loadString(const StringSource&) { return std::nullopt; }
+    virtual std::optional<Size> ImageSize(const ImageSource&) { return std::nullopt; }
+    virtual void DrawImage(const ImageSource&, const Rect&, bool /*hot*/) {}
+    virtual std::optional<std::u16string> LoadStringResource(const StringSource&) { return std::nullopt; }
 };
 
 } // namespace richtext

@@ -2,7 +2,7 @@
 
 namespace richtext {
 
-std::string toUtf8(std::u16string_view text) {
+std::string ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -33,7 +33,7 @@ std::string toUtf8(std::u16string_view text) {
     return out;
 }
 
-std::u16string toUtf16(std::string_view text) {
+std::u16string ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     std::size_t i = 0;

@@ -7,7 +7,7 @@
 
 namespace richtext {
 
-std::string toUtf8(std::u16string_view text);
-std::u16string toUtf16(std::string_view text);
+std::string ToUtf8(std::u16string_view text);
+std::u16string ToUtf16(std::string_view text);
 
 } // namespace richtext

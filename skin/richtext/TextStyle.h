@@ -9,7 +9,7 @@ namespace richtext {
 
 using Colour = std::uint32_t; // 0x00BBGGRR
 
-constexpr Colour rgb(unsigned r, unsigned g, unsigned b) {
+constexpr Colour Rgb(unsigned r, unsigned g, unsigned b) {
     return Colour((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 

@@ -9,6 +9,6 @@ namespace richtext {
 
 // Upper and lower case cover Basic Latin and Latin-1; capitalising upper-cases
 // each letter a to z that starts the run or follows a blank.
-void applyTransform(std::u16string& text, Transform transform);
+void ApplyTransform(std::u16string& text, Transform transform);
 
 } // namespace richtext

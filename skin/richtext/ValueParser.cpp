@@ -5,24 +5,24 @@
 
 namespace richtext {
 
-bool isBlank(char c) {
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-std::string toLower(std::string_view text) {
+std::string ToLower(std::string_view text) {
     std::string out(text);
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return out;
 }
 
-bool equalsNoCase(std::string_view a, std::string_view b) {
+bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
@@ -31,7 +31,7 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 }
 
 namespace {
-int hexDigit(char c) {
+int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -39,7 +39,7 @@ int hexDigit(char c) {
 }
 } // namespace
 
-std::uint64_t parseUnsigned(std::string_view text, std::uint64_t cap) {
+std::uint64_t ParseUnsigned(std::string_view text, std::uint64_t cap) {
     std::uint64_t value = 0;
     unsigned base = 10;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -47,7 +47,7 @@ std::uint64_t parseUnsigned(std::string_view text, std::uint64_t cap) {
         text.remove_prefix(2);
     }
     for (char c : text) {
-        int d = hexDigit(c);
+        int d = HexDigit(c);
         if (d < 0 || d >= int(base)) break;
         value = value * base + unsigned(d);
         if (value >= cap) return cap;
@@ -55,30 +55,30 @@ std::uint64_t parseUnsigned(std::string_view text, std::uint64_t cap) {
     return value;
 }
 
-int parseLength(std::string_view text, int fallback, LengthContext& context, LengthForm form) {
-    text = trimBlanks(text);
+int ParseLength(std::string_view text, int fallback, LengthContext& context, LengthForm form) {
+    text = TrimBlanks(text);
     auto clamp = [](std::int64_t v) { return int(std::clamp<std::int64_t>(v, 0, kMaxLength)); };
     if (text.empty()) return fallback;
     if (text.back() == '%') {
-        auto n = std::int64_t(parseUnsigned(text.substr(0, text.size() - 1), kMaxLength));
+        auto n = std::int64_t(ParseUnsigned(text.substr(0, text.size() - 1), kMaxLength));
         return clamp(std::int64_t(fallback) * n / 100);
     }
     if (text.front() == '+' || text.front() == '-') text.remove_prefix(1);
     if (text.size() >= 2) {
-        std::string unit = toLower(text.substr(text.size() - 2));
+        std::string unit = ToLower(text.substr(text.size() - 2));
         std::string_view number = text.substr(0, text.size() - 2);
-        auto n = std::int64_t(parseUnsigned(number, kMaxLength));
+        auto n = std::int64_t(ParseUnsigned(number, kMaxLength));
         if (unit == "px") return clamp(n);
-        if (unit == "ex") return clamp(n * context.xHeight());
-        if (unit == "em") return clamp(n * context.charHeight());
-        std::int64_t ppi = context.pixelsPerInch();
+        if (unit == "ex") return clamp(n * context.XHeight());
+        if (unit == "em") return clamp(n * context.CharHeight());
+        std::int64_t ppi = context.PixelsPerInch();
         if (unit == "in") return clamp(n * ppi);
         if (unit == "cm") return clamp(std::int64_t(double(n * ppi) * 0.39370078740157477));
         if (unit == "mm") return clamp(std::int64_t(double(n * ppi) * 0.03937007874015748));
         if (unit == "pt") return clamp(n * ppi / 72);
         if (unit == "pc") return clamp(n * ppi / 6);
     }
-    auto n = std::int64_t(parseUnsigned(text, kMaxLength));
+    auto n = std::int64_t(ParseUnsigned(text, kMaxLength));
     if (form == LengthForm::FontSize && n >= 1 && n <= 7) {
         static constexpr int kHtmlSizes[] = {8, 10, 12, 14, 18, 24, 36};
         return kHtmlSizes[n - 1];
@@ -87,31 +87,31 @@ int parseLength(std::string_view text, int fallback, LengthContext& context, Len
 }
 
 ColourResolver::ColourResolver(const SystemColourSource& source) {
-    auto names = systemColourNames();
+    auto names = SystemColourNames();
     for (std::size_t i = 0; i < names.size() && i < system_.size(); ++i)
-        system_[i] = source.systemColour(names[i].index);
+        system_[i] = source.SystemColour(names[i].index);
 }
 
-Colour ColourResolver::parse(std::string_view text, Colour fallback) const {
-    text = trimBlanks(text);
+Colour ColourResolver::Parse(std::string_view text, Colour fallback) const {
+    text = TrimBlanks(text);
     if (text.empty()) return fallback;
     if (text.front() == '#') {
         if (text.size() != 7) return fallback;
         int v[6];
         for (int i = 0; i < 6; ++i)
-            if ((v[i] = hexDigit(text[1 + i])) < 0) return fallback;
-        return rgb(v[0] * 16 + v[1], v[2] * 16 + v[3], v[4] * 16 + v[5]);
+            if ((v[i] = HexDigit(text[1 + i])) < 0) return fallback;
+        return Rgb(v[0] * 16 + v[1], v[2] * 16 + v[3], v[4] * 16 + v[5]);
     }
     if (text.front() >= '0' && text.front() <= '9')
         // The top byte of a colour value means something else to the platform.
-        return Colour(parseUnsigned(text, 0xFFFFFFFFull)) & 0xFFFFFF;
-    if (auto c = findColourKeyword(text)) return *c;
-    auto names = systemColourNames();
+        return Colour(ParseUnsigned(text, 0xFFFFFFFFull)) & 0xFFFFFF;
+    if (auto c = FindColourKeyword(text)) return *c;
+    auto names = SystemColourNames();
     for (std::size_t i = 0; i < names.size(); ++i)
         if (names[i].name == text) return system_[i];
     // Markup authors write "Red" as often as "red".
-    std::string lower = toLower(text);
-    if (lower != text) return parse(lower, fallback);
+    std::string lower = ToLower(text);
+    if (lower != text) return Parse(lower, fallback);
     return fallback;
 }
 

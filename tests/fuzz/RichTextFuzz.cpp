@@ -15,14 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
     richtext::RichTextRenderer renderer;
     if (auto nul = input.find('\0'); nul != std::string_view::npos) {
-        renderer.setStyleSheet(input.substr(0, nul));
+        renderer.SetStyleSheet(input.substr(0, nul));
         input.remove_prefix(nul + 1);
     }
-    std::u16string text = richtext::toUtf16(input);
+    std::u16string text = richtext::ToUtf16(input);
     richtext::testing::FakeTextDevice device;
-    richtext::Size size1 = renderer.measure(device, text, maxWidth);
-    renderer.setMouse(richtext::Point{size1.width / 2, size1.height / 2});
-    renderer.draw(device, text, {0, 0, maxWidth ? maxWidth : size1.width, size1.height});
-    (void)renderer.linkAt({1, 1});
+    richtext::Size size1 = renderer.Measure(device, text, maxWidth);
+    renderer.SetMouse(richtext::Point{size1.width / 2, size1.height / 2});
+    renderer.Draw(device, text, {0, 0, maxWidth ? maxWidth : size1.width, size1.height});
+    (void)renderer.LinkAt({1, 1});
     return 0;
 }

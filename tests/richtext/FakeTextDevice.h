@@ -31,39 +31,39 @@ public:
 
     static int charWidth(const FontSpec& f) { return std::max(1, f.size / 2) + (f.weight >= 700 ? 1 : 0); }
 
-    int pixelsPerInch() override { return ppi; }
-    FontMetrics metrics(const FontSpec& f) override {
+    int PixelsPerInch() override { return ppi; }
+    FontMetrics Metrics(const FontSpec& f) override {
         return {f.size, f.size * 4 / 5, f.size / 2, std::max(1, f.size / 2)};
     }
-    int textWidth(const FontSpec& f, std::u16string_view t) override { return int(t.size()) * charWidth(f); }
-    std::size_t fitCharacters(const FontSpec& f, std::u16string_view t, int maxWidth) override {
+    int TextWidth(const FontSpec& f, std::u16string_view t) override { return int(t.size()) * charWidth(f); }
+    std::size_t FitCharacters(const FontSpec& f, std::u16string_view t, int maxWidth) override {
         return std::min(t.size(), std::size_t(std::max(0, maxWidth) / charWidth(f)));
     }
-    void drawText(const FontSpec& f, int x, int y, std::u16string_view t, Colour c) override {
+    void DrawTextRun(const FontSpec& f, int x, int y, std::u16string_view t, Colour c) override {
         calls.push_back({DrawCall::Kind::Text,
-                         {x, y, x + textWidth(f, t), y + f.size},
+                         {x, y, x + TextWidth(f, t), y + f.size},
                          std::u16string(t),
                          f,
                          c,
                          0,
                          false});
     }
-    void fillRect(const Rect& r, Colour c) override {
+    void FillRect(const Rect& r, Colour c) override {
         calls.push_back({DrawCall::Kind::Fill, r, {}, {}, c, 0, false});
     }
-    void gradientRect(const Rect& r, Colour a, Colour b, GradientDirection) override {
+    void GradientRect(const Rect& r, Colour a, Colour b, GradientDirection) override {
         calls.push_back({DrawCall::Kind::Gradient, r, {}, {}, a, b, false});
     }
-    std::optional<Size> imageSize(const ImageSource& s) override {
+    std::optional<Size> ImageSize(const ImageSource& s) override {
         if (s.handle == 0 && s.resourceId == 0) return std::nullopt;
         return Size{s.cellWidth ? s.cellWidth : 16, s.cellHeight ? s.cellHeight : 16};
     }
-    void drawImage(const ImageSource&, const Rect& r, bool hot) override {
+    void DrawImage(const ImageSource&, const Rect& r, bool hot) override {
         DrawCall c{DrawCall::Kind::Image, r, {}, {}, 0, 0, false};
         c.hot = hot;
         calls.push_back(c);
     }
-    std::optional<std::u16string> loadString(const StringSource& s) override {
+    std::optional<std::u16string> LoadStringResource(const StringSource& s) override {
         if (s.resourceId == 7) return u"Seven";
         return std::nullopt;
     }

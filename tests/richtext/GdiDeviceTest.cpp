@@ -36,7 +36,7 @@ public:
     Colour at(int x, int y) const {
         GdiFlush();
         std::uint32_t p = bits_[y * w_ + x];
-        return rgb(p >> 16, p >> 8, p);
+        return Rgb(p >> 16, p >> 8, p);
     }
     int count(Rect r, bool (*match)(Colour)) const {
         int n = 0;
@@ -75,15 +75,15 @@ TEST(GdiRichText, MeasuredSizesMatchGdi) {
     SelectObject(canvas.dc(), old);
     DeleteObject(font);
 
-    Size s = renderer.measure(device, u"Hello, world");
+    Size s = renderer.Measure(device, u"Hello, world");
     EXPECT_EQ(s.width, sz.cx);
     EXPECT_EQ(s.height, tm.tmHeight);
-    EXPECT_EQ(renderer.measure(device, u"Hello, world<br>x").height, 2 * tm.tmHeight);
-    Size wrapped = renderer.measure(device, u"one two three four five six seven", 80);
+    EXPECT_EQ(renderer.Measure(device, u"Hello, world<br>x").height, 2 * tm.tmHeight);
+    Size wrapped = renderer.Measure(device, u"one two three four five six seven", 80);
     EXPECT_LE(wrapped.width, 80);
     EXPECT_GE(wrapped.height, 3 * tm.tmHeight);
-    EXPECT_GT(renderer.measure(device, u"<b>Hello, world</b>").width, 0);
-    EXPECT_GT(renderer.measure(device, u"<font face=\"宋体\">中文提示</font>").width, 0);
+    EXPECT_GT(renderer.Measure(device, u"<b>Hello, world</b>").width, 0);
+    EXPECT_GT(renderer.Measure(device, u"<font face=\"宋体\">中文提示</font>").width, 0);
 }
 
 TEST(GdiRichText, ColouredUnderlinedTextAndRules) {
@@ -91,24 +91,24 @@ TEST(GdiRichText, ColouredUnderlinedTextAndRules) {
     GdiTextDevice device(canvas.dc());
     RichTextRenderer renderer;
     std::u16string text = u"<font color=red size=20px><u>mmmm</u></font><hr size=3 color=#00ff00>";
-    Layout layout = renderer.layout(device, text, 0, {0, 0}, 200);
+    Layout layout = renderer.MakeLayout(device, text, 0, {0, 0}, 200);
     ASSERT_EQ(layout.items.size(), 2u);
     Rect run = layout.items[0].rect;
     Rect rule = layout.items[1].rect;
-    renderer.draw(device, text, {0, 0, 200, 100});
+    renderer.Draw(device, text, {0, 0, 200, 100});
 
     EXPECT_GT(canvas.count(run, reddish), 20);
     EXPECT_EQ(canvas.count({run.right, 0, 200, run.bottom}, notWhite), 0);
     // An underline is a row of red across most of the run, below the x-height.
     int bestRow = 0;
-    for (int y = run.top + run.height() / 2; y < run.bottom; ++y)
+    for (int y = run.top + run.Height() / 2; y < run.bottom; ++y)
         bestRow = std::max(bestRow, canvas.count({run.left, y, run.right, y + 1}, reddish));
-    EXPECT_GE(bestRow, run.width() * 9 / 10);
+    EXPECT_GE(bestRow, run.Width() * 9 / 10);
 
-    EXPECT_EQ(rule.width(), 200);
-    EXPECT_EQ(rule.height(), 3);
-    EXPECT_EQ(canvas.at(0, rule.top), rgb(0, 255, 0));
-    EXPECT_EQ(canvas.at(199, rule.bottom - 1), rgb(0, 255, 0));
+    EXPECT_EQ(rule.Width(), 200);
+    EXPECT_EQ(rule.Height(), 3);
+    EXPECT_EQ(canvas.at(0, rule.top), Rgb(0, 255, 0));
+    EXPECT_EQ(canvas.at(199, rule.bottom - 1), Rgb(0, 255, 0));
     EXPECT_EQ(canvas.at(100, rule.top - 1), 0xFFFFFFu);
     EXPECT_EQ(canvas.at(100, rule.bottom), 0xFFFFFFu);
 }
@@ -128,18 +128,18 @@ TEST(GdiRichText, TableFillsBordersAndMaskedBitmaps) {
     std::string handle = std::to_string(reinterpret_cast<std::uintptr_t>(bmp));
     text +=
         std::u16string(handle.begin(), handle.end()) + u" mask=#ff00ff width=40 height=20></td></tr></table>";
-    Layout layout = renderer.layout(device, text, 0, {0, 0}, 200);
-    renderer.draw(device, text, {0, 0, 200, 100});
+    Layout layout = renderer.MakeLayout(device, text, 0, {0, 0}, 200);
+    renderer.Draw(device, text, {0, 0, 200, 100});
     Rect table{}, image{};
     for (auto& i : layout.items) {
         if (i.kind == LayoutItem::Kind::Box && table.right == 0) table = i.rect;
         if (i.kind == LayoutItem::Kind::Image) image = i.rect;
     }
-    ASSERT_GT(image.width(), 0);
-    EXPECT_EQ(canvas.at(table.left, table.top), rgb(0, 0, 255));
-    EXPECT_EQ(canvas.at(table.right - 1, table.bottom - 1), rgb(0, 0, 255));
-    EXPECT_EQ(canvas.at(image.left + 5, image.top + 5), rgb(255, 0, 0));
-    EXPECT_EQ(canvas.at(image.right - 5, image.top + 5), rgb(0, 255, 255)) << "mask shows the cell fill";
+    ASSERT_GT(image.Width(), 0);
+    EXPECT_EQ(canvas.at(table.left, table.top), Rgb(0, 0, 255));
+    EXPECT_EQ(canvas.at(table.right - 1, table.bottom - 1), Rgb(0, 0, 255));
+    EXPECT_EQ(canvas.at(image.left + 5, image.top + 5), Rgb(255, 0, 0));
+    EXPECT_EQ(canvas.at(image.right - 5, image.top + 5), Rgb(0, 255, 255)) << "mask shows the cell fill";
     DeleteObject(bmp);
 }
 
@@ -154,15 +154,15 @@ TEST(GdiRichText, ImageListsAndBadHandles) {
     ImageList_Add(list, strip, nullptr);
     std::string h = std::to_string(reinterpret_cast<std::uintptr_t>(list));
     std::u16string text = u"<ilst handle=" + std::u16string(h.begin(), h.end()) + u" index=1>";
-    Layout layout = renderer.layout(device, text);
+    Layout layout = renderer.MakeLayout(device, text);
     ASSERT_EQ(layout.items.size(), 1u);
-    EXPECT_EQ(layout.items[0].rect.width(), 8);
-    renderer.draw(device, text, {0, 0, 100, 40});
+    EXPECT_EQ(layout.items[0].rect.Width(), 8);
+    renderer.Draw(device, text, {0, 0, 100, 40});
     Rect r = layout.items[0].rect;
-    EXPECT_EQ(canvas.at(r.left + 4, r.top + 4), rgb(0, 255, 0));
+    EXPECT_EQ(canvas.at(r.left + 4, r.top + 4), Rgb(0, 255, 0));
     // Handles that are no image, icon or image list draw nothing and break nothing.
-    EXPECT_EQ(renderer.measure(device, u"<ilst handle=4660><icon handle=4660><bmp handle=4660>x").width,
-              renderer.measure(device, u"x").width);
+    EXPECT_EQ(renderer.Measure(device, u"<ilst handle=4660><icon handle=4660><bmp handle=4660>x").width,
+              renderer.Measure(device, u"x").width);
     ImageList_Destroy(list);
     DeleteObject(strip);
 }
@@ -171,24 +171,25 @@ TEST(GdiRichText, StringAndBitmapResourcesOfTheResourceModule) {
     Canvas canvas(100, 40);
     GdiTextDevice device(canvas.dc());
     RichTextRenderer renderer;
-    renderer.setResourceModule(GetModuleHandleW(nullptr));
+    renderer.SetResourceModule(GetModuleHandleW(nullptr));
     Layout layout =
-        renderer.layout(device, u"<string idres=101><bmp idres=201 width=8 height=4><string idres=999>");
+        renderer.MakeLayout(device, u"<string idres=101><bmp idres=201 width=8 height=4><string idres=999>");
     ASSERT_EQ(layout.items.size(), 2u);
     EXPECT_EQ(layout.items[0].text, u"从资源读取 text");
-    EXPECT_EQ(layout.items[1].rect.width(), 8);
-    renderer.draw(device, u"<bmp idres=201 width=8 height=4>", {0, 0, 100, 40});
-    EXPECT_EQ(canvas.at(2, 2), rgb(255, 0, 0));
+    EXPECT_EQ(layout.items[1].rect.Width(), 8);
+    renderer.Draw(device, u"<bmp idres=201 width=8 height=4>", {0, 0, 100, 40});
+    EXPECT_EQ(canvas.at(2, 2), Rgb(255, 0, 0));
     EXPECT_EQ(canvas.at(9, 2), 0xFFFFFFu);
 }
 
 TEST(GdiRichText, DeviceContextOperationsClipToTheRectangle) {
     Canvas canvas(200, 60);
     RichTextRenderer renderer;
-    SIZE s = measureText(renderer, canvas.dc(), L"<font color=red>line one<br>line two<br>line three</font>");
+    SIZE s =
+        MeasureRichText(renderer, canvas.dc(), L"<font color=red>line one<br>line two<br>line three</font>");
     ASSERT_GT(s.cy, 30);
     RECT r{10, 10, 10 + s.cx, 10 + s.cy / 3};
-    drawText(renderer, canvas.dc(), L"<font color=red>line one<br>line two<br>line three</font>", r);
+    DrawRichText(renderer, canvas.dc(), L"<font color=red>line one<br>line two<br>line three</font>", r);
     EXPECT_GT(canvas.count({r.left, r.top, r.right, r.bottom}, reddish), 10);
     EXPECT_EQ(canvas.count({0, r.bottom, 200, 60}, notWhite), 0);
     EXPECT_EQ(canvas.count({0, 0, 200, r.top}, notWhite), 0);

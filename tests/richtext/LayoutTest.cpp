@@ -14,7 +14,7 @@ class Layouts : public ::testing::Test {
 protected:
     std::vector<LayoutItem> runs(std::u16string_view text, int maxWidth = 0) {
         std::vector<LayoutItem> out;
-        for (auto& item : renderer.layout(device, text, maxWidth).items)
+        for (auto& item : renderer.MakeLayout(device, text, maxWidth).items)
             if (item.kind == LayoutItem::Kind::Text && !item.text.empty()) out.push_back(item);
         return out;
     }
@@ -25,7 +25,7 @@ protected:
     }
     std::vector<LayoutItem> kind(std::u16string_view text, LayoutItem::Kind k) {
         std::vector<LayoutItem> out;
-        for (auto& item : renderer.layout(device, text).items)
+        for (auto& item : renderer.MakeLayout(device, text).items)
             if (item.kind == k) out.push_back(item);
         return out;
     }
@@ -40,8 +40,8 @@ TEST_F(Layouts, BodyStyleAndPlainText) {
     EXPECT_EQ(run.font.weight, 400);
     EXPECT_EQ(run.colour, 0u);
     EXPECT_EQ(run.rect, (Rect{0, 0, 30, 13}));
-    EXPECT_EQ(renderer.measure(device, u"Hello"), (Size{30, 13}));
-    EXPECT_EQ(renderer.measure(device, u""), (Size{0, 0}));
+    EXPECT_EQ(renderer.Measure(device, u"Hello"), (Size{30, 13}));
+    EXPECT_EQ(renderer.Measure(device, u""), (Size{0, 0}));
 }
 
 TEST_F(Layouts, BoldDoublesUpTo900AndClosingRestores) {
@@ -78,12 +78,12 @@ TEST_F(Layouts, FontTagAttributes) {
     EXPECT_EQ(only(u"<font size=50%>x").font.size, 6);
     auto run = only(u"<font face=\"Courier New\" color=#ff9900 weight=bold bkgnd=yellow>x");
     EXPECT_EQ(run.font.face, u"Courier New");
-    EXPECT_EQ(run.colour, rgb(0xFF, 0x99, 0));
+    EXPECT_EQ(run.colour, Rgb(0xFF, 0x99, 0));
     EXPECT_EQ(run.font.weight, 700);
     EXPECT_TRUE(run.filled);
-    EXPECT_EQ(run.background, rgb(255, 255, 0));
+    EXPECT_EQ(run.background, Rgb(255, 255, 0));
     run = only(u"<font color=#ff9900><font color=#f90><font color=nosuch>x");
-    EXPECT_EQ(run.colour, rgb(0xFF, 0x99, 0));
+    EXPECT_EQ(run.colour, Rgb(0xFF, 0x99, 0));
     run = only(u"<font style=\"biuso\">x");
     EXPECT_TRUE(run.font.italic && run.font.underline && run.font.strikeOut && run.overline);
     EXPECT_EQ(run.font.weight, 700);
@@ -103,9 +103,9 @@ TEST_F(Layouts, LineBreaksAndLineHeights) {
     EXPECT_EQ(r[1].rect.top, 39);
     EXPECT_EQ(runs(u"a<br>b")[1].rect.top, 13);
     EXPECT_EQ(runs(u"a<new_line>b")[1].rect.top, 13);
-    EXPECT_EQ(renderer.measure(device, u"abc<br>de"), (Size{18, 26}));
+    EXPECT_EQ(renderer.Measure(device, u"abc<br>de"), (Size{18, 26}));
     // Line feeds outside "pre" are not drawn and do not break.
-    EXPECT_EQ(renderer.measure(device, u"ab\r\ncd\tx"), (Size{30, 13}));
+    EXPECT_EQ(renderer.Measure(device, u"ab\r\ncd\tx"), (Size{30, 13}));
     // The tallest run sets the line height; runs share a baseline.
     r = runs(u"a<font size=30>B</font>c<br>d");
     ASSERT_EQ(r.size(), 4u);
@@ -141,7 +141,7 @@ TEST_F(Layouts, PreKeepsLineFeedsAndTabs) {
     EXPECT_EQ(r[0].font.face, u"Courier");
     EXPECT_EQ(r[0].font.size, 12);
     EXPECT_TRUE(r[0].filled);
-    EXPECT_EQ(r[0].background, rgb(0xFB, 0xED, 0xBB));
+    EXPECT_EQ(r[0].background, Rgb(0xFB, 0xED, 0xBB));
     // The second line also holds the 13 px body text, so its baseline is lower.
     EXPECT_EQ(r[1].rect.top, 12 + 1);
     EXPECT_EQ(r[2].rect.left, 24);
@@ -156,24 +156,24 @@ TEST_F(Layouts, StyleSheetTagsAndClasses) {
     ASSERT_EQ(r.size(), 9u);
     EXPECT_EQ(r[0].font.size, 18);
     EXPECT_EQ(r[0].font.weight, 700);
-    EXPECT_EQ(r[1].colour, rgb(0xFF, 0x99, 0));
+    EXPECT_EQ(r[1].colour, Rgb(0xFF, 0x99, 0));
     EXPECT_EQ(r[2].font.face, u"Arial");
     EXPECT_EQ(r[3].font.size, 8);
-    EXPECT_EQ(r[3].colour, rgb(0x62, 0x62, 0x62));
-    EXPECT_EQ(r[4].colour, rgb(0x99, 0, 0));
+    EXPECT_EQ(r[3].colour, Rgb(0x62, 0x62, 0x62));
+    EXPECT_EQ(r[4].colour, Rgb(0x99, 0, 0));
     EXPECT_EQ(r[5].font.size, 16);
     EXPECT_EQ(r[6].font.size, 9);
-    EXPECT_EQ(r[7].colour, rgb(0, 0x80, 0));
+    EXPECT_EQ(r[7].colour, Rgb(0, 0x80, 0));
     EXPECT_TRUE(r[7].font.italic);
     EXPECT_EQ(r[8].font.weight, 700);
-    renderer.setRule("note", "color:red; text-transform:uppercase");
-    EXPECT_EQ(only(u"<NOTE>abc</note>").colour, rgb(255, 0, 0));
+    renderer.SetRule("note", "color:red; text-transform:uppercase");
+    EXPECT_EQ(only(u"<NOTE>abc</note>").colour, Rgb(255, 0, 0));
     EXPECT_EQ(only(u"<note>abc").text, u"ABC");
 }
 
 TEST_F(Layouts, AlignmentGroupsShareALine) {
     auto items =
-        renderer.layout(device, u"<left>ab</left><center>cd</center><right>ef</right>", 0, {10, 5}, 100)
+        renderer.MakeLayout(device, u"<left>ab</left><center>cd</center><right>ef</right>", 0, {10, 5}, 100)
             .items;
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].rect.left, 10);
@@ -183,9 +183,9 @@ TEST_F(Layouts, AlignmentGroupsShareALine) {
 }
 
 TEST_F(Layouts, TextTransforms) {
-    renderer.setRule("up", "text-transform:uppercase");
-    renderer.setRule("low", "text-transform:lowercase");
-    renderer.setRule("cap", "text-transform:capitalize");
+    renderer.SetRule("up", "text-transform:uppercase");
+    renderer.SetRule("low", "text-transform:lowercase");
+    renderer.SetRule("cap", "text-transform:capitalize");
     EXPECT_EQ(only(u"<up>mixed Case é</up>").text, u"MIXED CASE É");
     EXPECT_EQ(only(u"<low>MIXED Case</low>").text, u"mixed case");
     EXPECT_EQ(only(u"<cap>hello wORLD  x-ray</cap>").text, u"Hello World  X-ray");
@@ -197,7 +197,7 @@ TEST_F(Layouts, WrapsLongLinesAtBlanksWhenGivenAWidth) {
     EXPECT_EQ(r[0].text, u"aaa bbb");
     EXPECT_EQ(r[1].text, u"ccc");
     EXPECT_EQ(r[1].rect.top, 13);
-    EXPECT_EQ(renderer.measure(device, u"aaa bbb ccc", 45), (Size{42, 26}));
+    EXPECT_EQ(renderer.Measure(device, u"aaa bbb ccc", 45), (Size{42, 26}));
     // A word longer than the line is cut.
     r = runs(u"abcdefghij", 30);
     ASSERT_EQ(r.size(), 2u);
@@ -207,46 +207,46 @@ TEST_F(Layouts, WrapsLongLinesAtBlanksWhenGivenAWidth) {
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[1].text, u"abcd");
     EXPECT_EQ(r[1].rect.top, 13);
-    EXPECT_EQ(renderer.measure(device, u"aaa bbb ccc"), (Size{66, 13}));
+    EXPECT_EQ(renderer.Measure(device, u"aaa bbb ccc"), (Size{66, 13}));
 }
 
 TEST_F(Layouts, LinksTakeTheirStyleAndReportUnderTheMouse) {
     std::u16string text = u"go <a href=\"http://x\">here</a> or <a msg=\"open\">there</a>";
     auto r = runs(text);
     ASSERT_EQ(r.size(), 4u);
-    EXPECT_EQ(r[1].colour, rgb(0, 0, 255));
+    EXPECT_EQ(r[1].colour, Rgb(0, 0, 255));
     EXPECT_FALSE(r[1].font.underline);
     EXPECT_EQ(r[1].link, 0);
     EXPECT_EQ(r[3].link, 1);
-    renderer.draw(device, text, {0, 0, 200, 20});
-    auto link = renderer.linkAt({20, 5});
+    renderer.Draw(device, text, {0, 0, 200, 20});
+    auto link = renderer.LinkAt({20, 5});
     ASSERT_TRUE(link);
     EXPECT_EQ(link->kind, LinkKind::HyperReference);
     EXPECT_EQ(link->target, u"http://x");
-    EXPECT_FALSE(renderer.linkAt({2, 5}));
-    renderer.setMouse(Point{r[3].rect.left + 1, 3});
+    EXPECT_FALSE(renderer.LinkAt({2, 5}));
+    renderer.SetMouse(Point{r[3].rect.left + 1, 3});
     r = runs(text);
     EXPECT_TRUE(r[3].font.underline) << "a:hover while under the mouse";
     EXPECT_FALSE(r[1].font.underline);
-    renderer.draw(device, text, {0, 0, 200, 20});
-    ASSERT_TRUE(renderer.hoverLink());
-    EXPECT_EQ(renderer.hoverLink()->kind, LinkKind::Message);
-    EXPECT_EQ(renderer.hoverLink()->target, u"open");
+    renderer.Draw(device, text, {0, 0, 200, 20});
+    ASSERT_TRUE(renderer.HoverLink());
+    EXPECT_EQ(renderer.HoverLink()->kind, LinkKind::Message);
+    EXPECT_EQ(renderer.HoverLink()->target, u"open");
 }
 
 TEST_F(Layouts, HorizontalRules) {
     auto rules = kind(u"a<hr>b", LayoutItem::Kind::Rule);
     ASSERT_EQ(rules.size(), 1u);
     EXPECT_EQ(rules[0].rect, (Rect{0, 13 + 4, 6, 18})) << "full width of the 6 px text, middle of 9 px";
-    EXPECT_EQ(renderer.measure(device, u"a<hr>b"), (Size{6, 13 + 9 + 13}));
-    auto items = renderer.layout(device, u"<hr width=50% size=4 color=red>", 0, {}, 100).items;
+    EXPECT_EQ(renderer.Measure(device, u"a<hr>b"), (Size{6, 13 + 9 + 13}));
+    auto items = renderer.MakeLayout(device, u"<hr width=50% size=4 color=red>", 0, {}, 100).items;
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].rect, (Rect{25, 4, 75, 8}));
-    EXPECT_EQ(items[0].colour, rgb(255, 0, 0));
-    renderer.setRule("hr", "color:green; size:3px");
-    items = renderer.layout(device, u"<hr width=20>", 0, {}, 100).items;
+    EXPECT_EQ(items[0].colour, Rgb(255, 0, 0));
+    renderer.SetRule("hr", "color:green; size:3px");
+    items = renderer.MakeLayout(device, u"<hr width=20>", 0, {}, 100).items;
     EXPECT_EQ(items[0].rect, (Rect{40, 4, 60, 7}));
-    EXPECT_EQ(items[0].colour, rgb(0, 0x80, 0));
+    EXPECT_EQ(items[0].colour, Rgb(0, 0x80, 0));
 }
 
 TEST_F(Layouts, ImagesAndStrings) {
@@ -257,11 +257,11 @@ TEST_F(Layouts, ImagesAndStrings) {
     ASSERT_EQ(images.size(), 2u);
     EXPECT_EQ(images[0].image.handle, 0x1234u);
     EXPECT_EQ(images[0].rect.left, 6);
-    EXPECT_EQ(images[0].rect.width(), 20);
+    EXPECT_EQ(images[0].rect.Width(), 20);
     EXPECT_EQ(images[1].image.kind, ImageKind::Icon);
     EXPECT_EQ(images[1].image.resourceId, 5u);
-    EXPECT_EQ(images[1].rect.width(), 32);
-    EXPECT_EQ(images[1].rect.height(), 8);
+    EXPECT_EQ(images[1].rect.Width(), 32);
+    EXPECT_EQ(images[1].rect.Height(), 8);
     EXPECT_EQ(only(u"<u><string idres=7></u>").text, u"Seven");
     EXPECT_TRUE(runs(u"<string idres=8>").empty());
 }
@@ -271,7 +271,7 @@ TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
         u"top<table border=1 cellpadding=2 cellspacing=3 bgcolor=#102030>"
         u"<tr><td rowspan=2>A</td><td>BB</td><td>C</td></tr>"
         u"<tr><td colspan=2 align=right>DDDDDDDDDD</td></tr></table>end";
-    auto layout = renderer.layout(device, text);
+    auto layout = renderer.MakeLayout(device, text);
     // Columns: A 6+6, BB 12+6, C 6+6; the colspan needs 60+6 over 18+12+3.
     // Width: 2 border + 4 spacing gaps of 3 + columns 12, 18+16, 12+17.
     std::vector<LayoutItem> boxes, texts;
@@ -279,11 +279,11 @@ TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
     ASSERT_EQ(boxes.size(), 5u);
     EXPECT_EQ(boxes[0].rect.top, 13);
     EXPECT_EQ(boxes[0].fill.effect, FillEffect::Solid);
-    EXPECT_EQ(boxes[0].fill.colour, rgb(0x10, 0x20, 0x30));
+    EXPECT_EQ(boxes[0].fill.colour, Rgb(0x10, 0x20, 0x30));
     EXPECT_TRUE(boxes[0].border.raised);
     EXPECT_FALSE(boxes[1].border.raised);
     EXPECT_EQ(boxes[1].border.width, 1);
-    int tableWidth = boxes[0].rect.width();
+    int tableWidth = boxes[0].rect.Width();
     EXPECT_EQ(tableWidth, 2 + 4 * 3 + 12 + 34 + 29);
     EXPECT_EQ(layout.size.width, tableWidth);
     // The row-spanning cell covers both rows; the colspan cell both columns.
@@ -292,18 +292,18 @@ TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
     EXPECT_EQ(boxes[4].rect.left, boxes[2].rect.left);
     EXPECT_EQ(boxes[4].rect.right, boxes[3].rect.right);
     // Row heights: 13 + 2*2 + 2*1.
-    EXPECT_EQ(boxes[2].rect.height(), 19);
+    EXPECT_EQ(boxes[2].rect.Height(), 19);
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(texts[4].text, u"DDDDDDDDDD");
     EXPECT_EQ(texts[4].rect.right, boxes[4].rect.right - 3) << "right-aligned in the cell";
     EXPECT_EQ(texts[5].text, u"end");
     EXPECT_EQ(texts[5].rect.top, boxes[0].rect.bottom);
     EXPECT_EQ(texts[5].font.weight, 400);
-    EXPECT_EQ(layout.size.height, 13 + boxes[0].rect.height() + 13);
+    EXPECT_EQ(layout.size.height, 13 + boxes[0].rect.Height() + 13);
 }
 
 TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
-    auto layout = renderer.layout(
+    auto layout = renderer.MakeLayout(
         device,
         u"<b><table width=200 bgeffect=hgradient bgcolor=red bgendcolor=blue borderstyle=dashed "
         u"border=2 bordercolor=green align=center><tr bgcolor=white><td width=50 valign=bottom><i>x"
@@ -312,16 +312,16 @@ TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
     std::vector<LayoutItem> boxes, texts;
     for (auto& i : layout.items) (i.kind == LayoutItem::Kind::Box ? boxes : texts).push_back(i);
     ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].rect.width(), 200);
+    EXPECT_EQ(boxes[0].rect.Width(), 200);
     EXPECT_EQ(boxes[0].rect.left, 50);
     EXPECT_EQ(boxes[0].fill.effect, FillEffect::HGradient);
-    EXPECT_EQ(boxes[0].fill.end, rgb(0, 0, 255));
+    EXPECT_EQ(boxes[0].fill.end, Rgb(0, 0, 255));
     EXPECT_EQ(boxes[0].border.style, BorderStyle::Dashed);
-    EXPECT_EQ(boxes[0].border.light, rgb(0, 0x80, 0));
+    EXPECT_EQ(boxes[0].border.light, Rgb(0, 0x80, 0));
     EXPECT_EQ(boxes[1].fill.effect, FillEffect::Solid);
-    EXPECT_EQ(boxes[1].fill.colour, rgb(255, 255, 255));
+    EXPECT_EQ(boxes[1].fill.colour, Rgb(255, 255, 255));
     EXPECT_EQ(boxes[2].fill.effect, FillEffect::V3Gradient);
-    EXPECT_EQ(boxes[2].fill.middle, rgb(0x80, 0x80, 0x80));
+    EXPECT_EQ(boxes[2].fill.middle, Rgb(0x80, 0x80, 0x80));
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_TRUE(texts[0].font.italic);
     EXPECT_EQ(texts[0].font.weight, 800);
@@ -331,10 +331,10 @@ TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
 }
 
 TEST_F(Layouts, NestedTablesAndContentOutsideCells) {
-    auto layout =
-        renderer.layout(device,
-                        u"<table cellspacing=0 cellpadding=0><tr>lost<td><table cellspacing=0 cellpadding=0>"
-                        u"<tr><td>in</td></tr></table></td><td>out</td></tr></table>");
+    auto layout = renderer.MakeLayout(
+        device,
+        u"<table cellspacing=0 cellpadding=0><tr>lost<td><table cellspacing=0 cellpadding=0>"
+        u"<tr><td>in</td></tr></table></td><td>out</td></tr></table>");
     std::vector<std::u16string> texts;
     for (auto& i : layout.items)
         if (i.kind == LayoutItem::Kind::Text) texts.push_back(i.text);
@@ -343,20 +343,20 @@ TEST_F(Layouts, NestedTablesAndContentOutsideCells) {
 }
 
 TEST_F(Layouts, DrawPaintsBackgroundTextOverlineAndBoxes) {
-    renderer.draw(device, u"<font style=o bkgnd=red>ab</font><b><font style=o>c", {5, 5, 100, 30});
+    renderer.Draw(device, u"<font style=o bkgnd=red>ab</font><b><font style=o>c", {5, 5, 100, 30});
     ASSERT_GE(device.calls.size(), 5u);
     EXPECT_EQ(device.calls[0].kind, testing::DrawCall::Kind::Fill);
     EXPECT_EQ(device.calls[0].rect, (Rect{5, 5, 17, 18}));
     EXPECT_EQ(device.calls[1].text, u"ab");
     EXPECT_EQ(device.calls[2].rect, (Rect{5, 5, 17, 6})) << "1 px overline";
-    EXPECT_EQ(device.calls[4].rect.height(), 2) << "2 px overline when bold";
+    EXPECT_EQ(device.calls[4].rect.Height(), 2) << "2 px overline when bold";
 }
 
 TEST_F(Layouts, DrawWrapsOnlyWhenTheRectangleIsNarrower) {
-    renderer.draw(device, u"aaa bbb", {0, 0, 42, 13});
+    renderer.Draw(device, u"aaa bbb", {0, 0, 42, 13});
     EXPECT_EQ(device.calls.size(), 1u);
     device.calls.clear();
-    renderer.draw(device, u"aaa bbb", {0, 0, 30, 30});
+    renderer.Draw(device, u"aaa bbb", {0, 0, 30, 30});
     ASSERT_EQ(device.calls.size(), 2u);
     EXPECT_EQ(device.calls[1].rect.top, 13);
 }

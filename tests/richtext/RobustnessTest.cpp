@@ -22,7 +22,7 @@ double seconds(RichTextRenderer& r, testing::FakeTextDevice& d, const std::u16st
     double best = 1e9;
     for (int i = 0; i < 3; ++i) {
         auto start = std::chrono::steady_clock::now();
-        r.draw(d, text, {0, 0, width, 100});
+        r.Draw(d, text, {0, 0, width, 100});
         d.calls.clear();
         best =
             std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
@@ -63,11 +63,11 @@ TEST(Robustness, MalformedMarkupIsReadSafely) {
     };
     for (const char16_t* t : texts) {
         SCOPED_TRACE(std::string(t, t + std::char_traits<char16_t>::length(t)).c_str());
-        Size s = r.measure(d, t);
+        Size s = r.Measure(d, t);
         EXPECT_GE(s.width, 0);
         EXPECT_LE(s.width, 1000000);
-        r.draw(d, t, {0, 0, 50, 50});
-        r.measure(d, t, 7);
+        r.Draw(d, t, {0, 0, 50, 50});
+        r.Measure(d, t, 7);
     }
 }
 
@@ -75,14 +75,14 @@ TEST(Robustness, ThousandsOfNestedTagsAndTables) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
     std::u16string deep = repeat(u"<b><font size=+1><i>", 20000) + u"x" + repeat(u"</i></font></b>", 20000);
-    Size s = r.measure(d, deep);
+    Size s = r.Measure(d, deep);
     EXPECT_GT(s.width, 0);
     std::u16string tables = repeat(u"<table border=1><tr><td>", 5000) + u"x";
-    s = r.measure(d, tables);
+    s = r.Measure(d, tables);
     EXPECT_GT(s.height, 0);
     // After the depth limit, closing tags still pair up with ignored openers.
     std::u16string over = repeat(u"<b>", 1500) + repeat(u"</b>", 1500) + u"y";
-    Layout layout = r.layout(d, over);
+    Layout layout = r.MakeLayout(d, over);
     ASSERT_EQ(layout.items.size(), 1u);
     EXPECT_EQ(layout.items[0].font.weight, 400);
 }
@@ -92,11 +92,11 @@ TEST(Robustness, ThousandsOfNestedTagsAndTables) {
 TEST(Robustness, RepeatCountsDoNotMultiplyTheLayout) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
-    Layout tabs = r.layout(d, repeat(u"<t=100>x", 1000));
+    Layout tabs = r.MakeLayout(d, repeat(u"<t=100>x", 1000));
     EXPECT_EQ(tabs.items.size(), 2000u);
-    Size lines = r.measure(d, repeat(u"<br=100>", 1000) + u"x");
+    Size lines = r.Measure(d, repeat(u"<br=100>", 1000) + u"x");
     EXPECT_EQ(lines.height, 13 * 100 * 1000 + 13);
-    EXPECT_EQ(r.measure(d, u"<br=100000>").height, 13 * 100);
+    EXPECT_EQ(r.Measure(d, u"<br=100000>").height, 13 * 100);
 }
 
 TEST(Robustness, TimeGrowsLinearlyWithLength) {

@@ -69,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
         markup = ss.str();
     }
     int maxWidth = argc >= 4 ? _wtoi(argv[3]) : 0;
-    std::u16string text = richtext::toUtf16(markup);
+    std::u16string text = richtext::ToUtf16(markup);
 
     richtext::RichTextRenderer renderer{richtext::GdiSystemColours{}};
     HDC screen = GetDC(nullptr);
@@ -77,7 +77,7 @@ int wmain(int argc, wchar_t** argv) {
     richtext::Size size;
     {
         richtext::GdiTextDevice device(dc);
-        size = renderer.measure(device, text, maxWidth);
+        size = renderer.Measure(device, text, maxWidth);
     }
     const int margin = 8;
     int w = std::max(1, size.width + 2 * margin), h = std::max(1, size.height + 2 * margin);
@@ -87,7 +87,7 @@ int wmain(int argc, wchar_t** argv) {
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     {
         richtext::GdiTextDevice device(dc);
-        renderer.draw(device, text, {margin, margin, margin + size.width, margin + size.height});
+        renderer.Draw(device, text, {margin, margin, margin + size.width, margin + size.height});
     }
     SelectObject(dc, old);
     bool ok = WriteBmp(argv[1], dc, bmp, w, h);
