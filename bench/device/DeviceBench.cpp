@@ -26,21 +26,21 @@ namespace {
 
 // Standard output goes to the null device; the returned stream is a copy of
 // the original one.
-std::FILE* silence_stdout() {
+std::FILE* SilenceStdout() {
     std::fflush(stdout);
 #if defined(_WIN32)
     std::FILE* copy = _fdopen(_dup(1), "w");
-    const int null_fd = _open("NUL", _O_WRONLY);
-    if (null_fd >= 0) _dup2(null_fd, 1);
+    const int nullFd = _open("NUL", _O_WRONLY);
+    if (nullFd >= 0) _dup2(nullFd, 1);
 #else
     std::FILE* copy = fdopen(dup(1), "w");
-    const int null_fd = open("/dev/null", O_WRONLY);
-    if (null_fd >= 0) dup2(null_fd, 1);
+    const int nullFd = open("/dev/null", O_WRONLY);
+    if (nullFd >= 0) dup2(nullFd, 1);
 #endif
-    return null_fd >= 0 ? copy : nullptr;
+    return nullFd >= 0 ? copy : nullptr;
 }
 
-int process_id() {
+int ProcessId() {
 #if defined(_WIN32)
     return _getpid();
 #else
@@ -48,7 +48,7 @@ int process_id() {
 #endif
 }
 
-void set_env(const char* name, const std::string& value) {
+void SetEnv(const char* name, const std::string& value) {
 #if defined(_WIN32)
     _putenv_s(name, value.c_str());
 #else
@@ -57,17 +57,17 @@ void set_env(const char* name, const std::string& value) {
 }
 
 // Other devices first (each opened and asked for its serial), the recorder last.
-void configure(const fs::path& folder, int ahead) {
+void Configure(const fs::path& folder, int ahead) {
     std::ofstream conf(folder / "bench.conf", std::ios::binary);
     conf << "[bus]\n";
     for (int i = 0; i < ahead; ++i) conf << "[device]\nvendor = 0x1111\nserial = OTHER" << i << "\n";
     conf << "[device]\nserial = BENCH1\nstate = bench.state\n";
     conf.close();
     const auto u8 = (folder / "bench.conf").generic_u8string();
-    set_env("RECORDER_SIM_CONFIG", std::string(u8.begin(), u8.end()));
+    SetEnv("RECORDER_SIM_CONFIG", std::string(u8.begin(), u8.end()));
 }
 
-double micros_per_command(int commands) {
+double MicrosPerCommand(int commands) {
     char buf[8];
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < commands; ++i) {
@@ -80,11 +80,11 @@ double micros_per_command(int commands) {
 } // namespace
 
 int main() {
-    const fs::path folder = fs::temp_directory_path() / ("ketro-bench-" + std::to_string(process_id()));
+    const fs::path folder = fs::temp_directory_path() / ("ketro-bench-" + std::to_string(ProcessId()));
     fs::create_directories(folder);
 
     // The library traces every step on stdout; the table goes to a copy of it.
-    std::FILE* table = silence_stdout();
+    std::FILE* table = SilenceStdout();
     if (!table) return 1;
 
     const int sizes[] = {1, 10, 100};
@@ -95,26 +95,26 @@ int main() {
     double previous = 0;
     int ok = 0;
     for (int row = 0; row < 3; ++row) {
-        configure(folder, sizes[row]);
-        micros_per_command(5); // warm the file cache
+        Configure(folder, sizes[row]);
+        MicrosPerCommand(5); // warm the file cache
         // Best of three runs, to keep other load on the machine out of the figure.
-        double per_command = micros_per_command(commands[row]);
-        for (int again = 0; again < 2 && per_command >= 0; ++again) {
-            const double t = micros_per_command(commands[row]);
-            if (t < per_command) per_command = t;
+        double perCommand = MicrosPerCommand(commands[row]);
+        for (int again = 0; again < 2 && perCommand >= 0; ++again) {
+            const double t = MicrosPerCommand(commands[row]);
+            if (t < perCommand) perCommand = t;
         }
-        if (per_command < 0) {
+        if (perCommand < 0) {
             std::fprintf(table, "command failed with %d devices ahead\n", sizes[row]);
             ok = 1;
             break;
         }
-        const double per_device = per_command / (sizes[row] + 1);
-        std::fprintf(table, "%14d %10d %14.1f %18.1f", sizes[row], commands[row], per_command, per_device);
+        const double perDevice = perCommand / (sizes[row] + 1);
+        std::fprintf(table, "%14d %10d %14.1f %18.1f", sizes[row], commands[row], perCommand, perDevice);
         if (row > 0)
-            std::fprintf(table, " %20.1f\n", (per_command - previous) / (sizes[row] - sizes[row - 1]));
+            std::fprintf(table, " %20.1f\n", (perCommand - previous) / (sizes[row] - sizes[row - 1]));
         else
             std::fprintf(table, " %20s\n", "-");
-        previous = per_command;
+        previous = perCommand;
     }
     std::fflush(table);
     std::error_code ec;

@@ -15,7 +15,7 @@
 
 namespace {
 
-const char16_t* kTooltip =
+const char16_t* const kTooltip =
     u"<b>Recorder 0001</b> connected on USB. <i>Last synchronised 2026-12-09 05:40</i>.<br>"
     u"<font color=#990000>Storage almost full:</font> 1.2 GB free of 32 GB; "
     u"import the videos before recording again.<br>"
@@ -24,7 +24,7 @@ const char16_t* kTooltip =
     u"Press the button to open the import folder and copy the files sorted by day.";
 
 template <class Device>
-double microseconds(Device& device, int rounds) {
+double Microseconds(Device& device, int rounds) {
     richtext::RichTextRenderer renderer;
     std::vector<double> batches;
     for (int b = 0; b < 7; ++b) {
@@ -47,7 +47,7 @@ double microseconds(Device& device, int rounds) {
 int main() {
     richtext::testing::FakeTextDevice fake;
     std::printf("richtext  measure+draw, 300-char tooltip, fake metrics : %8.1f us\n",
-                microseconds(fake, 500));
+                Microseconds(fake, 500));
 #ifdef RICHTEXT_BENCH_GDI
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
@@ -56,7 +56,7 @@ int main() {
     {
         richtext::GdiTextDevice gdi(dc);
         std::printf("richtext  measure+draw, 300-char tooltip, GDI          : %8.1f us\n",
-                    microseconds(gdi, 50));
+                    Microseconds(gdi, 50));
     }
     SelectObject(dc, old);
     DeleteObject(bmp);

@@ -83,7 +83,7 @@ TEST(MediaImport, ArrivalWithoutMarkerDriveDoesNothing) {
     ClearDrive();
     Put(L"A.JPG", "photo");
     SimRecorder recorder(L"import-nomarker");
-    std::wstring log = recorder.folder() + L"\\explorer.log";
+    std::wstring log = recorder.Folder() + L"\\explorer.log";
     App app(recorder, log);
     ASSERT_NE(app.Login(), nullptr);
     app.SendDeviceChange(0x8000);
@@ -140,7 +140,7 @@ TEST(MediaImport, DiskModeThenArrivalCopiesByClassAndDay) {
     std::wstring day = DayOf(kDrive + L"A.JPG");
     RecordProperty("creation_time_kept", day == L"20140718" ? "yes" : "no");
 
-    std::wstring log = recorder.folder() + L"\\explorer.log";
+    std::wstring log = recorder.Folder() + L"\\explorer.log";
     std::string out;
     {
         App app(recorder, log);

@@ -88,7 +88,7 @@ TEST(LoginDialog, FailedPasswordReadsNeverMatch) {
     app.Type(app.Login(), kPassword, L"000000");
     app.Press(app.Login(), kSettings);
     app.Expect(L"用户无此权限!");
-    std::string log = ReadBytes(recorder.folder() + L"\\transfer.log");
+    std::string log = ReadBytes(recorder.Folder() + L"\\transfer.log");
     EXPECT_NE(log.find("open "), std::string::npos);
     EXPECT_EQ(log.find("out 01 4F "), std::string::npos);
     EXPECT_EQ(log.find("out 01 59 "), std::string::npos);
@@ -124,7 +124,7 @@ TEST(LoginDialog, AdministratorDiskModeSyncsClockThenSwitches) {
     app.Dismiss(box);
     ASSERT_TRUE(app.WaitExit());
     EXPECT_EQ(recorder.Get("mode"), "msdc");
-    EXPECT_TRUE(Exists(recorder.storagePath() + L"\\USBSEL.lct"));
+    EXPECT_TRUE(Exists(recorder.StoragePath() + L"\\USBSEL.lct"));
 }
 
 TEST(LoginDialog, UserDiskModeIsReadOnlyWithoutClockSync) {

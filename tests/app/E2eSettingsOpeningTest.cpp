@@ -73,9 +73,9 @@ TEST(SettingsOpening, RecorderGoneAfterLoginLeavesEverythingEmpty) {
     EXPECT_TRUE(app.Running());
 
     // With the recorder back, a new login finds it and shows it in full.
-    std::string config = ReadBytes(recorder.configPath());
+    std::string config = ReadBytes(recorder.ConfigPath());
     config.erase(config.find("fault."));
-    ASSERT_TRUE(WriteBytes(recorder.configPath(), config));
+    ASSERT_TRUE(WriteBytes(recorder.ConfigPath(), config));
     recorder.Set("attached", "yes");
     LogIn(app);
     settings = app.WaitDialog(kSettingsTitle);
@@ -97,12 +97,12 @@ TEST(SettingsOpening, FailedReadsLeaveExactlyTheirFieldsEmpty) {
     // Eighteen bytes of unit name fill the shared read buffer past the place
     // where the storage text goes.
     recorder.Set("user_user", Gbk(L"一二三四五六七八九"));
-    const std::string base = ReadBytes(recorder.configPath());
+    const std::string base = ReadBytes(recorder.ConfigPath());
     App app(recorder);
     ASSERT_NE(app.Login(), nullptr);
 
     // All five text fields refused; options, clock and storage read.
-    ASSERT_TRUE(WriteBytes(recorder.configPath(), base + "fault.status = 0x00\nfault.commands = PJIHC\n"));
+    ASSERT_TRUE(WriteBytes(recorder.ConfigPath(), base + "fault.status = 0x00\nfault.commands = PJIHC\n"));
     LogIn(app);
     HWND settings = app.WaitDialog(kSettingsTitle);
     ASSERT_NE(settings, nullptr);
@@ -122,7 +122,7 @@ TEST(SettingsOpening, FailedReadsLeaveExactlyTheirFieldsEmpty) {
     // Device number, options, storage and clock refused; the rest read. The
     // options and the storage text stay empty rather than showing what an
     // earlier read left in the buffer.
-    ASSERT_TRUE(WriteBytes(recorder.configPath(), base + "fault.status = 0x00\nfault.commands = JEfh\n"));
+    ASSERT_TRUE(WriteBytes(recorder.ConfigPath(), base + "fault.status = 0x00\nfault.commands = JEfh\n"));
     LogIn(app);
     settings = app.WaitDialog(kSettingsTitle);
     ASSERT_NE(settings, nullptr);

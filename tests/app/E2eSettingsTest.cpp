@@ -192,7 +192,7 @@ TEST(SettingsDialog, InvalidRecorderClockShowsTheFallback) {
 
 TEST(SettingsDialog, WipeQuestionBothAnswers) {
     SimRecorder recorder(L"settings-wipe");
-    WriteBytes(recorder.storagePath() + L"\\VID0001.AVI", "video");
+    WriteBytes(recorder.StoragePath() + L"\\VID0001.AVI", "video");
     App app(recorder);
     ASSERT_NE(app.Login(), nullptr);
     HWND settings = OpenSettings(app);
@@ -204,7 +204,7 @@ TEST(SettingsDialog, WipeQuestionBothAnswers) {
     EXPECT_EQ(question.text, L"磁盘所有文件将被清空，请您确认？");
     app.Dismiss(question, IDCANCEL);
     EXPECT_TRUE(app.NoBoxWithin(500));
-    EXPECT_TRUE(Exists(recorder.storagePath() + L"\\VID0001.AVI"));
+    EXPECT_TRUE(Exists(recorder.StoragePath() + L"\\VID0001.AVI"));
 
     app.Press(settings, 1031);
     question = app.WaitBox();
@@ -213,7 +213,7 @@ TEST(SettingsDialog, WipeQuestionBothAnswers) {
     app.Dismiss(question, IDOK);
     app.Expect(L"磁盘已清空", L"提示");
     EXPECT_GE(GetTickCount() - start, 1900u);
-    EXPECT_FALSE(Exists(recorder.storagePath() + L"\\VID0001.AVI"));
+    EXPECT_FALSE(Exists(recorder.StoragePath() + L"\\VID0001.AVI"));
     Leave(app, settings);
 }
 
@@ -225,7 +225,7 @@ TEST(SettingsDialog, EveryFailureMessage) {
     HWND settings = OpenSettings(app);
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(
-        WriteBytes(recorder.configPath(), ReadBytes(recorder.configPath()) + "fault.status = 0x00\n"));
+        WriteBytes(recorder.ConfigPath(), ReadBytes(recorder.ConfigPath()) + "fault.status = 0x00\n"));
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.key);
         if (row.value) app.Type(settings, row.edit, row.value);
@@ -247,7 +247,7 @@ TEST(SettingsDialog, EveryFailureMessage) {
     app.Expect(L"磁盘清空失败!", L"提示");
 
     // Without the recorder the wipe asks nothing.
-    ASSERT_TRUE(WriteBytes(recorder.configPath(), "[bus]\n"));
+    ASSERT_TRUE(WriteBytes(recorder.ConfigPath(), "[bus]\n"));
     app.Press(settings, 1031);
     app.Expect(L"连接失败,请确认驱动程序已正确安装及USB连接可靠!");
     Leave(app, settings);

@@ -23,15 +23,15 @@ struct ToolRun {
 };
 
 // GBK bytes of 张警官 and its UTF-8 spelling.
-const std::string NAME_UTF8 = "\xE5\xBC\xA0\xE8\xAD\xA6\xE5\xAE\x98";
-const std::string NAME_GBK = "\xD5\xC5\xBE\xAF\xB9\xD9";
+const std::string kNameUtf8 = "\xE5\xBC\xA0\xE8\xAD\xA6\xE5\xAE\x98";
+const std::string kNameGbk = "\xD5\xC5\xBE\xAF\xB9\xD9";
 
 class KetroTool : public testing::Test {
 protected:
-    void SetUp() override { bus.configure(recorder("R1")); }
+    void SetUp() override { bus_.Configure(Recorder("R1")); }
 
-    ToolRun ketro(const std::string& args) {
-        const fs::path out = bus.folder() / "out.txt", err = bus.folder() / "err.txt";
+    ToolRun Ketro(const std::string& args) {
+        const fs::path out = bus_.Folder() / "out.txt", err = bus_.Folder() / "err.txt";
         const auto quoted = [](const fs::path& p) {
             const auto u8 = p.u8string();
             return "\"" + std::string(u8.begin(), u8.end()) + "\"";
@@ -46,13 +46,13 @@ protected:
         const int raw = std::system(("./ketro " + args + " > " + quoted(out) + " 2> " + quoted(err)).c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
-        return {status, read_file(out), read_file(err)};
+        return {status, ReadFileText(out), ReadFileText(err)};
     }
 
-    SimBus bus;
+    SimBus bus_;
 };
 
-std::string lf(std::string text) {
+std::string Lf(std::string text) {
     std::string out;
     for (char c : text)
         if (c != '\r') out += c;
@@ -62,7 +62,7 @@ std::string lf(std::string text) {
 } // namespace
 
 TEST_F(KetroTool, ChineseOfficerNameRoundTripsThroughGbk) {
-    ToolRun set = ketro("-q set user-admin \"" + NAME_UTF8 + "\"");
+    ToolRun set = Ketro("-q set user-admin \"" + kNameUtf8 + "\"");
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(set.out, "");
 
@@ -70,53 +70,53 @@ TEST_F(KetroTool, ChineseOfficerNameRoundTripsThroughGbk) {
     char buf[20];
     std::memset(buf, '#', sizeof buf);
     ASSERT_TRUE(Get_UserAdmin(buf, "R1"));
-    EXPECT_EQ(std::string(buf, 18), NAME_GBK + std::string(12, '\0'));
+    EXPECT_EQ(std::string(buf, 18), kNameGbk + std::string(12, '\0'));
 
-    ToolRun get = ketro("-q --serial R1 get user-admin");
+    ToolRun get = Ketro("-q --serial R1 get user-admin");
     ASSERT_EQ(get.status, 0) << get.err;
-    EXPECT_EQ(lf(get.out), NAME_UTF8 + "\n");
+    EXPECT_EQ(Lf(get.out), kNameUtf8 + "\n");
 }
 
 TEST_F(KetroTool, TooLongValueIsRefusedBeforeAnyExchange) {
     // Ten Chinese characters are 20 GBK bytes; the field holds 18.
     std::string ten;
-    for (int i = 0; i < 10; ++i) ten += NAME_UTF8.substr(0, 3);
-    ToolRun r = ketro("set user-admin \"" + ten + "\"");
+    for (int i = 0; i < 10; ++i) ten += kNameUtf8.substr(0, 3);
+    ToolRun r = Ketro("set user-admin \"" + ten + "\"");
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(lf(r.err), "ketro: value for user-admin is 20 bytes in GBK; the field holds 18\n");
-    EXPECT_TRUE(bus.log().empty());
+    EXPECT_EQ(Lf(r.err), "ketro: value for user-admin is 20 bytes in GBK; the field holds 18\n");
+    EXPECT_TRUE(bus_.Log().empty());
 }
 
 TEST_F(KetroTool, ExitCodesAndQuietOutput) {
-    EXPECT_EQ(ketro("get nonsense").status, 2);
-    EXPECT_EQ(ketro("set version X").status, 2);
-    EXPECT_EQ(ketro("").status, 2);
+    EXPECT_EQ(Ketro("get nonsense").status, 2);
+    EXPECT_EQ(Ketro("set version X").status, 2);
+    EXPECT_EQ(Ketro("").status, 2);
 
-    ToolRun list = ketro("list");
+    ToolRun list = Ketro("list");
     ASSERT_EQ(list.status, 0);
     EXPECT_NE(list.out.find("find busses return"), std::string::npos); // trace without -q
-    EXPECT_EQ(lf(list.out).substr(lf(list.out).size() - 3), "R1\n");
+    EXPECT_EQ(Lf(list.out).substr(Lf(list.out).size() - 3), "R1\n");
 
-    ToolRun all = ketro("-q get all");
+    ToolRun all = Ketro("-q get all");
     ASSERT_EQ(all.status, 0) << all.err;
-    const std::string text = lf(all.out);
+    const std::string text = Lf(all.out);
     EXPECT_EQ(text.rfind("psw: ", 0), 0u) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12);
     EXPECT_NE(text.find("\nreso: "), std::string::npos);
 
-    ToolRun wrong = ketro("-q --serial NOPE get psw");
+    ToolRun wrong = Ketro("-q --serial NOPE get psw");
     EXPECT_EQ(wrong.status, 1);
-    EXPECT_EQ(lf(wrong.err), "ketro: reading psw failed\n");
+    EXPECT_EQ(Lf(wrong.err), "ketro: reading psw failed\n");
 
-    bus.configure("");
-    ToolRun none = ketro("-q clock");
+    bus_.Configure("");
+    ToolRun none = Ketro("-q clock");
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(lf(none.err), "ketro: no recorder found\n");
+    EXPECT_EQ(Lf(none.err), "ketro: no recorder found\n");
 }
 
 TEST_F(KetroTool, StatePersistsBetweenProcesses) {
-    ASSERT_EQ(ketro("-q set police-number 0042").status, 0);
-    ASSERT_EQ(ketro("-q set reso 12345678").status, 0);
+    ASSERT_EQ(Ketro("-q set police-number 0042").status, 0);
+    ASSERT_EQ(Ketro("-q set reso 12345678").status, 0);
     char number[20] = {}, reso[10] = {};
     ASSERT_TRUE(Get_PoliceNumber(number, "R1"));
     ASSERT_TRUE(Get_Reso(reso, "R1"));
@@ -124,9 +124,9 @@ TEST_F(KetroTool, StatePersistsBetweenProcesses) {
     EXPECT_STREQ(reso, "12345678");
 
     ASSERT_TRUE(Set_Machine("DEV7\0\0\0\0\0\0\0\0\0\0\0", "R1"));
-    ToolRun get = ketro("-q get machine");
-    EXPECT_EQ(lf(get.out), "DEV7\n");
+    ToolRun get = Ketro("-q get machine");
+    EXPECT_EQ(Lf(get.out), "DEV7\n");
 
-    ASSERT_EQ(ketro("-q disk --read-only").status, 0);
+    ASSERT_EQ(Ketro("-q disk --read-only").status, 0);
     EXPECT_FALSE(Get_Reso(reso, "R1")); // the recorder now shows as a disk
 }

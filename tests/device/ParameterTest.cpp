@@ -13,12 +13,12 @@ namespace {
 struct FieldPair {
     const char* name;
     int length;
-    char read_code, write_code;
+    char readCode, writeCode;
     bool (*get)(char*, const char*);
     bool (*set)(const char*, const char*);
 };
 
-const FieldPair FIELDS[] = {
+const FieldPair kFields[] = {
     {"psw", 6, 'O', '7', Get_Psw, Set_Psw},
     {"psw_app", 6, 'Y', 'c', Get_Psw_App, Set_Psw_App},
     {"psw_play", 6, 'V', 'Q', Get_Psw_Play, Set_Psw_Play},
@@ -31,7 +31,7 @@ const FieldPair FIELDS[] = {
     {"serial", 12, 'b', 'i', Get_Serial, Set_Serial},
 };
 
-const std::string OK = bytes({0x7C});
+const std::string kOk = Bytes({0x7C});
 
 } // namespace
 
@@ -39,36 +39,36 @@ const std::string OK = bytes({0x7C});
 // returns them with the NUL at byte N and leaves the rest of the buffer alone.
 TEST(Parameters, EveryFieldRoundTripsWithExactWireBytes) {
     SimBus bus;
-    bus.configure(recorder("R1"));
-    for (const FieldPair& f : FIELDS) {
+    bus.Configure(Recorder("R1"));
+    for (const FieldPair& f : kFields) {
         SCOPED_TRACE(f.name);
         std::string value;
         for (int i = 0; i < f.length; ++i) value += static_cast<char>('0' + (i * 7 + f.length) % 10);
         // Bytes past N must not travel: no terminator and trailing junk.
         std::string caller = value + "JUNK";
-        bus.clear_log();
+        bus.ClearLog();
         ASSERT_TRUE(f.set(caller.c_str(), "R1"));
-        EXPECT_EQ(bus.wire(), exchange(std::string(1, f.write_code) + value, OK));
-        EXPECT_TRUE(handles_balanced(bus.log()));
+        EXPECT_EQ(bus.Wire(), Exchange(std::string(1, f.writeCode) + value, kOk));
+        EXPECT_TRUE(HandlesBalanced(bus.Log()));
 
         char buf[24];
         std::memset(buf, '#', sizeof buf);
-        bus.clear_log();
+        bus.ClearLog();
         ASSERT_TRUE(f.get(buf, "R1"));
-        EXPECT_EQ(bus.wire(), exchange(std::string(1, f.read_code), OK + value));
+        EXPECT_EQ(bus.Wire(), Exchange(std::string(1, f.readCode), kOk + value));
         EXPECT_EQ(std::string(buf, f.length), value);
         EXPECT_EQ(buf[f.length], '\0');
         EXPECT_EQ(buf[f.length + 1], '#');
-        EXPECT_TRUE(handles_balanced(bus.log()));
+        EXPECT_TRUE(HandlesBalanced(bus.Log()));
     }
 }
 
 TEST(Parameters, ShortValuesTravelWithTheirPadding) {
     SimBus bus;
-    bus.configure(recorder("R1"));
+    bus.Configure(Recorder("R1"));
     const char psw[7] = {'1', '2', '3', '4', 0, 0, 0};
     ASSERT_TRUE(Set_Psw(psw, "R1"));
-    EXPECT_EQ(bus.wire()[1], hex_line("out", bytes({'7', '1', '2', '3', '4', 0, 0}) + std::string(13, '\0')));
+    EXPECT_EQ(bus.Wire()[1], HexLine("out", Bytes({'7', '1', '2', '3', '4', 0, 0}) + std::string(13, '\0')));
 
     // A shorter officer name comes back followed by the recorder's zero bytes.
     char name[18] = "Li";
@@ -86,18 +86,18 @@ TEST(Parameters, RefusedOrMissingAnswerLeavesBufferUntouched) {
     for (const std::string fault :
          {"fault.status = 0x3F", "fault.timeout = answer", "fault.short = answer"}) {
         SCOPED_TRACE(fault);
-        bus.configure(recorder("R1", fault + "\n"));
+        bus.Configure(Recorder("R1", fault + "\n"));
         char buf[20] = "previous";
         EXPECT_FALSE(Get_PoliceNumber(buf, "R1"));
         EXPECT_STREQ(buf, "previous");
         EXPECT_FALSE(Set_Police("123456789012", "R1"));
-        EXPECT_TRUE(handles_balanced(bus.log()));
+        EXPECT_TRUE(HandlesBalanced(bus.Log()));
     }
 }
 
 TEST(Parameters, TraceOfOneExchange) {
     SimBus bus;
-    bus.configure(recorder("R1", "field.psw = 123456\n"));
+    bus.Configure(Recorder("R1", "field.psw = 123456\n"));
     char buf[8];
     testing::internal::CaptureStdout();
     ASSERT_TRUE(Get_Psw(buf, "R1"));
@@ -114,7 +114,7 @@ TEST(Parameters, TraceOfOneExchange) {
 
 TEST(Parameters, AnswerStageTimeOutTrace) {
     SimBus bus;
-    bus.configure(recorder("R1", "fault.timeout = answer\n"));
+    bus.Configure(Recorder("R1", "fault.timeout = answer\n"));
     char buf[20] = "previous";
     testing::internal::CaptureStdout();
     EXPECT_FALSE(Get_Psw(buf, "R1"));
@@ -133,7 +133,7 @@ TEST(Parameters, AnswerStageTimeOutTrace) {
 
     // A request flag that cannot be sent stops the write phase; the answer
     // stage is still attempted.
-    bus.configure(recorder("R1", "fault.timeout = request_flag\n"));
+    bus.Configure(Recorder("R1", "fault.timeout = request_flag\n"));
     testing::internal::CaptureStdout();
     EXPECT_FALSE(Get_Psw(buf, "R1"));
     const std::string sent = testing::internal::GetCapturedStdout();
@@ -147,14 +147,14 @@ TEST(Parameters, AnswerStageTimeOutTrace) {
     EXPECT_NE(sent.find(std::string("pahse 1\nsize in bulk_send is 16\nsnd in bulk_send is 4\n") + failed),
               std::string::npos)
         << sent;
-    EXPECT_TRUE(handles_balanced(bus.log()));
+    EXPECT_TRUE(HandlesBalanced(bus.Log()));
 }
 
 // A wrong acknowledgement code stops the phase with a trace line; the result
 // still comes from the answer alone.
 TEST(Parameters, WrongAcknowledgementCodes) {
     SimBus bus;
-    bus.configure(recorder("R1", "fault.request_ack = 0x999\n"));
+    bus.Configure(Recorder("R1", "fault.request_ack = 0x999\n"));
     char buf[20] = {};
     testing::internal::CaptureStdout();
     EXPECT_TRUE(Get_Reso(buf, "R1"));
@@ -162,31 +162,31 @@ TEST(Parameters, WrongAcknowledgementCodes) {
     EXPECT_NE(out.find("receive begins\n0th round: 67023a45 999 98fdc5ba\nbgeing to read udev in main \n"),
               std::string::npos)
         << out;
-    EXPECT_EQ(bus.wire().size(), 6u); // the answer stage still ran
+    EXPECT_EQ(bus.Wire().size(), 6u); // the answer stage still ran
 
-    bus.configure(recorder("R1", "fault.answer_ack = 0x124\n"));
+    bus.Configure(Recorder("R1", "fault.answer_ack = 0x124\n"));
     testing::internal::CaptureStdout();
     EXPECT_TRUE(Get_Reso(buf, "R1"));
     out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("pinBuf[4] is 48\n0th round: 67023a45 124 98fdc5ba\n"), std::string::npos) << out;
-    EXPECT_TRUE(handles_balanced(bus.log()));
+    EXPECT_TRUE(HandlesBalanced(bus.Log()));
 }
 
 TEST(Parameters, DuplicateSerialBehindWrongVendor) {
     SimBus bus;
-    bus.configure("[device]\nserial = R1\nvendor = 0x1234\nstate = fake.state\n" + recorder("R1"));
+    bus.Configure("[device]\nserial = R1\nvendor = 0x1234\nstate = fake.state\n" + Recorder("R1"));
     testing::internal::CaptureStdout();
     ASSERT_TRUE(Set_Machine("DEV-000000000042", "R1"));
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("Wrong device\n"), std::string::npos);
-    EXPECT_NE(read_file(bus.state_of("R1")).find("DEV-00000000004"), std::string::npos);
-    EXPECT_TRUE(read_file(bus.folder() / "fake.state").empty());
-    EXPECT_TRUE(handles_balanced(bus.log()));
+    EXPECT_NE(ReadFileText(bus.StateOf("R1")).find("DEV-00000000004"), std::string::npos);
+    EXPECT_TRUE(ReadFileText(bus.Folder() / "fake.state").empty());
+    EXPECT_TRUE(HandlesBalanced(bus.Log()));
 }
 
 TEST(Parameters, NoExchangeWithoutAPreparedMatch) {
     SimBus bus;
-    bus.configure(recorder("R1", "refuse_configuration = -5\n") + recorder("rec1") + recorder("R1x"));
+    bus.Configure(Recorder("R1", "refuse_configuration = -5\n") + Recorder("rec1") + Recorder("R1x"));
     char buf[20] = "previous";
     testing::internal::CaptureStdout();
     EXPECT_FALSE(Get_Machine(buf, "R1"));
@@ -195,13 +195,13 @@ TEST(Parameters, NoExchangeWithoutAPreparedMatch) {
     EXPECT_FALSE(Get_Machine(buf, "REC1")); // case-sensitive
     EXPECT_FALSE(Get_Machine(buf, "R"));    // whole string
     EXPECT_STREQ(buf, "previous");
-    EXPECT_TRUE(bus.wire().empty());
-    EXPECT_TRUE(handles_balanced(bus.log()));
+    EXPECT_TRUE(bus.Wire().empty());
+    EXPECT_TRUE(HandlesBalanced(bus.Log()));
 }
 
 TEST(Parameters, NullPointersAreRefused) {
     SimBus bus;
-    bus.configure(recorder("R1"));
+    bus.Configure(Recorder("R1"));
     char buf[20] = {};
     EXPECT_FALSE(Get_Psw(nullptr, "R1"));
     EXPECT_FALSE(Get_Psw(buf, nullptr));
@@ -212,5 +212,5 @@ TEST(Parameters, NullPointersAreRefused) {
     EXPECT_FALSE(format(nullptr));
     EXPECT_FALSE(Ketro_Connect(nullptr));
     EXPECT_FALSE(Ketro_Connect_All(nullptr));
-    EXPECT_TRUE(bus.log().empty());
+    EXPECT_TRUE(bus.Log().empty());
 }

@@ -18,12 +18,12 @@ namespace device_test {
 
 namespace {
 
-std::string path_text(const fs::path& p) {
+std::string PathText(const fs::path& p) {
     const auto u8 = p.generic_u8string();
     return std::string(u8.begin(), u8.end());
 }
 
-fs::path unique_folder() {
+fs::path UniqueFolder() {
     static std::atomic<int> counter{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "bus";
@@ -35,7 +35,7 @@ fs::path unique_folder() {
 
 } // namespace
 
-void set_env(const char* name, const std::string& value) {
+void SetEnv(const char* name, const std::string& value) {
 #if defined(_WIN32)
     _putenv_s(name, value.c_str());
 #else
@@ -43,10 +43,10 @@ void set_env(const char* name, const std::string& value) {
 #endif
 }
 
-SimBus::SimBus() : folder_(unique_folder()) {
+SimBus::SimBus() : folder_(UniqueFolder()) {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    configure("");
+    Configure("");
 }
 
 SimBus::~SimBus() {
@@ -54,15 +54,15 @@ SimBus::~SimBus() {
     fs::remove_all(folder_, ec);
 }
 
-void SimBus::configure(const std::string& config) {
+void SimBus::Configure(const std::string& config) {
     const fs::path file = folder_ / "sim.conf";
     std::ofstream(file, std::ios::binary) << "log = transfer.log\n" << config;
-    set_env("RECORDER_SIM_CONFIG", path_text(file));
+    SetEnv("RECORDER_SIM_CONFIG", PathText(file));
 }
 
-std::vector<std::string> SimBus::log() const {
+std::vector<std::string> SimBus::Log() const {
     std::vector<std::string> lines;
-    std::istringstream in(read_file(folder_ / "transfer.log"));
+    std::istringstream in(ReadFileText(folder_ / "transfer.log"));
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
@@ -70,29 +70,29 @@ std::vector<std::string> SimBus::log() const {
     return lines;
 }
 
-std::vector<std::string> SimBus::wire() const {
+std::vector<std::string> SimBus::Wire() const {
     std::vector<std::string> lines;
-    for (const auto& l : log())
+    for (const auto& l : Log())
         if (l.rfind("out ", 0) == 0 || l.rfind("in ", 0) == 0) lines.push_back(l);
     return lines;
 }
 
-void SimBus::clear_log() const {
+void SimBus::ClearLog() const {
     std::error_code ec;
     fs::remove(folder_ / "transfer.log", ec);
 }
 
-std::string recorder(const std::string& serial, const std::string& extra) {
+std::string Recorder(const std::string& serial, const std::string& extra) {
     return "[device]\nserial = " + serial + "\nstate = " + serial + ".state\n" + extra;
 }
 
-std::string bytes(std::initializer_list<int> values) {
+std::string Bytes(std::initializer_list<int> values) {
     std::string out;
     for (int v : values) out += static_cast<char>(v);
     return out;
 }
 
-std::string hex_line(const char* direction, const std::string& data) {
+std::string HexLine(const char* direction, const std::string& data) {
     std::string line = direction;
     line += std::string(" ") + (line == "out" ? "01" : "81");
     for (unsigned char c : data) {
@@ -103,19 +103,19 @@ std::string hex_line(const char* direction, const std::string& data) {
     return line;
 }
 
-std::vector<std::string> exchange(const std::string& request, const std::string& answer) {
-    const std::string write_flag =
-        bytes({0x45, 0x3A, 0x02, 0x67, 0x23, 0x01, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
-    const std::string read_flag =
-        bytes({0x45, 0x3A, 0x02, 0x67, 0xBC, 0x0A, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
-    std::string padded_request = request, padded_answer = answer;
-    padded_request.resize(20, '\0');
-    padded_answer.resize(20, '\0');
-    return {hex_line("out", write_flag), hex_line("out", padded_request), hex_line("in", read_flag),
-            hex_line("out", read_flag),  hex_line("in", padded_answer),   hex_line("in", write_flag)};
+std::vector<std::string> Exchange(const std::string& request, const std::string& answer) {
+    const std::string writeFlag =
+        Bytes({0x45, 0x3A, 0x02, 0x67, 0x23, 0x01, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
+    const std::string readFlag =
+        Bytes({0x45, 0x3A, 0x02, 0x67, 0xBC, 0x0A, 0, 0, 0x14, 0, 0, 0, 0xBA, 0xC5, 0xFD, 0x98});
+    std::string paddedRequest = request, paddedAnswer = answer;
+    paddedRequest.resize(20, '\0');
+    paddedAnswer.resize(20, '\0');
+    return {HexLine("out", writeFlag), HexLine("out", paddedRequest), HexLine("in", readFlag),
+            HexLine("out", readFlag),  HexLine("in", paddedAnswer),   HexLine("in", writeFlag)};
 }
 
-::testing::AssertionResult handles_balanced(const std::vector<std::string>& log) {
+::testing::AssertionResult HandlesBalanced(const std::vector<std::string>& log) {
     std::string open;
     for (const auto& l : log) {
         if (l.rfind("open ", 0) == 0) {
@@ -131,7 +131,7 @@ std::vector<std::string> exchange(const std::string& request, const std::string&
     return ::testing::AssertionSuccess();
 }
 
-std::string read_file(const fs::path& file) {
+std::string ReadFileText(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();

@@ -29,15 +29,15 @@ public:
     int ppi = 96;
     std::vector<DrawCall> calls;
 
-    static int charWidth(const FontSpec& f) { return std::max(1, f.size / 2) + (f.weight >= 700 ? 1 : 0); }
+    static int CharWidth(const FontSpec& f) { return std::max(1, f.size / 2) + (f.weight >= 700 ? 1 : 0); }
 
     int PixelsPerInch() override { return ppi; }
     FontMetrics Metrics(const FontSpec& f) override {
         return {f.size, f.size * 4 / 5, f.size / 2, std::max(1, f.size / 2)};
     }
-    int TextWidth(const FontSpec& f, std::u16string_view t) override { return int(t.size()) * charWidth(f); }
+    int TextWidth(const FontSpec& f, std::u16string_view t) override { return int(t.size()) * CharWidth(f); }
     std::size_t FitCharacters(const FontSpec& f, std::u16string_view t, int maxWidth) override {
-        return std::min(t.size(), std::size_t(std::max(0, maxWidth) / charWidth(f)));
+        return std::min(t.size(), std::size_t(std::max(0, maxWidth) / CharWidth(f)));
     }
     void DrawTextRun(const FontSpec& f, int x, int y, std::u16string_view t, Colour c) override {
         calls.push_back({DrawCall::Kind::Text,

@@ -12,56 +12,56 @@ using testing::FakeTextDevice;
 
 class Layouts : public ::testing::Test {
 protected:
-    std::vector<LayoutItem> runs(std::u16string_view text, int maxWidth = 0) {
+    std::vector<LayoutItem> Runs(std::u16string_view text, int maxWidth = 0) {
         std::vector<LayoutItem> out;
-        for (auto& item : renderer.MakeLayout(device, text, maxWidth).items)
+        for (auto& item : renderer_.MakeLayout(device_, text, maxWidth).items)
             if (item.kind == LayoutItem::Kind::Text && !item.text.empty()) out.push_back(item);
         return out;
     }
-    LayoutItem only(std::u16string_view text) {
-        auto r = runs(text);
+    LayoutItem Only(std::u16string_view text) {
+        auto r = Runs(text);
         EXPECT_EQ(r.size(), 1u);
         return r.empty() ? LayoutItem{} : r.front();
     }
-    std::vector<LayoutItem> kind(std::u16string_view text, LayoutItem::Kind k) {
+    std::vector<LayoutItem> Kind(std::u16string_view text, LayoutItem::Kind k) {
         std::vector<LayoutItem> out;
-        for (auto& item : renderer.MakeLayout(device, text).items)
+        for (auto& item : renderer_.MakeLayout(device_, text).items)
             if (item.kind == k) out.push_back(item);
         return out;
     }
-    FakeTextDevice device;
-    RichTextRenderer renderer;
+    FakeTextDevice device_;
+    RichTextRenderer renderer_;
 };
 
 TEST_F(Layouts, BodyStyleAndPlainText) {
-    auto run = only(u"Hello");
+    auto run = Only(u"Hello");
     EXPECT_EQ(run.font.face, u"Verdana");
     EXPECT_EQ(run.font.size, 13);
     EXPECT_EQ(run.font.weight, 400);
     EXPECT_EQ(run.colour, 0u);
     EXPECT_EQ(run.rect, (Rect{0, 0, 30, 13}));
-    EXPECT_EQ(renderer.Measure(device, u"Hello"), (Size{30, 13}));
-    EXPECT_EQ(renderer.Measure(device, u""), (Size{0, 0}));
+    EXPECT_EQ(renderer_.Measure(device_, u"Hello"), (Size{30, 13}));
+    EXPECT_EQ(renderer_.Measure(device_, u""), (Size{0, 0}));
 }
 
 TEST_F(Layouts, BoldDoublesUpTo900AndClosingRestores) {
-    auto r = runs(u"<b><b>x</b></b>y<b>z");
+    auto r = Runs(u"<b><b>x</b></b>y<b>z");
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[0].font.weight, 900);
     EXPECT_EQ(r[1].font.weight, 400);
     EXPECT_EQ(r[2].font.weight, 800);
-    r = runs(u"<b><b>x</b>y</b>z");
+    r = Runs(u"<b><b>x</b>y</b>z");
     EXPECT_EQ(r[1].font.weight, 800);
     EXPECT_EQ(r[2].font.weight, 400);
 }
 
 TEST_F(Layouts, ClosingTagThatIsNotOnTopChangesNothing) {
-    auto r = runs(u"<i>a</b>b</i>c");
+    auto r = Runs(u"<i>a</b>b</i>c");
     ASSERT_EQ(r.size(), 3u);
     EXPECT_TRUE(r[0].font.italic);
     EXPECT_TRUE(r[1].font.italic);
     EXPECT_FALSE(r[2].font.italic);
-    r = runs(u"<EM>a</em><U>b</underline><s>c</strikeout><strike>d</S>e");
+    r = Runs(u"<EM>a</em><U>b</underline><s>c</strikeout><strike>d</S>e");
     EXPECT_TRUE(r[0].font.italic);
     EXPECT_TRUE(r[1].font.underline);
     EXPECT_TRUE(r[2].font.strikeOut);
@@ -70,44 +70,44 @@ TEST_F(Layouts, ClosingTagThatIsNotOnTopChangesNothing) {
 }
 
 TEST_F(Layouts, FontTagAttributes) {
-    EXPECT_EQ(only(u"<font size=5>x").font.size, 18);
-    EXPECT_EQ(only(u"<font size=12pt>x").font.size, 16);
-    device.ppi = 120;
-    EXPECT_EQ(only(u"<font size=12pt>x").font.size, 20);
-    device.ppi = 96;
-    EXPECT_EQ(only(u"<font size=50%>x").font.size, 6);
-    auto run = only(u"<font face=\"Courier New\" color=#ff9900 weight=bold bkgnd=yellow>x");
+    EXPECT_EQ(Only(u"<font size=5>x").font.size, 18);
+    EXPECT_EQ(Only(u"<font size=12pt>x").font.size, 16);
+    device_.ppi = 120;
+    EXPECT_EQ(Only(u"<font size=12pt>x").font.size, 20);
+    device_.ppi = 96;
+    EXPECT_EQ(Only(u"<font size=50%>x").font.size, 6);
+    auto run = Only(u"<font face=\"Courier New\" color=#ff9900 weight=bold bkgnd=yellow>x");
     EXPECT_EQ(run.font.face, u"Courier New");
     EXPECT_EQ(run.colour, Rgb(0xFF, 0x99, 0));
     EXPECT_EQ(run.font.weight, 700);
     EXPECT_TRUE(run.filled);
     EXPECT_EQ(run.background, Rgb(255, 255, 0));
-    run = only(u"<font color=#ff9900><font color=#f90><font color=nosuch>x");
+    run = Only(u"<font color=#ff9900><font color=#f90><font color=nosuch>x");
     EXPECT_EQ(run.colour, Rgb(0xFF, 0x99, 0));
-    run = only(u"<font style=\"biuso\">x");
+    run = Only(u"<font style=\"biuso\">x");
     EXPECT_TRUE(run.font.italic && run.font.underline && run.font.strikeOut && run.overline);
     EXPECT_EQ(run.font.weight, 700);
-    run = only(u"<b><i><font style=\"-b+-i?\">x");
+    run = Only(u"<b><i><font style=\"-b+-i?\">x");
     EXPECT_EQ(run.font.weight, 400);
     EXPECT_FALSE(run.font.italic);
 }
 
 TEST_F(Layouts, LessThanPairIsALiteral) {
-    auto run = only(u"a<<b");
+    auto run = Only(u"a<<b");
     EXPECT_EQ(run.text, u"a<b");
 }
 
 TEST_F(Layouts, LineBreaksAndLineHeights) {
-    auto r = runs(u"a<br=3>b");
+    auto r = Runs(u"a<br=3>b");
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[1].rect.top, 39);
-    EXPECT_EQ(runs(u"a<br>b")[1].rect.top, 13);
-    EXPECT_EQ(runs(u"a<new_line>b")[1].rect.top, 13);
-    EXPECT_EQ(renderer.Measure(device, u"abc<br>de"), (Size{18, 26}));
+    EXPECT_EQ(Runs(u"a<br>b")[1].rect.top, 13);
+    EXPECT_EQ(Runs(u"a<new_line>b")[1].rect.top, 13);
+    EXPECT_EQ(renderer_.Measure(device_, u"abc<br>de"), (Size{18, 26}));
     // Line feeds outside "pre" are not drawn and do not break.
-    EXPECT_EQ(renderer.Measure(device, u"ab\r\ncd\tx"), (Size{30, 13}));
+    EXPECT_EQ(renderer_.Measure(device_, u"ab\r\ncd\tx"), (Size{30, 13}));
     // The tallest run sets the line height; runs share a baseline.
-    r = runs(u"a<font size=30>B</font>c<br>d");
+    r = Runs(u"a<font size=30>B</font>c<br>d");
     ASSERT_EQ(r.size(), 4u);
     EXPECT_EQ(r[1].rect, (Rect{6, 0, 21, 30}));
     EXPECT_EQ(r[0].rect.top, 24 - 10);
@@ -115,7 +115,7 @@ TEST_F(Layouts, LineBreaksAndLineHeights) {
 }
 
 TEST_F(Layouts, VerticalAlignmentInALine) {
-    auto r = runs(
+    auto r = Runs(
         u"<font size=30>B</font><top>t</top><middle>m</vcenter><bottom>b</bottom>"
         "<sub>s</sub><sup>p</sup>");
     ASSERT_EQ(r.size(), 6u);
@@ -128,7 +128,7 @@ TEST_F(Layouts, VerticalAlignmentInALine) {
 }
 
 TEST_F(Layouts, TabStopsEveryFourAverageCharacters) {
-    auto r = runs(u"ab<tab>c<t=2>d<t>e");
+    auto r = Runs(u"ab<tab>c<t=2>d<t>e");
     ASSERT_EQ(r.size(), 4u);
     EXPECT_EQ(r[1].rect.left, 24);
     EXPECT_EQ(r[2].rect.left, 72);
@@ -136,7 +136,7 @@ TEST_F(Layouts, TabStopsEveryFourAverageCharacters) {
 }
 
 TEST_F(Layouts, PreKeepsLineFeedsAndTabs) {
-    auto r = runs(u"<pre>ab\r\ncd\tx</pre>y\nz");
+    auto r = Runs(u"<pre>ab\r\ncd\tx</pre>y\nz");
     ASSERT_EQ(r.size(), 5u);
     EXPECT_EQ(r[0].font.face, u"Courier");
     EXPECT_EQ(r[0].font.size, 12);
@@ -150,7 +150,7 @@ TEST_F(Layouts, PreKeepsLineFeedsAndTabs) {
 }
 
 TEST_F(Layouts, StyleSheetTagsAndClasses) {
-    auto r = runs(
+    auto r = Runs(
         u"<h1>a</h1><h2>b</h2><h3>c</h3><h6>d</h6><code>e</code><big>f</big><small>g</small>"
         "<span class=\"cpp-comment\">h</span><p>i</p>");
     ASSERT_EQ(r.size(), 9u);
@@ -166,14 +166,14 @@ TEST_F(Layouts, StyleSheetTagsAndClasses) {
     EXPECT_EQ(r[7].colour, Rgb(0, 0x80, 0));
     EXPECT_TRUE(r[7].font.italic);
     EXPECT_EQ(r[8].font.weight, 700);
-    renderer.SetRule("note", "color:red; text-transform:uppercase");
-    EXPECT_EQ(only(u"<NOTE>abc</note>").colour, Rgb(255, 0, 0));
-    EXPECT_EQ(only(u"<note>abc").text, u"ABC");
+    renderer_.SetRule("note", "color:red; text-transform:uppercase");
+    EXPECT_EQ(Only(u"<NOTE>abc</note>").colour, Rgb(255, 0, 0));
+    EXPECT_EQ(Only(u"<note>abc").text, u"ABC");
 }
 
 TEST_F(Layouts, AlignmentGroupsShareALine) {
     auto items =
-        renderer.MakeLayout(device, u"<left>ab</left><center>cd</center><right>ef</right>", 0, {10, 5}, 100)
+        renderer_.MakeLayout(device_, u"<left>ab</left><center>cd</center><right>ef</right>", 0, {10, 5}, 100)
             .items;
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].rect.left, 10);
@@ -183,74 +183,74 @@ TEST_F(Layouts, AlignmentGroupsShareALine) {
 }
 
 TEST_F(Layouts, TextTransforms) {
-    renderer.SetRule("up", "text-transform:uppercase");
-    renderer.SetRule("low", "text-transform:lowercase");
-    renderer.SetRule("cap", "text-transform:capitalize");
-    EXPECT_EQ(only(u"<up>mixed Case é</up>").text, u"MIXED CASE É");
-    EXPECT_EQ(only(u"<low>MIXED Case</low>").text, u"mixed case");
-    EXPECT_EQ(only(u"<cap>hello wORLD  x-ray</cap>").text, u"Hello World  X-ray");
+    renderer_.SetRule("up", "text-transform:uppercase");
+    renderer_.SetRule("low", "text-transform:lowercase");
+    renderer_.SetRule("cap", "text-transform:capitalize");
+    EXPECT_EQ(Only(u"<up>mixed Case é</up>").text, u"MIXED CASE É");
+    EXPECT_EQ(Only(u"<low>MIXED Case</low>").text, u"mixed case");
+    EXPECT_EQ(Only(u"<cap>hello wORLD  x-ray</cap>").text, u"Hello World  X-ray");
 }
 
 TEST_F(Layouts, WrapsLongLinesAtBlanksWhenGivenAWidth) {
-    auto r = runs(u"aaa bbb ccc", 45);
+    auto r = Runs(u"aaa bbb ccc", 45);
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].text, u"aaa bbb");
     EXPECT_EQ(r[1].text, u"ccc");
     EXPECT_EQ(r[1].rect.top, 13);
-    EXPECT_EQ(renderer.Measure(device, u"aaa bbb ccc", 45), (Size{42, 26}));
+    EXPECT_EQ(renderer_.Measure(device_, u"aaa bbb ccc", 45), (Size{42, 26}));
     // A word longer than the line is cut.
-    r = runs(u"abcdefghij", 30);
+    r = Runs(u"abcdefghij", 30);
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].text, u"abcde");
     // A word that does not fit after other text moves down whole.
-    r = runs(u"<b>xx</b>abcd", 30);
+    r = Runs(u"<b>xx</b>abcd", 30);
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[1].text, u"abcd");
     EXPECT_EQ(r[1].rect.top, 13);
-    EXPECT_EQ(renderer.Measure(device, u"aaa bbb ccc"), (Size{66, 13}));
+    EXPECT_EQ(renderer_.Measure(device_, u"aaa bbb ccc"), (Size{66, 13}));
 }
 
 TEST_F(Layouts, LinksTakeTheirStyleAndReportUnderTheMouse) {
     std::u16string text = u"go <a href=\"http://x\">here</a> or <a msg=\"open\">there</a>";
-    auto r = runs(text);
+    auto r = Runs(text);
     ASSERT_EQ(r.size(), 4u);
     EXPECT_EQ(r[1].colour, Rgb(0, 0, 255));
     EXPECT_FALSE(r[1].font.underline);
     EXPECT_EQ(r[1].link, 0);
     EXPECT_EQ(r[3].link, 1);
-    renderer.Draw(device, text, {0, 0, 200, 20});
-    auto link = renderer.LinkAt({20, 5});
+    renderer_.Draw(device_, text, {0, 0, 200, 20});
+    auto link = renderer_.LinkAt({20, 5});
     ASSERT_TRUE(link);
     EXPECT_EQ(link->kind, LinkKind::HyperReference);
     EXPECT_EQ(link->target, u"http://x");
-    EXPECT_FALSE(renderer.LinkAt({2, 5}));
-    renderer.SetMouse(Point{r[3].rect.left + 1, 3});
-    r = runs(text);
+    EXPECT_FALSE(renderer_.LinkAt({2, 5}));
+    renderer_.SetMouse(Point{r[3].rect.left + 1, 3});
+    r = Runs(text);
     EXPECT_TRUE(r[3].font.underline) << "a:hover while under the mouse";
     EXPECT_FALSE(r[1].font.underline);
-    renderer.Draw(device, text, {0, 0, 200, 20});
-    ASSERT_TRUE(renderer.HoverLink());
-    EXPECT_EQ(renderer.HoverLink()->kind, LinkKind::Message);
-    EXPECT_EQ(renderer.HoverLink()->target, u"open");
+    renderer_.Draw(device_, text, {0, 0, 200, 20});
+    ASSERT_TRUE(renderer_.HoverLink());
+    EXPECT_EQ(renderer_.HoverLink()->kind, LinkKind::Message);
+    EXPECT_EQ(renderer_.HoverLink()->target, u"open");
 }
 
 TEST_F(Layouts, HorizontalRules) {
-    auto rules = kind(u"a<hr>b", LayoutItem::Kind::Rule);
+    auto rules = Kind(u"a<hr>b", LayoutItem::Kind::Rule);
     ASSERT_EQ(rules.size(), 1u);
     EXPECT_EQ(rules[0].rect, (Rect{0, 13 + 4, 6, 18})) << "full width of the 6 px text, middle of 9 px";
-    EXPECT_EQ(renderer.Measure(device, u"a<hr>b"), (Size{6, 13 + 9 + 13}));
-    auto items = renderer.MakeLayout(device, u"<hr width=50% size=4 color=red>", 0, {}, 100).items;
+    EXPECT_EQ(renderer_.Measure(device_, u"a<hr>b"), (Size{6, 13 + 9 + 13}));
+    auto items = renderer_.MakeLayout(device_, u"<hr width=50% size=4 color=red>", 0, {}, 100).items;
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].rect, (Rect{25, 4, 75, 8}));
     EXPECT_EQ(items[0].colour, Rgb(255, 0, 0));
-    renderer.SetRule("hr", "color:green; size:3px");
-    items = renderer.MakeLayout(device, u"<hr width=20>", 0, {}, 100).items;
+    renderer_.SetRule("hr", "color:green; size:3px");
+    items = renderer_.MakeLayout(device_, u"<hr width=20>", 0, {}, 100).items;
     EXPECT_EQ(items[0].rect, (Rect{40, 4, 60, 7}));
     EXPECT_EQ(items[0].colour, Rgb(0, 0x80, 0));
 }
 
 TEST_F(Layouts, ImagesAndStrings) {
-    auto images = kind(
+    auto images = Kind(
         u"a<bmp handle=0x1234 cx=20 cy=10>b<icon idres=5 width=200% height=8>"
         "<ilst file=none.bmp>",
         LayoutItem::Kind::Image);
@@ -262,8 +262,8 @@ TEST_F(Layouts, ImagesAndStrings) {
     EXPECT_EQ(images[1].image.resourceId, 5u);
     EXPECT_EQ(images[1].rect.Width(), 32);
     EXPECT_EQ(images[1].rect.Height(), 8);
-    EXPECT_EQ(only(u"<u><string idres=7></u>").text, u"Seven");
-    EXPECT_TRUE(runs(u"<string idres=8>").empty());
+    EXPECT_EQ(Only(u"<u><string idres=7></u>").text, u"Seven");
+    EXPECT_TRUE(Runs(u"<string idres=8>").empty());
 }
 
 TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
@@ -271,7 +271,7 @@ TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
         u"top<table border=1 cellpadding=2 cellspacing=3 bgcolor=#102030>"
         u"<tr><td rowspan=2>A</td><td>BB</td><td>C</td></tr>"
         u"<tr><td colspan=2 align=right>DDDDDDDDDD</td></tr></table>end";
-    auto layout = renderer.MakeLayout(device, text);
+    auto layout = renderer_.MakeLayout(device_, text);
     // Columns: A 6+6, BB 12+6, C 6+6; the colspan needs 60+6 over 18+12+3.
     // Width: 2 border + 4 spacing gaps of 3 + columns 12, 18+16, 12+17.
     std::vector<LayoutItem> boxes, texts;
@@ -303,8 +303,8 @@ TEST_F(Layouts, TablesWithSpansBordersAndSpacing) {
 }
 
 TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
-    auto layout = renderer.MakeLayout(
-        device,
+    auto layout = renderer_.MakeLayout(
+        device_,
         u"<b><table width=200 bgeffect=hgradient bgcolor=red bgendcolor=blue borderstyle=dashed "
         u"border=2 bordercolor=green align=center><tr bgcolor=white><td width=50 valign=bottom><i>x"
         u"<td bgeffect=3vgradient bgmidcolor=gray>y</table>z",
@@ -331,8 +331,8 @@ TEST_F(Layouts, TableStylesEffectsAndRestoredStyle) {
 }
 
 TEST_F(Layouts, NestedTablesAndContentOutsideCells) {
-    auto layout = renderer.MakeLayout(
-        device,
+    auto layout = renderer_.MakeLayout(
+        device_,
         u"<table cellspacing=0 cellpadding=0><tr>lost<td><table cellspacing=0 cellpadding=0>"
         u"<tr><td>in</td></tr></table></td><td>out</td></tr></table>");
     std::vector<std::u16string> texts;
@@ -343,22 +343,22 @@ TEST_F(Layouts, NestedTablesAndContentOutsideCells) {
 }
 
 TEST_F(Layouts, DrawPaintsBackgroundTextOverlineAndBoxes) {
-    renderer.Draw(device, u"<font style=o bkgnd=red>ab</font><b><font style=o>c", {5, 5, 100, 30});
-    ASSERT_GE(device.calls.size(), 5u);
-    EXPECT_EQ(device.calls[0].kind, testing::DrawCall::Kind::Fill);
-    EXPECT_EQ(device.calls[0].rect, (Rect{5, 5, 17, 18}));
-    EXPECT_EQ(device.calls[1].text, u"ab");
-    EXPECT_EQ(device.calls[2].rect, (Rect{5, 5, 17, 6})) << "1 px overline";
-    EXPECT_EQ(device.calls[4].rect.Height(), 2) << "2 px overline when bold";
+    renderer_.Draw(device_, u"<font style=o bkgnd=red>ab</font><b><font style=o>c", {5, 5, 100, 30});
+    ASSERT_GE(device_.calls.size(), 5u);
+    EXPECT_EQ(device_.calls[0].kind, testing::DrawCall::Kind::Fill);
+    EXPECT_EQ(device_.calls[0].rect, (Rect{5, 5, 17, 18}));
+    EXPECT_EQ(device_.calls[1].text, u"ab");
+    EXPECT_EQ(device_.calls[2].rect, (Rect{5, 5, 17, 6})) << "1 px overline";
+    EXPECT_EQ(device_.calls[4].rect.Height(), 2) << "2 px overline when bold";
 }
 
 TEST_F(Layouts, DrawWrapsOnlyWhenTheRectangleIsNarrower) {
-    renderer.Draw(device, u"aaa bbb", {0, 0, 42, 13});
-    EXPECT_EQ(device.calls.size(), 1u);
-    device.calls.clear();
-    renderer.Draw(device, u"aaa bbb", {0, 0, 30, 30});
-    ASSERT_EQ(device.calls.size(), 2u);
-    EXPECT_EQ(device.calls[1].rect.top, 13);
+    renderer_.Draw(device_, u"aaa bbb", {0, 0, 42, 13});
+    EXPECT_EQ(device_.calls.size(), 1u);
+    device_.calls.clear();
+    renderer_.Draw(device_, u"aaa bbb", {0, 0, 30, 30});
+    ASSERT_EQ(device_.calls.size(), 2u);
+    EXPECT_EQ(device_.calls[1].rect.top, 13);
 }
 
 } // namespace

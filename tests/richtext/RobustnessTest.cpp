@@ -10,7 +10,7 @@
 namespace richtext {
 namespace {
 
-std::u16string repeat(std::u16string_view piece, std::size_t n) {
+std::u16string Repeat(std::u16string_view piece, std::size_t n) {
     std::u16string s;
     s.reserve(piece.size() * n);
     for (std::size_t i = 0; i < n; ++i) s += piece;
@@ -18,7 +18,7 @@ std::u16string repeat(std::u16string_view piece, std::size_t n) {
 }
 
 // Best of three, so a busy machine does not decide the outcome.
-double seconds(RichTextRenderer& r, testing::FakeTextDevice& d, const std::u16string& text, int width) {
+double Seconds(RichTextRenderer& r, testing::FakeTextDevice& d, const std::u16string& text, int width) {
     double best = 1e9;
     for (int i = 0; i < 3; ++i) {
         auto start = std::chrono::steady_clock::now();
@@ -74,14 +74,14 @@ TEST(Robustness, MalformedMarkupIsReadSafely) {
 TEST(Robustness, ThousandsOfNestedTagsAndTables) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
-    std::u16string deep = repeat(u"<b><font size=+1><i>", 20000) + u"x" + repeat(u"</i></font></b>", 20000);
+    std::u16string deep = Repeat(u"<b><font size=+1><i>", 20000) + u"x" + Repeat(u"</i></font></b>", 20000);
     Size s = r.Measure(d, deep);
     EXPECT_GT(s.width, 0);
-    std::u16string tables = repeat(u"<table border=1><tr><td>", 5000) + u"x";
+    std::u16string tables = Repeat(u"<table border=1><tr><td>", 5000) + u"x";
     s = r.Measure(d, tables);
     EXPECT_GT(s.height, 0);
     // After the depth limit, closing tags still pair up with ignored openers.
-    std::u16string over = repeat(u"<b>", 1500) + repeat(u"</b>", 1500) + u"y";
+    std::u16string over = Repeat(u"<b>", 1500) + Repeat(u"</b>", 1500) + u"y";
     Layout layout = r.MakeLayout(d, over);
     ASSERT_EQ(layout.items.size(), 1u);
     EXPECT_EQ(layout.items[0].font.weight, 400);
@@ -92,9 +92,9 @@ TEST(Robustness, ThousandsOfNestedTagsAndTables) {
 TEST(Robustness, RepeatCountsDoNotMultiplyTheLayout) {
     testing::FakeTextDevice d;
     RichTextRenderer r;
-    Layout tabs = r.MakeLayout(d, repeat(u"<t=100>x", 1000));
+    Layout tabs = r.MakeLayout(d, Repeat(u"<t=100>x", 1000));
     EXPECT_EQ(tabs.items.size(), 2000u);
-    Size lines = r.Measure(d, repeat(u"<br=100>", 1000) + u"x");
+    Size lines = r.Measure(d, Repeat(u"<br=100>", 1000) + u"x");
     EXPECT_EQ(lines.height, 13 * 100 * 1000 + 13);
     EXPECT_EQ(r.Measure(d, u"<br=100000>").height, 13 * 100);
 }
@@ -107,11 +107,11 @@ TEST(Robustness, TimeGrowsLinearlyWithLength) {
         u"<table><tr><td>a<td>b</table><a href=x>link</a> ";
     const std::u16string longWord = u"x";
     for (int width : {0, 40}) {
-        double small = seconds(r, d, repeat(unit, 250), width);
-        double large = seconds(r, d, repeat(unit, 4000), width);
+        double small = Seconds(r, d, Repeat(unit, 250), width);
+        double large = Seconds(r, d, Repeat(unit, 4000), width);
         EXPECT_LT(large, small * 16 * 5 + 0.05) << "width " << width;
-        double word1 = seconds(r, d, repeat(longWord, 10000), width);
-        double word16 = seconds(r, d, repeat(longWord, 160000), width);
+        double word1 = Seconds(r, d, Repeat(longWord, 10000), width);
+        double word16 = Seconds(r, d, Repeat(longWord, 160000), width);
         EXPECT_LT(word16, word1 * 16 * 5 + 0.05) << "width " << width;
     }
 }

@@ -9,7 +9,7 @@ using namespace simtest;
 
 namespace {
 
-int countDevices() {
+int CountDevices() {
     int n = 0;
     for (usb_bus* bus = usb_get_busses(); bus; bus = bus->next) {
         for (struct usb_device* dev = bus->devices; dev; dev = dev->next) ++n;
@@ -29,22 +29,22 @@ TEST(SimBus, NoConfigurationMeansNoDevices) {
     EXPECT_EQ(usb_get_busses(), nullptr);
 
     SimRig rig;
-    rig.configure("");
-    std::filesystem::remove(rig.file("sim.conf"));
+    rig.Configure("");
+    std::filesystem::remove(rig.File("sim.conf"));
     usb_find_busses();
     usb_find_devices();
     EXPECT_EQ(usb_get_busses(), nullptr);
 
     // A malformed file is refused as a whole rather than half-used.
-    rig.configure("[bus]\n[device]\nvendor = 0x4255\nserail = KT0001\n");
+    rig.Configure("[bus]\n[device]\nvendor = 0x4255\nserail = KT0001\n");
     usb_find_busses();
     usb_find_devices();
-    EXPECT_EQ(countDevices(), 0);
+    EXPECT_EQ(CountDevices(), 0);
 }
 
 TEST(SimBus, BusesAndDevicesInConfiguredOrder) {
     SimRig rig;
-    rig.configure(
+    rig.Configure(
         "[bus]\nname = first\n"
         "[device]\nvendor = 0x1234\nproduct = 0x5678\ndevnum = 7\nmanufacturer = ACME\nproduct_name = Mouse\n"
         "[device]\nvendor = 0x4255\nserial = KT0001\nconfigs = no\n"
@@ -93,13 +93,13 @@ TEST(SimBus, BusesAndDevicesInConfiguredOrder) {
     EXPECT_LT(usb_get_string_simple(h, 3, text, sizeof text), 0); // no serial string
     EXPECT_EQ(usb_close(h), 0);
 
-    EXPECT_EQ(rig.serials(), std::vector<std::string>{"KT0001"});
+    EXPECT_EQ(rig.Serials(), std::vector<std::string>{"KT0001"});
 }
 
 TEST(SimBus, LongSerialIsCutByTheBufferAndStringsCanFail) {
     SimRig rig;
     const std::string longSerial(120, 'S');
-    rig.configure("[device]\nserial = " + longSerial +
+    rig.Configure("[device]\nserial = " + longSerial +
                   "\n[device]\nserial = KT0009\nfault.strings_fail = yes\n");
     usb_init();
     usb_find_busses();
@@ -117,7 +117,7 @@ TEST(SimBus, LongSerialIsCutByTheBufferAndStringsCanFail) {
 
 TEST(SimBus, ConfigurationClaimAndHandlesAreLogged) {
     SimRig rig;
-    rig.configure("log = log.txt\n[device]\ndevnum = 3\nserial = KT0001\nrefuse_configuration = yes\n");
+    rig.Configure("log = log.txt\n[device]\ndevnum = 3\nserial = KT0001\nrefuse_configuration = yes\n");
     usb_init();
     usb_find_busses();
     usb_find_devices();
@@ -129,14 +129,14 @@ TEST(SimBus, ConfigurationClaimAndHandlesAreLogged) {
     EXPECT_EQ(usb_clear_halt(h, 0x81), 0);
     EXPECT_EQ(usb_close(h), 0);
     EXPECT_NE(usb_close(h), 0); // a second close is refused, not a crash
-    EXPECT_EQ(rig.logLines(), (std::vector<std::string>{"open 3", "configuration 3 1", "claim 3 0",
+    EXPECT_EQ(rig.LogLines(), (std::vector<std::string>{"open 3", "configuration 3 1", "claim 3 0",
                                                         "claim 3 1", "clear_halt 3 81", "close 3"}));
 }
 
 TEST(SimBus, HandleSurvivesReenumeration) {
     SimRig rig;
-    rig.configureRecorder();
-    struct usb_device* dev = rig.find("KT0001");
+    rig.ConfigureRecorder();
+    struct usb_device* dev = rig.Find("KT0001");
     ASSERT_NE(dev, nullptr);
     usb_dev_handle* h = usb_open(dev);
     ASSERT_NE(h, nullptr);
@@ -159,14 +159,14 @@ TEST(SimBus, UnixPathsWorkUnderWine) {
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!toUnix) GTEST_SKIP() << "not running under Wine";
     SimRig rig;
-    char* unixFolder = toUnix(rig.folder().c_str());
+    char* unixFolder = toUnix(rig.Folder().c_str());
     ASSERT_NE(unixFolder, nullptr);
     const std::string folder = unixFolder;
     HeapFree(GetProcessHeap(), 0, unixFolder);
-    rig.writeText("unix.conf", "[device]\nserial = KT0001\nstate = " + folder + "/unix.state\n");
+    rig.WriteText("unix.conf", "[device]\nserial = KT0001\nstate = " + folder + "/unix.state\n");
     SetEnvironmentVariableA("RECORDER_SIM_CONFIG", (folder + "/unix.conf").c_str());
-    EXPECT_EQ(rig.serials(), std::vector<std::string>{"KT0001"});
-    EXPECT_EQ(rig.command('e', "abc").at(0), 0x7C);
-    EXPECT_NE(rig.readText("unix.state").find("user_admin=abc"), std::string::npos);
+    EXPECT_EQ(rig.Serials(), std::vector<std::string>{"KT0001"});
+    EXPECT_EQ(rig.Command('e', "abc").at(0), 0x7C);
+    EXPECT_NE(rig.ReadText("unix.state").find("user_admin=abc"), std::string::npos);
 }
 #endif

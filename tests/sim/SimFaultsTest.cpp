@@ -16,7 +16,7 @@ constexpr int kTimeout = -116;
 constexpr int kTimeout = -110;
 #endif
 
-Bytes request(std::uint8_t code) {
+Bytes Request(std::uint8_t code) {
     Bytes r(20, 0);
     r[0] = code;
     return r;
@@ -26,11 +26,11 @@ Bytes request(std::uint8_t code) {
 
 TEST(SimFaults, WrongAcknowledgementCodesAndStatus) {
     SimRig rig;
-    rig.configureRecorder("fault.request_ack = 0x555\nfault.answer_ack = 0x777\nfault.status = 0x00\n");
-    const Exchange x = rig.exchange(request('O'));
-    EXPECT_EQ(wordAt(x.requestAck, 4), 0x555u);
-    EXPECT_EQ(wordAt(x.answerAck, 4), 0x777u);
-    EXPECT_EQ(wordAt(x.answerAck, 0), 0x67023A45u);
+    rig.ConfigureRecorder("fault.request_ack = 0x555\nfault.answer_ack = 0x777\nfault.status = 0x00\n");
+    const Exchange x = rig.RunExchange(Request('O'));
+    EXPECT_EQ(WordAt(x.requestAck, 4), 0x555u);
+    EXPECT_EQ(WordAt(x.answerAck, 4), 0x777u);
+    EXPECT_EQ(WordAt(x.answerAck, 0), 0x67023A45u);
     ASSERT_EQ(x.answer.size(), 20u);
     EXPECT_EQ(x.answer[0], 0x00);
     EXPECT_EQ(x.answer[1], '8'); // the value itself still travels
@@ -38,25 +38,25 @@ TEST(SimFaults, WrongAcknowledgementCodesAndStatus) {
 
 TEST(SimFaults, FaultsLimitedToChosenCommands) {
     SimRig rig;
-    rig.configureRecorder("fault.commands = 5h\nfault.status1 = 0x00\nfault.timeout = answer\n");
-    EXPECT_EQ(rig.command('O').at(0), 0x7C); // other commands are untouched
-    EXPECT_TRUE(rig.command('h').empty());
-    rig.configureRecorder("fault.commands = 5\nfault.status1 = 0x00\n");
-    const Bytes sync = rig.command('5', "20140203090705");
+    rig.ConfigureRecorder("fault.commands = 5h\nfault.status1 = 0x00\nfault.timeout = answer\n");
+    EXPECT_EQ(rig.Command('O').at(0), 0x7C); // other commands are untouched
+    EXPECT_TRUE(rig.Command('h').empty());
+    rig.ConfigureRecorder("fault.commands = 5\nfault.status1 = 0x00\n");
+    const Bytes sync = rig.Command('5', "20140203090705");
     EXPECT_EQ(sync.at(0), 0x6A);
     EXPECT_EQ(sync.at(1), 0x00);
 }
 
 TEST(SimFaults, AnswerStageTimesOut) {
     SimRig rig;
-    rig.configureRecorder("fault.timeout = answer\n");
-    Exchange x = rig.exchange(request('O'));
+    rig.ConfigureRecorder("fault.timeout = answer\n");
+    Exchange x = rig.RunExchange(Request('O'));
     EXPECT_EQ(x.results[2], 16);
     EXPECT_EQ(x.results[4], kTimeout);
 
-    rig.configureRecorder("fault.timeout = request_ack\nfault.timeout_delay_ms = 150\n");
+    rig.ConfigureRecorder("fault.timeout = request_ack\nfault.timeout_delay_ms = 150\n");
     const auto start = std::chrono::steady_clock::now();
-    x = rig.exchange(request('O'));
+    x = rig.RunExchange(Request('O'));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(140));
     EXPECT_EQ(x.results[2], kTimeout);
     // The request was taken, so the answer stage still works.
@@ -65,29 +65,29 @@ TEST(SimFaults, AnswerStageTimesOut) {
 
 TEST(SimFaults, ShortTransfers) {
     SimRig rig;
-    rig.configureRecorder("fault.short = answer\nfault.short_length = 5\n");
-    Exchange x = rig.exchange(request('O'));
+    rig.ConfigureRecorder("fault.short = answer\nfault.short_length = 5\n");
+    Exchange x = rig.RunExchange(Request('O'));
     EXPECT_EQ(x.results[4], 5);
     EXPECT_EQ(x.answer, (Bytes{0x7C, '8', '8', '8', '8'}));
 
-    rig.configureRecorder("fault.short = request\n");
-    x = rig.exchange(request('O'));
+    rig.ConfigureRecorder("fault.short = request\n");
+    x = rig.RunExchange(Request('O'));
     EXPECT_EQ(x.results[1], 10);
     EXPECT_LT(x.results[2], 0); // a cut request is dropped, nothing to acknowledge
 }
 
 TEST(SimFaults, DropOffAfterTheRequest) {
     SimRig rig;
-    rig.configureRecorder("fault.drop_off = yes\nmsdc_marker = yes\n");
-    const Exchange x = rig.exchange(request('9'));
+    rig.ConfigureRecorder("fault.drop_off = yes\nmsdc_marker = yes\n");
+    const Exchange x = rig.RunExchange(Request('9'));
     EXPECT_EQ(x.results[1], 20);
     EXPECT_EQ(x.results[2], -19);
     EXPECT_EQ(x.results[4], -19);
-    EXPECT_TRUE(rig.serials().empty());
+    EXPECT_TRUE(rig.Serials().empty());
     // The request itself was carried out before the recorder left.
-    EXPECT_TRUE(std::filesystem::exists(rig.file("store/USBSEL.lct")));
+    EXPECT_TRUE(std::filesystem::exists(rig.File("store/USBSEL.lct")));
 
-    const auto lines = rig.logLines();
+    const auto lines = rig.LogLines();
     int opens = 0, closes = 0;
     for (const auto& line : lines) {
         opens += line.rfind("open ", 0) == 0;
@@ -96,7 +96,7 @@ TEST(SimFaults, DropOffAfterTheRequest) {
     EXPECT_EQ(opens, closes);
 
     // Bringing it back: clear the mode and mark it attached.
-    rig.writeText("rec.state", "attached=yes\n");
-    rig.configureRecorder();
-    EXPECT_EQ(rig.serials(), std::vector<std::string>{"KT0001"});
+    rig.WriteText("rec.state", "attached=yes\n");
+    rig.ConfigureRecorder();
+    EXPECT_EQ(rig.Serials(), std::vector<std::string>{"KT0001"});
 }
