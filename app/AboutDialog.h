@@ -1,7 +1,7 @@
 // The about box: template only, closed by its OK button.
 #pragma once
 
-#include "resource.h"
+#include "Resource.h"
 #include "ui/Dialog.h"
 
 class AboutDialog : public ui::Dialog {

@@ -10,7 +10,7 @@ struct AppState {
     // argument of every other library call.
     char recorder_id[KETRO_SERIAL_SLOT_SIZE] = {};
     // Import root chosen with the login dialog's hidden folder chooser.
-    std::wstring media_root_override;
+    std::wstring mediaRootOverride;
 };
 
 AppState& App();

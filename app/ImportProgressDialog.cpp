@@ -18,8 +18,8 @@ void ImportProgressDialog::Show(HWND owner) {
         EnableWindow(owner, FALSE);
         disabledOwner_ = owner;
     }
-    ShowWindow(hwnd(), SW_SHOW);
-    UpdateWindow(hwnd());
+    ShowWindow(Hwnd(), SW_SHOW);
+    UpdateWindow(Hwnd());
     Pump();
 }
 
@@ -29,7 +29,7 @@ void ImportProgressDialog::Close() {
         EnableWindow(disabledOwner_, TRUE);
         disabledOwner_ = nullptr;
     }
-    if (hwnd()) DestroyWindow(hwnd());
+    if (Hwnd()) DestroyWindow(Hwnd());
 }
 
 BOOL ImportProgressDialog::OnInitDialog() {
@@ -40,7 +40,7 @@ BOOL ImportProgressDialog::OnInitDialog() {
 }
 
 void ImportProgressDialog::SetCurrentFile(const std::wstring& path, unsigned filesDone) {
-    if (!hwnd()) return;
+    if (!Hwnd()) return;
     SetItemText(IDC_PROGRESS_FILE, path);
     wchar_t text[64];
     std::swprintf(text, 64, L"文件: %u / %u", filesDone, totalFiles_);
@@ -48,7 +48,7 @@ void ImportProgressDialog::SetCurrentFile(const std::wstring& path, unsigned fil
 }
 
 void ImportProgressDialog::SetBytesDone(unsigned long long bytes) {
-    if (!hwnd() || bytes == lastBytes_) return;
+    if (!Hwnd() || bytes == lastBytes_) return;
     lastBytes_ = bytes;
     SetItemText(IDC_PROGRESS_BYTES, L"数据: " + Megabytes(bytes) + L" / " + Megabytes(totalBytes_));
     int position = totalBytes_ ? static_cast<int>(bytes * 1000 / totalBytes_) : 1000;
@@ -63,7 +63,7 @@ void ImportProgressDialog::Pump() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (hwnd() && IsDialogMessageW(hwnd(), &msg)) continue;
+        if (Hwnd() && IsDialogMessageW(Hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -2,7 +2,7 @@
 // bytes copied. Modeless, so the copy loop keeps it painted through Pump().
 #pragma once
 
-#include "resource.h"
+#include "Resource.h"
 #include "ui/Dialog.h"
 
 #include <string>

@@ -46,15 +46,15 @@ BOOL LoginDialog::OnInitDialog() {
 
     titleFont_ = CreateFontW(20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, L"宋体");
-    SendMessageW(GetDlgItem(hwnd(), IDC_STATIC), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), TRUE);
+    SendMessageW(GetDlgItem(Hwnd(), IDC_STATIC), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), TRUE);
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
     icon_ = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     smallIcon_ =
         static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
 
     SendMessageW(role, CB_SETCURSEL, 0, 0);
     return TRUE;
@@ -79,11 +79,11 @@ bool LoginDialog::IsAdministratorSelected() const {
 bool LoginDialog::CheckAndConnect() {
     UpdateData(true);
     if (password_.empty()) {
-        ui::ShowMessage(hwnd(), L"密码不能为空!");
+        ui::ShowMessage(Hwnd(), L"密码不能为空!");
         return false;
     }
     if (!Ketro_Connect(App().recorder_id)) {
-        ui::ShowMessage(hwnd(), kNoRecorder);
+        ui::ShowMessage(Hwnd(), kNoRecorder);
         return false;
     }
     return true;
@@ -92,15 +92,15 @@ bool LoginDialog::CheckAndConnect() {
 void LoginDialog::OnOpenSettings() {
     if (!CheckAndConnect()) return;
     if (!IsAdministratorSelected()) {
-        ui::ShowMessage(hwnd(), L"用户无此权限!");
+        ui::ShowMessage(Hwnd(), L"用户无此权限!");
         return;
     }
     if (!StoredPasswordEquals(Get_Psw, password_)) {
-        ui::ShowMessage(hwnd(), kWrongPassword);
+        ui::ShowMessage(Hwnd(), kWrongPassword);
         return;
     }
     SettingsDialog settings;
-    settings.DoModal(hwnd());
+    settings.DoModal(Hwnd());
 }
 
 void LoginDialog::OnRemovableDisk() {
@@ -108,23 +108,23 @@ void LoginDialog::OnRemovableDisk() {
     if (IsAdministratorSelected()) {
         if (StoredPasswordEquals(Get_Psw, password_)) {
             Time_sync(App().recorder_id);
-            ui::ShowMessage(hwnd(), L"密码正确,进入移动磁盘模式,当前程序退出!");
+            ui::ShowMessage(Hwnd(), L"密码正确,进入移动磁盘模式,当前程序退出!");
             Msdc(App().recorder_id);
             EndDialog(IDCANCEL);
             return;
         }
     } else if (StoredPasswordEquals(Get_Psw_App, password_)) {
-        ui::ShowMessage(hwnd(), L"密码正确,进入移动磁盘盘模式,当前程序退出!");
+        ui::ShowMessage(Hwnd(), L"密码正确,进入移动磁盘盘模式,当前程序退出!");
         Msdc_ROnly(App().recorder_id);
         EndDialog(IDCANCEL);
         return;
     }
-    ui::ShowMessage(hwnd(), kWrongPassword);
+    ui::ShowMessage(Hwnd(), kWrongPassword);
 }
 
 void LoginDialog::ReleaseTitleFont() {
     if (!titleFont_) return;
-    if (hwnd()) SendMessageW(GetDlgItem(hwnd(), IDC_STATIC), WM_SETFONT, 0, FALSE);
+    if (Hwnd()) SendMessageW(GetDlgItem(Hwnd(), IDC_STATIC), WM_SETFONT, 0, FALSE);
     DeleteObject(titleFont_);
     titleFont_ = nullptr;
 }
@@ -137,7 +137,7 @@ void LoginDialog::OnExit() {
 void LoginDialog::OnChooseFolder() {
     UpdateData(true);
     BROWSEINFOW info{};
-    info.hwndOwner = hwnd();
+    info.hwndOwner = Hwnd();
     info.pidlRoot = nullptr;
     info.lpszTitle = L"请选择目录";
     info.ulFlags = 0x55; // file-system folders only, status text, edit box, new style
@@ -145,7 +145,7 @@ void LoginDialog::OnChooseFolder() {
     if (!chosen) return;
     wchar_t path[MAX_PATH] = {};
     if (SHGetPathFromIDListW(chosen, path)) {
-        App().media_root_override = path;
+        App().mediaRootOverride = path;
         UpdateData(false);
     }
     CoTaskMemFree(chosen);
@@ -160,23 +160,23 @@ void LoginDialog::OnDeviceArrival() {
     if (!drive) return;
     importing_ = true;
     OpenDriveInExplorer(*drive);
-    ImportMedia(*drive, hwnd());
+    ImportMedia(*drive, Hwnd());
     importing_ = false;
     EndDialog(IDCANCEL);
 }
 
 bool LoginDialog::OnPaint() {
-    if (!IsIconic(hwnd())) return false;
+    if (!IsIconic(Hwnd())) return false;
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    HDC dc = BeginPaint(Hwnd(), &ps);
+    SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
-    GetClientRect(hwnd(), &client);
+    GetClientRect(Hwnd(), &client);
     int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
     int x = (client.right - client.left - cx + 1) / 2;
     int y = (client.bottom - client.top - cy + 1) / 2;
     DrawIcon(dc, x, y, icon_);
-    EndPaint(hwnd(), &ps);
+    EndPaint(Hwnd(), &ps);
     return true;
 }
 
@@ -205,7 +205,7 @@ ui::Dialog::Result LoginDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == kAboutCommand) {
             AboutDialog about;
-            about.DoModal(hwnd());
+            about.DoModal(Hwnd());
             return Handled(0);
         }
         break;

@@ -2,7 +2,7 @@
 // removable-disk mode, and the reaction to an arriving drive.
 #pragma once
 
-#include "resource.h"
+#include "Resource.h"
 #include "ui/Dialog.h"
 
 #include <string>

@@ -23,7 +23,7 @@ bool ManagerApp::InitInstance() {
     // Skin assignment. The login window does not exist yet, so the frame
     // attachment has no window; the dialog default skins every dialog.
     SkinLoadResource(instance_, MAKEINTRESOURCEW(102), L"QUARVELIN");
-    SkinAttachWindow(mainWindow_->hwnd(), L"MainFrame");
+    SkinAttachWindow(mainWindow_->Hwnd(), L"MainFrame");
     SkinSetDialogDefault(L"Dialog");
 
     login.DoModal(nullptr);

@@ -55,7 +55,7 @@ bool Exists(const std::wstring& path) {
 }
 
 std::wstring ImportRoot() {
-    const std::wstring& chosen = App().media_root_override;
+    const std::wstring& chosen = App().mediaRootOverride;
     return chosen.empty() ? std::wstring(L"c:\\MEDIA") : chosen;
 }
 

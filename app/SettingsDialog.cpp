@@ -95,7 +95,7 @@ BOOL SettingsDialog::OnInitDialog() {
 
     const char* id = App().recorder_id;
     if (!Ketro_Connect(App().recorder_id)) {
-        ui::ShowMessage(hwnd(), kNoRecorder);
+        ui::ShowMessage(Hwnd(), kNoRecorder);
         return TRUE;
     }
     // One shared buffer, as the recorder's answers are read in turn: a read
@@ -133,7 +133,7 @@ BOOL SettingsDialog::OnInitDialog() {
     }
 
     UpdateData(false);
-    SetTimer(hwnd(), kClockTimer, 1000, nullptr);
+    SetTimer(Hwnd(), kClockTimer, 1000, nullptr);
     return TRUE;
 }
 
@@ -153,17 +153,17 @@ void SettingsDialog::OnTextSetter(const TextSetter& row) {
     UpdateData(true);
     const std::wstring& value = this->*row.member;
     if (value.empty()) {
-        ui::ShowMessage(hwnd(), row.empty);
+        ui::ShowMessage(Hwnd(), row.empty);
         return;
     }
     std::string bytes = ToRecorderText(value);
     if (row.lettersOrDigits && !IsLetterOrDigitText(bytes)) {
-        ui::ShowMessage(hwnd(), L"请输入数字或字母");
+        ui::ShowMessage(Hwnd(), L"请输入数字或字母");
         return;
     }
     std::vector<char> field = PaddedField(bytes, row.fieldLength);
     bool ok = row.set(field.data(), App().recorder_id);
-    ui::ShowMessage(hwnd(), ok ? row.success : row.failure);
+    ui::ShowMessage(Hwnd(), ok ? row.success : row.failure);
 }
 
 void SettingsDialog::OnSave() {
@@ -180,43 +180,43 @@ void SettingsDialog::OnSave() {
     o.resolution = resolution;
     std::vector<char> digits = PaddedField(ComposeResolutionDigits(o), KETRO_LEN_RESO);
     bool ok = Set_Reso(digits.data(), App().recorder_id);
-    ui::ShowMessage(hwnd(), ok ? L"设置保存成功" : L"设置保存失败");
+    ui::ShowMessage(Hwnd(), ok ? L"设置保存成功" : L"设置保存失败");
 }
 
 void SettingsDialog::OnTimeSync() {
     if (Time_sync(App().recorder_id)) {
         ReadClock();
-        ui::ShowMessage(hwnd(), L"时间同步成功");
+        ui::ShowMessage(Hwnd(), L"时间同步成功");
     } else {
-        ui::ShowMessage(hwnd(), L"时间同步失败");
+        ui::ShowMessage(Hwnd(), L"时间同步失败");
     }
 }
 
 void SettingsDialog::OnWipe() {
     if (!Ketro_Connect(App().recorder_id)) {
-        ui::ShowMessage(hwnd(), kNoRecorder);
+        ui::ShowMessage(Hwnd(), kNoRecorder);
         return;
     }
-    if (!ui::AskOkCancel(hwnd(), L"磁盘所有文件将被清空，请您确认？", L"警告")) return;
+    if (!ui::AskOkCancel(Hwnd(), L"磁盘所有文件将被清空，请您确认？", L"警告")) return;
     bool ok = format(App().recorder_id);
     Sleep(2000);
     // A failed wipe must not be reported as done.
-    ui::ShowMessage(hwnd(), ok ? L"磁盘已清空" : L"磁盘清空失败!", L"提示");
+    ui::ShowMessage(Hwnd(), ok ? L"磁盘已清空" : L"磁盘清空失败!", L"提示");
 }
 
 void SettingsDialog::OnReset() {
-    if (Reset_Param(App().recorder_id)) ui::ShowMessage(hwnd(), L"reset param!");
+    if (Reset_Param(App().recorder_id)) ui::ShowMessage(Hwnd(), L"reset param!");
 }
 
 void SettingsDialog::OnLeave() {
     if (leaving_) return;
     leaving_ = true;
     EndDialog(IDCANCEL);
-    if (owner()) ShowWindow(owner(), SW_SHOW);
+    if (Owner()) ShowWindow(Owner(), SW_SHOW);
 }
 
 ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
-    static const TextSetter rows[] = {
+    static const TextSetter kRows[] = {
         {IDC_SET_ADMIN_PSW_APPLY, &SettingsDialog::adminPassword_, true, Set_Psw, KETRO_LEN_PSW,
          L"密码不能为空!", L"管理员密码修改成功", kPasswordFailure},
         {IDC_SET_USER_PSW_APPLY, &SettingsDialog::userPassword_, true, Set_Psw_App, KETRO_LEN_PSW,
@@ -237,13 +237,13 @@ ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM
         if (wParam == kClockTimer) OnTick();
         return Handled(0);
     case WM_DESTROY:
-        KillTimer(hwnd(), kClockTimer);
+        KillTimer(Hwnd(), kClockTimer);
         OnLeave();
         return Handled(0);
     case WM_COMMAND: {
         if (HIWORD(wParam) != BN_CLICKED) break;
         int id = LOWORD(wParam);
-        for (const auto& row : rows)
+        for (const auto& row : kRows)
             if (row.button == id) {
                 OnTextSetter(row);
                 return Handled();

@@ -2,7 +2,7 @@
 // clock and storage, each changed by its own button.
 #pragma once
 
-#include "resource.h"
+#include "Resource.h"
 #include "ui/Dialog.h"
 
 #include <ctime>

@@ -11,12 +11,12 @@ namespace sim {
 
 namespace {
 
-std::uint32_t word(const std::uint8_t* p) {
+std::uint32_t Word(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-void putWord(std::uint8_t* p, std::uint32_t v) {
+void PutWord(std::uint8_t* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
@@ -25,13 +25,13 @@ void putWord(std::uint8_t* p, std::uint32_t v) {
 BulkPipe::BulkPipe(const DeviceConfig& config, const TransferLog& log)
     : config_(config), log_(log), model_(config) {}
 
-void BulkPipe::reset() {
+void BulkPipe::Reset() {
     phase_ = Phase::Idle;
     answered_ = false;
     gone_ = false;
 }
 
-std::optional<Stage> BulkPipe::stageOf(bool out) const {
+std::optional<Stage> BulkPipe::StageOf(bool out) const {
     if (out) {
         switch (phase_) {
         case Phase::Request:
@@ -55,26 +55,26 @@ std::optional<Stage> BulkPipe::stageOf(bool out) const {
     }
 }
 
-bool BulkPipe::faultHits(std::optional<Stage> faultStage, Stage stage) const {
+bool BulkPipe::FaultHits(std::optional<Stage> faultStage, Stage stage) const {
     if (faultStage != stage) return false;
     // Before the request has arrived the command is not known yet.
-    return static_cast<int>(stage) < static_cast<int>(Stage::RequestAck) || commandSelected();
+    return static_cast<int>(stage) < static_cast<int>(Stage::RequestAck) || CommandSelected();
 }
 
-bool BulkPipe::commandSelected() const {
+bool BulkPipe::CommandSelected() const {
     const auto& only = config_.faults.commands;
     return !only || only->find(static_cast<char>(code_)) != std::string::npos;
 }
 
-int BulkPipe::injectedError(Stage stage, int timeoutMs) {
+int BulkPipe::InjectedError(Stage stage, int timeoutMs) {
     const FaultConfig& f = config_.faults;
-    if (faultHits(f.dropStage, stage)) {
+    if (FaultHits(f.dropStage, stage)) {
         gone_ = true;
-        model_.leaveBus();
-        log_.write("leave " + std::to_string(config_.devnum));
+        model_.LeaveBus();
+        log_.Write("leave " + std::to_string(config_.devnum));
         return kErrNoDevice;
     }
-    if (faultHits(f.timeoutStage, stage)) {
+    if (FaultHits(f.timeoutStage, stage)) {
         int wait = f.timeoutDelayMs;
         if (timeoutMs > 0 && wait > timeoutMs) wait = timeoutMs;
         if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
@@ -83,74 +83,74 @@ int BulkPipe::injectedError(Stage stage, int timeoutMs) {
     return 0;
 }
 
-int BulkPipe::shortCount(Stage stage, int size) const {
+int BulkPipe::ShortCount(Stage stage, int size) const {
     const FaultConfig& f = config_.faults;
-    if (!faultHits(f.shortStage, stage)) return size;
+    if (!FaultHits(f.shortStage, stage)) return size;
     const int n = f.shortLength.value_or(size / 2);
     return n < size ? n : size;
 }
 
-void BulkPipe::protocolError(const char* what) {
-    log_.write(std::string("error ") + what);
+void BulkPipe::ProtocolError(const char* what) {
+    log_.Write(std::string("error ") + what);
     phase_ = Phase::Idle;
     answered_ = false;
 }
 
-void BulkPipe::makeAck(std::uint32_t code) {
-    putWord(ack_, kHeadMagic);
-    putWord(ack_ + 4, code);
-    putWord(ack_ + 8, kPacketSize);
-    putWord(ack_ + 12, kTailMagic);
+void BulkPipe::MakeAck(std::uint32_t code) {
+    PutWord(ack_, kHeadMagic);
+    PutWord(ack_ + 4, code);
+    PutWord(ack_ + 8, kPacketSize);
+    PutWord(ack_ + 12, kTailMagic);
 }
 
-int BulkPipe::write(int ep, const std::uint8_t* data, int size, int timeoutMs) {
+int BulkPipe::Write(int ep, const std::uint8_t* data, int size, int timeoutMs) {
     if (ep != kEndpointOut || size < 0 || (size > 0 && !data)) {
-        log_.failedTransfer("out", ep, kErrInvalid);
+        log_.FailedTransfer("out", ep, kErrInvalid);
         return kErrInvalid;
     }
     if (gone_) {
-        log_.failedTransfer("out", ep, kErrNoDevice);
+        log_.FailedTransfer("out", ep, kErrNoDevice);
         return kErrNoDevice;
     }
-    const Stage stage = *stageOf(true);
-    if (const int error = injectedError(stage, timeoutMs)) {
-        log_.failedTransfer("out", ep, error);
+    const Stage stage = *StageOf(true);
+    if (const int error = InjectedError(stage, timeoutMs)) {
+        log_.FailedTransfer("out", ep, error);
         return error;
     }
-    const int accepted = shortCount(stage, size);
-    log_.transfer("out", ep, data, accepted);
+    const int accepted = ShortCount(stage, size);
+    log_.Transfer("out", ep, data, accepted);
     if (accepted < size) {
-        protocolError("short transfer, data discarded");
+        ProtocolError("short transfer, data discarded");
         return accepted;
     }
 
     if (stage == Stage::Request) {
         if (size != kPacketSize) {
-            protocolError("request length differs from its flag");
+            ProtocolError("request length differs from its flag");
             return size;
         }
         Packet request{};
         std::memcpy(request.data(), data, kPacketSize);
         code_ = request[0];
-        answer_ = model_.handle(request);
+        answer_ = model_.Handle(request);
         const FaultConfig& f = config_.faults;
-        const bool hit = commandSelected();
+        const bool hit = CommandSelected();
         if (hit && f.status) answer_[0] = *f.status;
         if (hit && f.status1) answer_[1] = *f.status1;
         answered_ = true;
-        makeAck(hit && f.requestAckCode ? *f.requestAckCode : kCodeRead);
+        MakeAck(hit && f.requestAckCode ? *f.requestAckCode : kCodeRead);
         phase_ = Phase::RequestAck;
         return size;
     }
 
     // Anything else the host sends is an RW_FLAG record.
-    if (size != kFlagSize || word(data) != kHeadMagic || word(data + 12) != kTailMagic) {
-        protocolError("malformed flag");
+    if (size != kFlagSize || Word(data) != kHeadMagic || Word(data + 12) != kTailMagic) {
+        ProtocolError("malformed flag");
         return size;
     }
-    const std::uint32_t code = word(data + 4);
-    if (word(data + 8) != kPacketSize) {
-        protocolError("flag data length is not 20");
+    const std::uint32_t code = Word(data + 4);
+    if (Word(data + 8) != kPacketSize) {
+        ProtocolError("flag data length is not 20");
         return size;
     }
     if (code == kCodeWrite) {
@@ -160,65 +160,65 @@ int BulkPipe::write(int ep, const std::uint8_t* data, int size, int timeoutMs) {
         if (answered_) {
             phase_ = Phase::Answer;
         } else {
-            protocolError("read flag without a request");
+            ProtocolError("read flag without a request");
         }
     } else {
-        protocolError("unknown flag code");
+        ProtocolError("unknown flag code");
     }
     return size;
 }
 
-int BulkPipe::deliver(std::uint8_t* data, int size, const std::uint8_t* source, int length, Stage stage) {
+int BulkPipe::Deliver(std::uint8_t* data, int size, const std::uint8_t* source, int length, Stage stage) {
     if (size < length) {
         // The recorder sends its whole record; a smaller host buffer overflows.
-        log_.failedTransfer("in", kEndpointIn, kErrIo);
-        log_.write("error read buffer smaller than the record");
+        log_.FailedTransfer("in", kEndpointIn, kErrIo);
+        log_.Write("error read buffer smaller than the record");
         return kErrIo;
     }
-    const int n = shortCount(stage, length);
+    const int n = ShortCount(stage, length);
     std::memcpy(data, source, static_cast<std::size_t>(n));
-    log_.transfer("in", kEndpointIn, data, n);
+    log_.Transfer("in", kEndpointIn, data, n);
     return n;
 }
 
-int BulkPipe::read(int ep, std::uint8_t* data, int size, int timeoutMs) {
+int BulkPipe::Read(int ep, std::uint8_t* data, int size, int timeoutMs) {
     ep |= 0x80; // libusb-0.1 marks a read's endpoint as IN itself
     if (ep != kEndpointIn || size < 0 || (size > 0 && !data)) {
-        log_.failedTransfer("in", ep, kErrInvalid);
+        log_.FailedTransfer("in", ep, kErrInvalid);
         return kErrInvalid;
     }
     if (gone_) {
-        log_.failedTransfer("in", ep, kErrNoDevice);
+        log_.FailedTransfer("in", ep, kErrNoDevice);
         return kErrNoDevice;
     }
-    const auto stage = stageOf(false);
+    const auto stage = StageOf(false);
     if (!stage) {
         // Nothing queued: a real recorder stays silent until the time-out.
-        log_.failedTransfer("in", ep, kErrTimeout);
-        log_.write("error read with nothing to send");
+        log_.FailedTransfer("in", ep, kErrTimeout);
+        log_.Write("error read with nothing to send");
         return kErrTimeout;
     }
-    if (const int error = injectedError(*stage, timeoutMs)) {
-        log_.failedTransfer("in", ep, error);
+    if (const int error = InjectedError(*stage, timeoutMs)) {
+        log_.FailedTransfer("in", ep, error);
         return error;
     }
     int n = 0;
     switch (*stage) {
     case Stage::RequestAck:
-        n = deliver(data, size, ack_, kFlagSize, *stage);
+        n = Deliver(data, size, ack_, kFlagSize, *stage);
         if (n >= 0) phase_ = Phase::AnswerFlag;
         break;
     case Stage::Answer:
-        n = deliver(data, size, answer_.data(), kPacketSize, *stage);
+        n = Deliver(data, size, answer_.data(), kPacketSize, *stage);
         if (n >= 0) {
             const auto& f = config_.faults;
-            const bool hit = commandSelected();
-            makeAck(hit && f.answerAckCode ? *f.answerAckCode : kCodeWrite);
+            const bool hit = CommandSelected();
+            MakeAck(hit && f.answerAckCode ? *f.answerAckCode : kCodeWrite);
             phase_ = Phase::AnswerAck;
         }
         break;
     default:
-        n = deliver(data, size, ack_, kFlagSize, *stage);
+        n = Deliver(data, size, ack_, kFlagSize, *stage);
         if (n >= 0) {
             phase_ = Phase::Idle;
             answered_ = false;

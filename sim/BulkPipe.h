@@ -26,13 +26,13 @@ public:
     BulkPipe(const DeviceConfig& config, const TransferLog& log);
 
     // Host to recorder on endpoint ep: bytes accepted or a negative error.
-    int write(int ep, const std::uint8_t* data, int size, int timeoutMs);
+    int Write(int ep, const std::uint8_t* data, int size, int timeoutMs);
     // Recorder to host on endpoint ep: bytes delivered or a negative error.
-    int read(int ep, std::uint8_t* data, int size, int timeoutMs);
+    int Read(int ep, std::uint8_t* data, int size, int timeoutMs);
 
     // Forget any half-done exchange (a fresh open).
-    void reset();
-    bool gone() const { return gone_; }
+    void Reset();
+    bool Gone() const { return gone_; }
 
 private:
     enum class Phase {
@@ -44,17 +44,17 @@ private:
         AnswerAck
     };
 
-    std::optional<Stage> stageOf(bool out) const;
+    std::optional<Stage> StageOf(bool out) const;
     // Fault applying to this stage before any data moves; 0 when none.
-    int injectedError(Stage stage, int timeoutMs);
+    int InjectedError(Stage stage, int timeoutMs);
     // Whether a fault configured for this stage strikes the current exchange.
-    bool faultHits(std::optional<Stage> faultStage, Stage stage) const;
+    bool FaultHits(std::optional<Stage> faultStage, Stage stage) const;
     // fault.commands absent, or naming the current request's code.
-    bool commandSelected() const;
-    int shortCount(Stage stage, int size) const;
-    void protocolError(const char* what);
-    int deliver(std::uint8_t* data, int size, const std::uint8_t* source, int length, Stage stage);
-    void makeAck(std::uint32_t code);
+    bool CommandSelected() const;
+    int ShortCount(Stage stage, int size) const;
+    void ProtocolError(const char* what);
+    int Deliver(std::uint8_t* data, int size, const std::uint8_t* source, int length, Stage stage);
+    void MakeAck(std::uint32_t code);
 
     const DeviceConfig& config_;
     const TransferLog& log_;

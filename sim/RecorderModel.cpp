@@ -40,18 +40,18 @@ enum : std::uint8_t {
 constexpr std::size_t kMaxStorageEntries = 200000;
 
 // A field's bytes as stored: trailing NULs are padding and are dropped.
-std::string storedForm(const std::uint8_t* bytes, int length) {
+std::string StoredForm(const std::uint8_t* bytes, int length) {
     std::string value(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
     while (!value.empty() && value.back() == '\0') value.pop_back();
     return value;
 }
 
-void putText(Packet& answer, const std::string& text, int length) {
+void PutText(Packet& answer, const std::string& text, int length) {
     const std::size_t n = std::min(text.size(), static_cast<std::size_t>(length));
     std::memcpy(answer.data() + 1, text.data(), n);
 }
 
-bool allDigits(const std::string& text) {
+bool AllDigits(const std::string& text) {
     for (char c : text) {
         if (c < '0' || c > '9') return false;
     }
@@ -60,18 +60,18 @@ bool allDigits(const std::string& text) {
 
 } // namespace
 
-SimState RecorderModel::loadState() const {
-    return config_.stateFile.empty() ? SimState() : SimState::load(config_.stateFile);
+SimState RecorderModel::LoadState() const {
+    return config_.stateFile.empty() ? SimState() : SimState::Load(config_.stateFile);
 }
 
-void RecorderModel::saveState(const SimState& state) const {
+void RecorderModel::SaveState(const SimState& state) const {
     if (config_.stateFile.empty()) return;
-    if (!state.save(config_.stateFile)) {
-        std::fprintf(stderr, "recorder simulator: cannot write %s\n", pathToText(config_.stateFile).c_str());
+    if (!state.Save(config_.stateFile)) {
+        std::fprintf(stderr, "recorder simulator: cannot write %s\n", PathToText(config_.stateFile).c_str());
     }
 }
 
-std::string RecorderModel::fieldDefault(const FieldInfo& field) const {
+std::string RecorderModel::FieldDefault(const FieldInfo& field) const {
     const auto it = config_.fieldDefaults.find(field.key);
     if (it != config_.fieldDefaults.end()) return it->second;
     // The serial field starts out as the USB serial string.
@@ -79,22 +79,22 @@ std::string RecorderModel::fieldDefault(const FieldInfo& field) const {
     return field.fallback;
 }
 
-std::string RecorderModel::fieldValue(const SimState& state, const FieldInfo& field) const {
-    if (auto v = state.get(field.key)) return *v;
-    return fieldDefault(field);
+std::string RecorderModel::FieldValue(const SimState& state, const FieldInfo& field) const {
+    if (auto v = state.Get(field.key)) return *v;
+    return FieldDefault(field);
 }
 
-std::string RecorderModel::clockText(const SimState& state) const {
-    if (auto literal = state.get("clock_text")) return *literal;
+std::string RecorderModel::ClockText(const SimState& state) const {
+    if (auto literal = state.Get("clock_text")) return *literal;
     long long offset = 0;
-    if (auto stored = state.get("clock_offset")) {
-        offset = parseInteger(*stored, -400000000000LL, 400000000000LL).value_or(0);
+    if (auto stored = state.Get("clock_offset")) {
+        offset = ParseInteger(*stored, -400000000000LL, 400000000000LL).value_or(0);
     }
-    return formatClockText(hostLocalSeconds() + offset);
+    return FormatClockText(HostLocalSeconds() + offset);
 }
 
-std::string RecorderModel::freeStorageText(const SimState& state) const {
-    if (auto literal = state.get("sd_remain")) return *literal;
+std::string RecorderModel::FreeStorageText(const SimState& state) const {
+    if (auto literal = state.Get("sd_remain")) return *literal;
     unsigned long long used = 0;
     std::error_code ec;
     std::size_t entries = 0;
@@ -116,7 +116,7 @@ std::string RecorderModel::freeStorageText(const SimState& state) const {
     return text;
 }
 
-bool RecorderModel::wipeStorage() const {
+bool RecorderModel::WipeStorage() const {
     if (config_.storageFolder.empty()) return true;
     std::error_code ec;
     fs::create_directories(config_.storageFolder, ec);
@@ -130,49 +130,49 @@ bool RecorderModel::wipeStorage() const {
     return ok && !ec;
 }
 
-void RecorderModel::enterDiskMode(SimState& state, bool readOnly) const {
-    state.set("mode", readOnly ? "msdc_ronly" : "msdc");
+void RecorderModel::EnterDiskMode(SimState& state, bool readOnly) const {
+    state.Set("mode", readOnly ? "msdc_ronly" : "msdc");
     if (!config_.msdcMarker || config_.storageFolder.empty()) return;
     std::error_code ec;
     fs::create_directories(config_.storageFolder, ec);
     const std::string content = config_.serial.value_or("") + (readOnly ? " ro\r\n" : " rw\r\n");
-    writeFileAtomically(config_.storageFolder / kMarkerFileName, content);
+    WriteFileAtomically(config_.storageFolder / kMarkerFileName, content);
 }
 
-bool RecorderModel::onBus() const {
-    const SimState state = loadState();
-    const auto attached = state.get("attached");
-    if (attached && parseBool(*attached) == false) return false;
-    const auto mode = state.get("mode");
+bool RecorderModel::OnBus() const {
+    const SimState state = LoadState();
+    const auto attached = state.Get("attached");
+    if (attached && ParseBool(*attached) == false) return false;
+    const auto mode = state.Get("mode");
     return !mode || mode->empty() || *mode == "normal";
 }
 
-void RecorderModel::leaveBus() {
-    SimState state = loadState();
-    state.set("attached", "no");
-    saveState(state);
+void RecorderModel::LeaveBus() {
+    SimState state = LoadState();
+    state.Set("attached", "no");
+    SaveState(state);
 }
 
-Packet RecorderModel::handle(const Packet& request) {
+Packet RecorderModel::Handle(const Packet& request) {
     Packet answer{};
     answer[0] = kStatusRefused;
-    SimState state = loadState();
+    SimState state = LoadState();
     const std::uint8_t code = request[0];
 
     for (const FieldInfo& field : kFields) {
         if (code == field.readCode) {
             answer[0] = kStatusOk;
-            putText(answer, fieldValue(state, field), field.length);
+            PutText(answer, FieldValue(state, field), field.length);
             return answer;
         }
         if (code == field.writeCode) {
-            std::string value = storedForm(request.data() + 1, field.length);
+            std::string value = StoredForm(request.data() + 1, field.length);
             // Recording options are one digit per option; anything else would
             // leave the recorder with settings it cannot apply.
-            if (std::strcmp(field.key, "reso") == 0 && (value.size() != 8 || !allDigits(value)))
+            if (std::strcmp(field.key, "reso") == 0 && (value.size() != 8 || !AllDigits(value)))
                 return answer;
-            state.set(field.key, value);
-            saveState(state);
+            state.Set(field.key, value);
+            SaveState(state);
             answer[0] = kStatusOk;
             return answer;
         }
@@ -181,41 +181,41 @@ Packet RecorderModel::handle(const Packet& request) {
     switch (code) {
     case kGetVersion:
         answer[0] = kStatusOk;
-        putText(answer, state.get("version").value_or(kDefaultVersion), kVersionLength);
+        PutText(answer, state.Get("version").value_or(kDefaultVersion), kVersionLength);
         break;
     case kGetFreeStorage:
         answer[0] = kStatusOk;
-        putText(answer, freeStorageText(state), kFreeStorageLength);
+        PutText(answer, FreeStorageText(state), kFreeStorageLength);
         break;
     case kGetClock:
         answer[0] = kStatusTime;
-        putText(answer, clockText(state), kClockLength);
+        PutText(answer, ClockText(state), kClockLength);
         break;
     case kSetClock: {
         const std::string digits(reinterpret_cast<const char*>(request.data() + 1), kClockLength);
-        const auto when = parseClockText(digits);
+        const auto when = ParseClockText(digits);
         bool tailClear = true;
         for (int i = 1 + kClockLength; i < kPacketSize; ++i) tailClear = tailClear && request[i] == 0;
         if (!when || !tailClear) break;
-        state.set("clock_offset", std::to_string(*when - hostLocalSeconds()));
-        state.erase("clock_text");
-        saveState(state);
+        state.Set("clock_offset", std::to_string(*when - HostLocalSeconds()));
+        state.Erase("clock_text");
+        SaveState(state);
         answer[0] = kStatusSync;
         answer[1] = 0x01;
         break;
     }
     case kDiskMode:
     case kDiskModeReadOnly:
-        enterDiskMode(state, code == kDiskModeReadOnly);
-        saveState(state);
+        EnterDiskMode(state, code == kDiskModeReadOnly);
+        SaveState(state);
         answer[0] = kStatusOk;
         break;
     case kWipe:
-        if (wipeStorage()) answer[0] = kStatusWipe;
+        if (WipeStorage()) answer[0] = kStatusWipe;
         break;
     case kResetParameters:
-        for (const FieldInfo& field : kFields) state.erase(field.key);
-        saveState(state);
+        for (const FieldInfo& field : kFields) state.Erase(field.key);
+        SaveState(state);
         answer[0] = kStatusOk;
         break;
     default:

@@ -44,24 +44,24 @@ class RecorderModel {
 public:
     explicit RecorderModel(const DeviceConfig& config) : config_(config) {}
 
-    Packet handle(const Packet& request);
+    Packet Handle(const Packet& request);
 
     // Shown by enumeration: attached and not in removable-disk mode.
-    bool onBus() const;
+    bool OnBus() const;
     // The recorder drops off the bus (stays off until "attached" is reset).
-    void leaveBus();
+    void LeaveBus();
 
     // Default of a field: configured value, else the built-in one.
-    std::string fieldDefault(const FieldInfo& field) const;
+    std::string FieldDefault(const FieldInfo& field) const;
 
 private:
-    SimState loadState() const;
-    void saveState(const SimState& state) const;
-    std::string fieldValue(const SimState& state, const FieldInfo& field) const;
-    std::string clockText(const SimState& state) const;
-    std::string freeStorageText(const SimState& state) const;
-    bool wipeStorage() const;
-    void enterDiskMode(SimState& state, bool readOnly) const;
+    SimState LoadState() const;
+    void SaveState(const SimState& state) const;
+    std::string FieldValue(const SimState& state, const FieldInfo& field) const;
+    std::string ClockText(const SimState& state) const;
+    std::string FreeStorageText(const SimState& state) const;
+    bool WipeStorage() const;
+    void EnterDiskMode(SimState& state, bool readOnly) const;
 
     const DeviceConfig& config_;
 };

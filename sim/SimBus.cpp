@@ -21,7 +21,7 @@ struct Descriptors {
     usb_config_descriptor config{};
 };
 
-void fillDescriptors(Descriptors& d) {
+void FillDescriptors(Descriptors& d) {
     const unsigned char addresses[2] = {0x01, 0x81};
     for (int i = 0; i < 2; ++i) {
         d.endpoints[i].bLength = 7;
@@ -48,7 +48,7 @@ void fillDescriptors(Descriptors& d) {
 }
 
 template <std::size_t N>
-void copyName(char (&target)[N], const std::string& name) {
+void CopyName(char (&target)[N], const std::string& name) {
     const std::size_t n = std::min(name.size(), N - 1);
     std::copy_n(name.data(), n, target);
     target[n] = '\0';
@@ -67,15 +67,15 @@ struct Generation {
     int openHandles = 0;
 };
 
-SimBus& SimBus::instance() {
+SimBus& SimBus::Instance() {
     static SimBus bus;
     return bus;
 }
 
-struct usb_device* SimBus::addDevice(Generation& gen, usb_bus& bus, const std::string& busName,
+struct usb_device* SimBus::AddDevice(Generation& gen, usb_bus& bus, const std::string& busName,
                                      const DeviceConfig& config) {
     auto device = std::make_unique<SimDevice>(config);
-    if (!device->onBus()) return nullptr;
+    if (!device->OnBus()) return nullptr;
     auto node = std::make_unique<struct usb_device>();
     char name[64];
 #ifdef _WIN32
@@ -84,7 +84,7 @@ struct usb_device* SimBus::addDevice(Generation& gen, usb_bus& bus, const std::s
 #else
     std::snprintf(name, sizeof name, "%03d", config.devnum);
 #endif
-    copyName(node->filename, name);
+    CopyName(node->filename, name);
     node->bus = &bus;
     usb_device_descriptor& dd = node->descriptor;
     dd.bLength = 18;
@@ -100,7 +100,7 @@ struct usb_device* SimBus::addDevice(Generation& gen, usb_bus& bus, const std::s
     dd.bNumConfigurations = 1;
     if (config.hasConfigs) {
         auto d = std::make_unique<Descriptors>();
-        fillDescriptors(*d);
+        FillDescriptors(*d);
         node->config = &d->config;
         gen.descriptors.push_back(std::move(d));
     }
@@ -112,12 +112,12 @@ struct usb_device* SimBus::addDevice(Generation& gen, usb_bus& bus, const std::s
     return gen.nodes.back().get();
 }
 
-Generation* SimBus::build(bool withDevices) {
+Generation* SimBus::Build(bool withDevices) {
     auto gen = std::make_unique<Generation>();
     usb_bus* previousBus = nullptr;
     for (const BusConfig& busConfig : config_.buses) {
         auto bus = std::make_unique<usb_bus>();
-        copyName(bus->dirname, busConfig.name);
+        CopyName(bus->dirname, busConfig.name);
         bus->location = busConfig.location;
         bus->prev = previousBus;
         if (previousBus) previousBus->next = bus.get();
@@ -126,7 +126,7 @@ Generation* SimBus::build(bool withDevices) {
 
         struct usb_device* previousNode = nullptr;
         for (std::size_t i = 0; withDevices && i < busConfig.devices.size(); ++i) {
-            struct usb_device* node = addDevice(*gen, *bus, busConfig.name, busConfig.devices[i]);
+            struct usb_device* node = AddDevice(*gen, *bus, busConfig.name, busConfig.devices[i]);
             if (!node) continue; // off the bus (removable-disk mode or dropped off)
             node->prev = previousNode;
             if (previousNode) {
@@ -139,11 +139,11 @@ Generation* SimBus::build(bool withDevices) {
         gen->buses.push_back(std::move(bus));
     }
     generations_.push_back(std::move(gen));
-    retireUnused();
+    RetireUnused();
     return generations_.back().get();
 }
 
-void SimBus::retireUnused() {
+void SimBus::RetireUnused() {
     // Keep the current generation and any other one still holding open handles.
     for (std::size_t i = 0; i + 1 < generations_.size();) {
         if (generations_[i]->openHandles == 0) {
@@ -154,35 +154,35 @@ void SimBus::retireUnused() {
     }
 }
 
-static int countChanges(const std::set<std::string>& before, const std::set<std::string>& after) {
+static int CountChanges(const std::set<std::string>& before, const std::set<std::string>& after) {
     int changes = 0;
     for (const auto& name : after) changes += before.count(name) ? 0 : 1;
     for (const auto& name : before) changes += after.count(name) ? 0 : 1;
     return changes;
 }
 
-int SimBus::findBusses() {
+int SimBus::FindBusses() {
     // The configuration is read afresh, so a test may change it between calls.
-    config_ = loadConfigFromEnvironment();
-    const Generation* gen = build(false);
-    const int changes = countChanges(lastBusNames_, gen->busNames);
+    config_ = LoadConfigFromEnvironment();
+    const Generation* gen = Build(false);
+    const int changes = CountChanges(lastBusNames_, gen->busNames);
     lastBusNames_ = gen->busNames;
     return changes;
 }
 
-int SimBus::findDevices() {
-    const Generation* gen = build(true);
-    const int changes = countChanges(lastDeviceNames_, gen->deviceNames);
+int SimBus::FindDevices() {
+    const Generation* gen = Build(true);
+    const int changes = CountChanges(lastDeviceNames_, gen->deviceNames);
     lastDeviceNames_ = gen->deviceNames;
     return changes;
 }
 
-usb_bus* SimBus::busses() const {
+usb_bus* SimBus::Busses() const {
     if (generations_.empty() || generations_.back()->buses.empty()) return nullptr;
     return generations_.back()->buses.front().get();
 }
 
-SimDevice* SimBus::deviceOf(struct usb_device* node, Generation** generation) const {
+SimDevice* SimBus::DeviceOf(struct usb_device* node, Generation** generation) const {
     for (const auto& gen : generations_) {
         const auto it = gen->deviceOf.find(node);
         if (it != gen->deviceOf.end()) {
@@ -193,32 +193,32 @@ SimDevice* SimBus::deviceOf(struct usb_device* node, Generation** generation) co
     return nullptr;
 }
 
-SimDevice* SimBus::openDevice(usb_dev_handle* handle) const {
+SimDevice* SimBus::OpenDevice(usb_dev_handle* handle) const {
     const auto it = live_.find(handle);
     if (it == live_.end() || !it->second->open) return nullptr;
     return it->second->device;
 }
 
-usb_dev_handle* SimBus::open(struct usb_device* node) {
+usb_dev_handle* SimBus::Open(struct usb_device* node) {
     Generation* gen = nullptr;
-    SimDevice* device = node ? deviceOf(node, &gen) : nullptr;
+    SimDevice* device = node ? DeviceOf(node, &gen) : nullptr;
     if (!device) return nullptr;
-    const int devnum = device->config().devnum;
-    if (!device->config().openable || !device->onBus()) {
-        device->log().write("open-refused " + std::to_string(devnum));
+    const int devnum = device->Config().devnum;
+    if (!device->Config().openable || !device->OnBus()) {
+        device->Log().Write("open-refused " + std::to_string(devnum));
         return nullptr;
     }
-    device->pipe().reset();
+    device->Pipe().Reset();
     auto handle = std::make_unique<usb_dev_handle>(usb_dev_handle{device, gen, true});
     usb_dev_handle* raw = handle.get();
     handles_.push_back(std::move(handle));
     live_[raw] = raw;
     ++gen->openHandles;
-    device->log().write("open " + std::to_string(devnum));
+    device->Log().Write("open " + std::to_string(devnum));
     return raw;
 }
 
-int SimBus::close(usb_dev_handle* handle) {
+int SimBus::Close(usb_dev_handle* handle) {
     const auto it = live_.find(handle);
     if (it == live_.end()) return kErrInvalid;
     usb_dev_handle* h = it->second;
@@ -228,17 +228,17 @@ int SimBus::close(usb_dev_handle* handle) {
         return kErrInvalid;
     }
     h->open = false;
-    h->device->log().write("close " + std::to_string(h->device->config().devnum));
+    h->device->Log().Write("close " + std::to_string(h->device->Config().devnum));
     --h->generation->openHandles;
-    retireUnused();
+    RetireUnused();
     return 0;
 }
 
-int SimBus::getString(usb_dev_handle* handle, int index, char* buf, std::size_t buflen) {
-    SimDevice* device = openDevice(handle);
+int SimBus::GetString(usb_dev_handle* handle, int index, char* buf, std::size_t buflen) {
+    SimDevice* device = OpenDevice(handle);
     if (!device || !buf || buflen == 0) return kErrInvalid;
-    if (device->pipe().gone()) return kErrNoDevice;
-    const DeviceConfig& c = device->config();
+    if (device->Pipe().Gone()) return kErrNoDevice;
+    const DeviceConfig& c = device->Config();
     if (c.faults.stringsFail) return kErrPipe;
     const std::optional<std::string>* text = nullptr;
     if (index == 1) text = &c.manufacturer;
@@ -252,44 +252,44 @@ int SimBus::getString(usb_dev_handle* handle, int index, char* buf, std::size_t 
     return static_cast<int>(n);
 }
 
-int SimBus::setConfiguration(usb_dev_handle* handle, int configuration) {
-    SimDevice* device = openDevice(handle);
+int SimBus::SetConfiguration(usb_dev_handle* handle, int configuration) {
+    SimDevice* device = OpenDevice(handle);
     if (!device) return kErrInvalid;
-    device->log().write("configuration " + std::to_string(device->config().devnum) + " " +
+    device->Log().Write("configuration " + std::to_string(device->Config().devnum) + " " +
                         std::to_string(configuration));
-    if (device->pipe().gone()) return kErrNoDevice;
-    if (device->config().configurationError) return device->config().configurationError;
+    if (device->Pipe().Gone()) return kErrNoDevice;
+    if (device->Config().configurationError) return device->Config().configurationError;
     return configuration == 1 ? 0 : kErrInvalid;
 }
 
-int SimBus::claimInterface(usb_dev_handle* handle, int interface) {
-    SimDevice* device = openDevice(handle);
+int SimBus::ClaimInterface(usb_dev_handle* handle, int interface) {
+    SimDevice* device = OpenDevice(handle);
     if (!device) return kErrInvalid;
-    device->log().write("claim " + std::to_string(device->config().devnum) + " " + std::to_string(interface));
-    if (device->pipe().gone()) return kErrNoDevice;
+    device->Log().Write("claim " + std::to_string(device->Config().devnum) + " " + std::to_string(interface));
+    if (device->Pipe().Gone()) return kErrNoDevice;
     return interface == 0 ? 0 : kErrInvalid;
 }
 
-int SimBus::clearHalt(usb_dev_handle* handle, unsigned int ep) {
-    SimDevice* device = openDevice(handle);
+int SimBus::ClearHalt(usb_dev_handle* handle, unsigned int ep) {
+    SimDevice* device = OpenDevice(handle);
     if (!device) return kErrInvalid;
     char line[48];
-    std::snprintf(line, sizeof line, "clear_halt %d %02X", device->config().devnum, ep & 0xFF);
-    device->log().write(line);
-    if (device->pipe().gone()) return kErrNoDevice;
+    std::snprintf(line, sizeof line, "clear_halt %d %02X", device->Config().devnum, ep & 0xFF);
+    device->Log().Write(line);
+    if (device->Pipe().Gone()) return kErrNoDevice;
     return ep == 0x01 || ep == 0x81 ? 0 : kErrInvalid;
 }
 
-int SimBus::bulkWrite(usb_dev_handle* handle, int ep, const char* bytes, int size, int timeout) {
-    SimDevice* device = openDevice(handle);
+int SimBus::BulkWrite(usb_dev_handle* handle, int ep, const char* bytes, int size, int timeout) {
+    SimDevice* device = OpenDevice(handle);
     if (!device) return kErrInvalid;
-    return device->pipe().write(ep, reinterpret_cast<const std::uint8_t*>(bytes), size, timeout);
+    return device->Pipe().Write(ep, reinterpret_cast<const std::uint8_t*>(bytes), size, timeout);
 }
 
-int SimBus::bulkRead(usb_dev_handle* handle, int ep, char* bytes, int size, int timeout) {
-    SimDevice* device = openDevice(handle);
+int SimBus::BulkRead(usb_dev_handle* handle, int ep, char* bytes, int size, int timeout) {
+    SimDevice* device = OpenDevice(handle);
     if (!device) return kErrInvalid;
-    return device->pipe().read(ep, reinterpret_cast<std::uint8_t*>(bytes), size, timeout);
+    return device->Pipe().Read(ep, reinterpret_cast<std::uint8_t*>(bytes), size, timeout);
 }
 
 } // namespace sim

@@ -25,10 +25,10 @@ public:
     SimDevice(const SimDevice&) = delete;
     SimDevice& operator=(const SimDevice&) = delete;
 
-    const DeviceConfig& config() const { return config_; }
-    const TransferLog& log() const { return log_; }
-    BulkPipe& pipe() { return pipe_; }
-    bool onBus() const { return RecorderModel(config_).onBus(); }
+    const DeviceConfig& Config() const { return config_; }
+    const TransferLog& Log() const { return log_; }
+    BulkPipe& Pipe() { return pipe_; }
+    bool OnBus() const { return RecorderModel(config_).OnBus(); }
 
 private:
     DeviceConfig config_;
@@ -51,29 +51,29 @@ namespace sim {
 
 class SimBus {
 public:
-    static SimBus& instance();
+    static SimBus& Instance();
 
-    int findBusses();
-    int findDevices();
-    usb_bus* busses() const;
+    int FindBusses();
+    int FindDevices();
+    usb_bus* Busses() const;
 
-    usb_dev_handle* open(struct usb_device* node);
-    int close(usb_dev_handle* handle);
-    int getString(usb_dev_handle* handle, int index, char* buf, std::size_t buflen);
-    int setConfiguration(usb_dev_handle* handle, int configuration);
-    int claimInterface(usb_dev_handle* handle, int interface);
-    int clearHalt(usb_dev_handle* handle, unsigned int ep);
-    int bulkWrite(usb_dev_handle* handle, int ep, const char* bytes, int size, int timeout);
-    int bulkRead(usb_dev_handle* handle, int ep, char* bytes, int size, int timeout);
+    usb_dev_handle* Open(struct usb_device* node);
+    int Close(usb_dev_handle* handle);
+    int GetString(usb_dev_handle* handle, int index, char* buf, std::size_t buflen);
+    int SetConfiguration(usb_dev_handle* handle, int configuration);
+    int ClaimInterface(usb_dev_handle* handle, int interface);
+    int ClearHalt(usb_dev_handle* handle, unsigned int ep);
+    int BulkWrite(usb_dev_handle* handle, int ep, const char* bytes, int size, int timeout);
+    int BulkRead(usb_dev_handle* handle, int ep, char* bytes, int size, int timeout);
 
 private:
     SimBus() = default;
-    Generation* build(bool withDevices);
-    struct usb_device* addDevice(Generation& gen, usb_bus& bus, const std::string& busName,
+    Generation* Build(bool withDevices);
+    struct usb_device* AddDevice(Generation& gen, usb_bus& bus, const std::string& busName,
                                  const DeviceConfig& config);
-    void retireUnused();
-    SimDevice* openDevice(usb_dev_handle* handle) const;
-    SimDevice* deviceOf(struct usb_device* node, Generation** generation) const;
+    void RetireUnused();
+    SimDevice* OpenDevice(usb_dev_handle* handle) const;
+    SimDevice* DeviceOf(struct usb_device* node, Generation** generation) const;
 
     SimConfig config_;
     std::vector<std::unique_ptr<Generation>> generations_; // last is current

@@ -12,7 +12,7 @@ namespace sim {
 namespace {
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -21,7 +21,7 @@ long long daysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-void civilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
+void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -33,37 +33,37 @@ void civilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
     y = static_cast<long long>(yoe) + era * 400 + (m <= 2);
 }
 
-bool leapYear(long long y) {
+bool LeapYear(long long y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
-unsigned daysInMonth(long long y, unsigned m) {
-    static const unsigned days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && leapYear(y) ? 29 : days[m - 1];
+unsigned DaysInMonth(long long y, unsigned m) {
+    static const unsigned kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && LeapYear(y) ? 29 : kDays[m - 1];
 }
 
-long long toSeconds(long long y, unsigned mo, unsigned d, unsigned h, unsigned mi, unsigned s) {
-    return daysFromCivil(y, mo, d) * 86400 + h * 3600 + mi * 60 + s;
+long long ToSeconds(long long y, unsigned mo, unsigned d, unsigned h, unsigned mi, unsigned s) {
+    return DaysFromCivil(y, mo, d) * 86400 + h * 3600 + mi * 60 + s;
 }
 
 } // namespace
 
-long long hostLocalSeconds() {
+long long HostLocalSeconds() {
 #ifdef _WIN32
     SYSTEMTIME t;
     GetLocalTime(&t);
-    return toSeconds(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+    return ToSeconds(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
 #else
     const std::time_t now = std::time(nullptr);
     std::tm t{};
     localtime_r(&now, &t);
-    return toSeconds(t.tm_year + 1900LL, static_cast<unsigned>(t.tm_mon + 1),
+    return ToSeconds(t.tm_year + 1900LL, static_cast<unsigned>(t.tm_mon + 1),
                      static_cast<unsigned>(t.tm_mday), static_cast<unsigned>(t.tm_hour),
                      static_cast<unsigned>(t.tm_min), static_cast<unsigned>(t.tm_sec));
 #endif
 }
 
-std::optional<long long> parseClockText(std::string_view digits) {
+std::optional<long long> ParseClockText(std::string_view digits) {
     if (digits.size() != 14) return std::nullopt;
     for (char c : digits) {
         if (c < '0' || c > '9') return std::nullopt;
@@ -76,14 +76,14 @@ std::optional<long long> parseClockText(std::string_view digits) {
     const long long y = number(0, 4);
     const unsigned mo = number(4, 2), d = number(6, 2), h = number(8, 2), mi = number(10, 2),
                    s = number(12, 2);
-    if (mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h > 23 || mi > 59 || s > 59)
+    if (mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(y, mo) || h > 23 || mi > 59 || s > 59)
         return std::nullopt;
-    return toSeconds(y, mo, d, h, mi, s);
+    return ToSeconds(y, mo, d, h, mi, s);
 }
 
-std::string formatClockText(long long seconds) {
-    const long long lowest = toSeconds(0, 1, 1, 0, 0, 0);
-    const long long highest = toSeconds(9999, 12, 31, 23, 59, 59);
+std::string FormatClockText(long long seconds) {
+    const long long lowest = ToSeconds(0, 1, 1, 0, 0, 0);
+    const long long highest = ToSeconds(9999, 12, 31, 23, 59, 59);
     if (seconds < lowest) seconds = lowest;
     if (seconds > highest) seconds = highest;
     long long days = seconds / 86400;
@@ -94,7 +94,7 @@ std::string formatClockText(long long seconds) {
     }
     long long y;
     unsigned m, d;
-    civilFromDays(days, y, m, d);
+    CivilFromDays(days, y, m, d);
     char text[32];
     std::snprintf(text, sizeof text, "%04lld%02u%02u%02lld%02lld%02lld", y, m, d, rest / 3600, rest / 60 % 60,
                   rest % 60);

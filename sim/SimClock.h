@@ -10,12 +10,12 @@
 namespace sim {
 
 // Host local date and time counted as seconds from 1970-01-01 00:00:00.
-long long hostLocalSeconds();
+long long HostLocalSeconds();
 
 // "YYYYMMDDhhmmss" (exactly 14 digits naming a real date and time) to seconds.
-std::optional<long long> parseClockText(std::string_view digits);
+std::optional<long long> ParseClockText(std::string_view digits);
 
 // Seconds to "YYYYMMDDhhmmss"; years outside 0..9999 are clamped.
-std::string formatClockText(long long seconds);
+std::string FormatClockText(long long seconds);
 
 } // namespace sim

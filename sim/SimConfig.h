@@ -25,8 +25,8 @@ enum class Stage {
 };
 constexpr int kStageCount = 6;
 
-std::optional<Stage> stageFromName(std::string_view name);
-const char* stageName(Stage stage);
+std::optional<Stage> StageFromName(std::string_view name);
+const char* StageName(Stage stage);
 
 struct FaultConfig {
     std::optional<std::uint32_t> requestAckCode; // sent instead of 0xABC
@@ -73,11 +73,11 @@ struct SimConfig {
 
 // Parses configuration text; relative paths are taken from baseFolder.
 // On a syntax error returns nothing and describes the line in *error.
-std::optional<SimConfig> parseConfig(std::string_view text, const fs::path& baseFolder, std::string* error);
+std::optional<SimConfig> ParseConfig(std::string_view text, const fs::path& baseFolder, std::string* error);
 
 // The file named by RECORDER_SIM_CONFIG. Missing variable or file: an empty
 // bus list. A malformed file: an empty bus list and one line on stderr.
-SimConfig loadConfigFromEnvironment();
+SimConfig LoadConfigFromEnvironment();
 
 constexpr const char* kConfigVariable = "RECORDER_SIM_CONFIG";
 

@@ -15,13 +15,13 @@ namespace sim {
 
 namespace {
 
-fs::path fromUtf8(std::string_view text) {
+fs::path FromUtf8(std::string_view text) {
     std::u8string u8(text.size(), u8'\0');
     for (std::size_t i = 0; i < text.size(); ++i) u8[i] = static_cast<char8_t>(text[i]);
     return fs::path(u8);
 }
 
-unsigned long processId() {
+unsigned long ProcessId() {
 #ifdef _WIN32
     return GetCurrentProcessId();
 #else
@@ -31,7 +31,7 @@ unsigned long processId() {
 
 } // namespace
 
-fs::path pathFromText(std::string_view text) {
+fs::path PathFromText(std::string_view text) {
 #ifdef _WIN32
     if (!text.empty() && text.front() == '/') {
         std::string converted = "Z:";
@@ -39,24 +39,24 @@ fs::path pathFromText(std::string_view text) {
         for (char& c : converted) {
             if (c == '/') c = '\\';
         }
-        return fromUtf8(converted);
+        return FromUtf8(converted);
     }
 #endif
-    return fromUtf8(text);
+    return FromUtf8(text);
 }
 
-fs::path resolvePath(std::string_view text, const fs::path& baseFolder) {
-    fs::path p = pathFromText(text);
+fs::path ResolvePath(std::string_view text, const fs::path& baseFolder) {
+    fs::path p = PathFromText(text);
     if (p.is_relative() && !baseFolder.empty()) p = baseFolder / p;
     return p.lexically_normal();
 }
 
-std::string pathToText(const fs::path& path) {
+std::string PathToText(const fs::path& path) {
     const std::u8string u8 = path.u8string();
     return std::string(u8.begin(), u8.end());
 }
 
-std::optional<std::string> readWholeFile(const fs::path& path, std::size_t maxBytes) {
+std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string data;
@@ -71,9 +71,9 @@ std::optional<std::string> readWholeFile(const fs::path& path, std::size_t maxBy
     return data;
 }
 
-bool writeFileAtomically(const fs::path& path, std::string_view content) {
+bool WriteFileAtomically(const fs::path& path, std::string_view content) {
     fs::path temp = path;
-    temp += ".tmp" + std::to_string(processId());
+    temp += ".tmp" + std::to_string(ProcessId());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
@@ -105,14 +105,14 @@ bool writeFileAtomically(const fs::path& path, std::string_view content) {
     return ok;
 }
 
-void appendLine(const fs::path& path, std::string_view line) {
+void AppendLine(const fs::path& path, std::string_view line) {
     std::ofstream out(path, std::ios::binary | std::ios::app);
     if (!out) return;
     out.write(line.data(), static_cast<std::streamsize>(line.size()));
     out.put('\n');
 }
 
-std::string environmentText(const char* name) {
+std::string EnvironmentText(const char* name) {
 #ifdef _WIN32
     // Read the wide value so a non-ASCII folder name survives.
     std::wstring wname;
@@ -123,7 +123,7 @@ std::string environmentText(const char* name) {
     const DWORD got = GetEnvironmentVariableW(wname.c_str(), value.data(), needed);
     if (got == 0 || got >= needed) return {};
     value.resize(got);
-    return pathToText(fs::path(value));
+    return PathToText(fs::path(value));
 #else
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();

@@ -15,18 +15,18 @@ class SimState {
 public:
     // Missing or unreadable file: an empty state. Lines that do not parse are
     // skipped, so a hand-edited file never stops the recorder.
-    static SimState load(const fs::path& file);
+    static SimState Load(const fs::path& file);
 
     // Atomic replacement of the file; false when it could not be written.
-    bool save(const fs::path& file) const;
+    bool Save(const fs::path& file) const;
 
-    std::optional<std::string> get(const std::string& key) const;
-    void set(const std::string& key, std::string_view bytes);
-    void erase(const std::string& key);
-    const std::map<std::string, std::string>& entries() const { return values_; }
+    std::optional<std::string> Get(const std::string& key) const;
+    void Set(const std::string& key, std::string_view bytes);
+    void Erase(const std::string& key);
+    const std::map<std::string, std::string>& Entries() const { return values_; }
 
-    std::string serialize() const;
-    static SimState parse(std::string_view text);
+    std::string Serialize() const;
+    static SimState Parse(std::string_view text);
 
 private:
     std::map<std::string, std::string> values_;

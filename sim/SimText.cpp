@@ -6,7 +6,7 @@ namespace sim {
 
 namespace {
 
-int hexDigit(char c) {
+int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -17,7 +17,7 @@ const char kHex[] = "0123456789ABCDEF";
 
 } // namespace
 
-std::string escapeBytes(std::string_view bytes) {
+std::string EscapeBytes(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
@@ -35,7 +35,7 @@ std::string escapeBytes(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> unescapeBytes(std::string_view text) {
+std::optional<std::string> UnescapeBytes(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -65,8 +65,8 @@ std::optional<std::string> unescapeBytes(std::string_view text) {
             break;
         case 'x': {
             if (i + 2 >= text.size()) return std::nullopt;
-            const int hi = hexDigit(text[i + 1]);
-            const int lo = hexDigit(text[i + 2]);
+            const int hi = HexDigit(text[i + 1]);
+            const int lo = HexDigit(text[i + 2]);
             if (hi < 0 || lo < 0) return std::nullopt;
             out += static_cast<char>(hi * 16 + lo);
             i += 2;
@@ -79,7 +79,7 @@ std::optional<std::string> unescapeBytes(std::string_view text) {
     return out;
 }
 
-std::string hexBytes(const void* data, std::size_t size) {
+std::string HexBytes(const void* data, std::size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
     std::string out;
     out.reserve(size * 3);
@@ -91,14 +91,14 @@ std::string hexBytes(const void* data, std::size_t size) {
     return out;
 }
 
-std::string_view trim(std::string_view text) {
+std::string_view Trim(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
     return text;
 }
 
-std::optional<long long> parseInteger(std::string_view text, long long min, long long max) {
-    text = trim(text);
+std::optional<long long> ParseInteger(std::string_view text, long long min, long long max) {
+    text = Trim(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -112,7 +112,7 @@ std::optional<long long> parseInteger(std::string_view text, long long min, long
     if (text.empty() || text.size() > 18) return std::nullopt;
     long long value = 0;
     for (char c : text) {
-        const int d = hexDigit(c);
+        const int d = HexDigit(c);
         if (d < 0 || d >= base) return std::nullopt;
         value = value * base + d;
     }
@@ -121,8 +121,8 @@ std::optional<long long> parseInteger(std::string_view text, long long min, long
     return value;
 }
 
-std::optional<bool> parseBool(std::string_view text) {
-    text = trim(text);
+std::optional<bool> ParseBool(std::string_view text) {
+    text = Trim(text);
     if (text == "yes" || text == "true" || text == "on" || text == "1") return true;
     if (text == "no" || text == "false" || text == "off" || text == "0") return false;
     return std::nullopt;

@@ -6,28 +6,28 @@
 
 namespace sim {
 
-void TransferLog::write(std::string_view line) const {
-    if (!file_.empty()) appendLine(file_, line);
+void TransferLog::Write(std::string_view line) const {
+    if (!file_.empty()) AppendLine(file_, line);
 }
 
-void TransferLog::transfer(const char* direction, int endpoint, const void* data, int count) const {
+void TransferLog::Transfer(const char* direction, int endpoint, const void* data, int count) const {
     if (file_.empty()) return;
     char head[16];
     std::snprintf(head, sizeof head, "%s %02X", direction, static_cast<unsigned>(endpoint) & 0xFF);
     std::string line = head;
     if (count > 0) {
         line += ' ';
-        line += hexBytes(data, static_cast<std::size_t>(count));
+        line += HexBytes(data, static_cast<std::size_t>(count));
     }
-    appendLine(file_, line);
+    AppendLine(file_, line);
 }
 
-void TransferLog::failedTransfer(const char* direction, int endpoint, int error) const {
+void TransferLog::FailedTransfer(const char* direction, int endpoint, int error) const {
     if (file_.empty()) return;
     char line[48];
     std::snprintf(line, sizeof line, "%s %02X failed %d", direction, static_cast<unsigned>(endpoint) & 0xFF,
                   error);
-    appendLine(file_, line);
+    AppendLine(file_, line);
 }
 
 } // namespace sim

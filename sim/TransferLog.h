@@ -15,9 +15,9 @@ public:
     explicit TransferLog(fs::path file) : file_(std::move(file)) {}
 
     // "open 3" / "close 3" / "out 01 45 3A .." / "in 81 7C .." / "error ...".
-    void write(std::string_view line) const;
-    void transfer(const char* direction, int endpoint, const void* data, int count) const;
-    void failedTransfer(const char* direction, int endpoint, int error) const;
+    void Write(std::string_view line) const;
+    void Transfer(const char* direction, int endpoint, const void* data, int count) const;
+    void FailedTransfer(const char* direction, int endpoint, int error) const;
 
 private:
     fs::path file_;

@@ -10,7 +10,7 @@ class Dialog;
 class DataExchange {
 public:
     DataExchange(Dialog& dialog, bool save) : dialog_(dialog), save_(save) {}
-    bool saving() const { return save_; }
+    bool Saving() const { return save_; }
 
     // Edit text; on save, text beyond `maxBytes` GBK bytes is cut off
     // (0: no limit).

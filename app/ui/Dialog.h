@@ -20,8 +20,8 @@ public:
 
     INT_PTR DoModal(HWND owner);
     HWND Create(HWND owner);
-    HWND hwnd() const { return hwnd_; }
-    HWND owner() const { return owner_; }
+    HWND Hwnd() const { return hwnd_; }
+    HWND Owner() const { return owner_; }
     void EndDialog(INT_PTR result);
 
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }

@@ -3,7 +3,7 @@
 namespace ui {
 
 const std::wstring& AppName() {
-    static const std::wstring name = [] {
+    static const std::wstring kName = [] {
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring p = path;
@@ -13,7 +13,7 @@ const std::wstring& AppName() {
         if (dot != std::wstring::npos && dot > 0) p.erase(dot);
         return p;
     }();
-    return name;
+    return kName;
 }
 
 void ShowMessage(HWND owner, const std::wstring& text) {

@@ -20,7 +20,7 @@
 
 namespace {
 
-volatile unsigned sink = 0; // keeps the floor's work from being optimised away
+volatile unsigned g_sink = 0; // keeps the floor's work from being optimised away
 using Clock = std::chrono::steady_clock;
 
 template <typename F>
@@ -122,7 +122,7 @@ void Row(const char* name, const std::vector<uint8_t>& file, size_t imageBytes, 
             std::printf("decompression failed\n");
         std::unique_ptr<uint8_t[]> copy(new uint8_t[imageBytes + 1]);
         std::memcpy(copy.get(), fresh.get(), std::min(imageBytes, body));
-        sink = sink + copy[imageBytes / 2] + fresh[body / 2];
+        g_sink = g_sink + copy[imageBytes / 2] + fresh[body / 2];
     });
     std::printf("| %-22s | %9.2f | %8zu | %9.3f | %9.3f | %5.2f |\n", name, body / 1048576.0, file.size(),
                 load, floor, load / floor);

@@ -76,8 +76,8 @@ FrameImageObject::FrameImageObject() : FrameElementObject(22) {}
 
 FrameAreaObject::FrameAreaObject() : FrameElementObject(38) {
     StoreInt("area.kind", areaKind);
-    static const char* const sides[] = {"anchor.left", "anchor.top", "anchor.right", "anchor.bottom"};
-    for (int i = 0; i < 4; ++i) StoreInt(sides[i], anchors[i]);
+    static const char* const kSides[] = {"anchor.left", "anchor.top", "anchor.right", "anchor.bottom"};
+    for (int i = 0; i < 4; ++i) StoreInt(kSides[i], anchors[i]);
     StoreInt("anchor.extra", anchorExtra);
     StoreInt("combine", combineMode);
     Store("font", font);

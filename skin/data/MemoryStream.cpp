@@ -38,10 +38,10 @@ void MemoryStream::Write(const void* src, size_t n) {
 }
 
 void MemoryStream::WriteZeros(size_t n) {
-    static const uint8_t zeros[256] = {};
+    static const uint8_t kZeros[256] = {};
     while (n != 0) {
-        const size_t k = std::min(n, sizeof zeros);
-        Write(zeros, k);
+        const size_t k = std::min(n, sizeof kZeros);
+        Write(kZeros, k);
         n -= k;
     }
 }

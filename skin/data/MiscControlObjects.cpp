@@ -26,16 +26,16 @@ SKIN_RECORD_IO_IMPL(StaticObject, ControlObject, {
 })
 
 TabControlObject::TabControlObject() : ControlObject(16) {
-    static const char* const names[] = {"NORMAL", "PRESSED", "DISABLED", "HOVERED"};
+    static const char* const kNames[] = {"NORMAL", "PRESSED", "DISABLED", "HOVERED"};
     RegisterInt("TRANSpARENT", transparent);
     RegisterMainImage("BACKGROUND");
     Register("FRAME", frame);
     for (int i = 0; i < StateCount; ++i)
-        Register((std::string(names[i]) + ".TABIMAGE").c_str(), states[i].tab);
+        Register((std::string(kNames[i]) + ".TABIMAGE").c_str(), states[i].tab);
     for (int i = 0; i < StateCount; ++i)
-        Register((std::string(names[i]) + ".TEXTEFFECT").c_str(), states[i].effect);
+        Register((std::string(kNames[i]) + ".TEXTEFFECT").c_str(), states[i].effect);
     for (int i = 0; i < StateCount; ++i)
-        StoreBytes((std::string(names[i]) + ".tail").c_str(), states[i].tail, 16);
+        StoreBytes((std::string(kNames[i]) + ".tail").c_str(), states[i].tail, 16);
 }
 
 template <typename IO>

@@ -12,13 +12,13 @@ std::string Key(const char* a, const char* b) {
 } // namespace
 
 ScrollBarObject::ScrollBarObject() : ControlObject(12) {
-    static const char* const names[] = {"NORMAL",  "PRESSED",  "HIGHLIGHTED",  "DISABLED",
-                                        "VNORMAL", "VPRESSED", "VHIGHLIGHTED", "VDISABLED"};
+    static const char* const kNames[] = {"NORMAL",  "PRESSED",  "HIGHLIGHTED",  "DISABLED",
+                                         "VNORMAL", "VPRESSED", "VHIGHLIGHTED", "VDISABLED"};
     for (int i = 0; i < StateCount; ++i) {
-        Register(Key(names[i], "ARROW1").c_str(), states[i].arrow1);
-        Register(Key(names[i], "ARROW2").c_str(), states[i].arrow2);
-        Register(Key(names[i], "SCROLLBAR").c_str(), states[i].track);
-        Register(Key(names[i], "THUMB").c_str(), states[i].thumb);
+        Register(Key(kNames[i], "ARROW1").c_str(), states[i].arrow1);
+        Register(Key(kNames[i], "ARROW2").c_str(), states[i].arrow2);
+        Register(Key(kNames[i], "SCROLLBAR").c_str(), states[i].track);
+        Register(Key(kNames[i], "THUMB").c_str(), states[i].thumb);
     }
     Register("GRIPPER", gripper);
     for (int i = 0; i < 5; ++i) StoreInt(("value" + std::to_string(i + 3)).c_str(), values[i]);
@@ -67,14 +67,14 @@ void TrackbarObject::Fields(IO& io, int minor) {
 SKIN_RECORD_IO_IMPL(TrackbarObject, ControlObject, {})
 
 SpinObject::SpinObject() : ControlObject(27) {
-    static const char* const names[] = {"NORMAL", "HOVER", "PRESSED", "DISABLED"};
+    static const char* const kNames[] = {"NORMAL", "HOVER", "PRESSED", "DISABLED"};
     for (int i = 0; i < StateCount; ++i) {
-        Register(("VERTICAL." + Key(names[i], "UP")).c_str(), vertical[i].up);
-        Register(("VERTICAL." + Key(names[i], "DOWN")).c_str(), vertical[i].down);
+        Register(("VERTICAL." + Key(kNames[i], "UP")).c_str(), vertical[i].up);
+        Register(("VERTICAL." + Key(kNames[i], "DOWN")).c_str(), vertical[i].down);
     }
     for (int i = 0; i < StateCount; ++i) {
-        Register(("HORIZONTAL." + Key(names[i], "UP")).c_str(), horizontal[i].up);
-        Register(("HORIZONTAL." + Key(names[i], "DOWN")).c_str(), horizontal[i].down);
+        Register(("HORIZONTAL." + Key(kNames[i], "UP")).c_str(), horizontal[i].up);
+        Register(("HORIZONTAL." + Key(kNames[i], "DOWN")).c_str(), horizontal[i].down);
     }
 }
 

@@ -7,8 +7,8 @@
 
 namespace {
 bool LzoReady() {
-    static const bool ready = lzo_init() == LZO_E_OK;
-    return ready;
+    static const bool kReady = lzo_init() == LZO_E_OK;
+    return kReady;
 }
 } // namespace
 

@@ -71,7 +71,7 @@ std::string Unescape(const std::string& text) {
 std::wstring RuntimeFolder() {
     // brevox.exe and its libraries next to the stand-in explorer, so that the
     // explorer launch finds the stand-in first.
-    static const std::wstring folder = [] {
+    static const std::wstring kFolder = [] {
         std::wstring bin = BinFolder();
         std::wstring dir = bin + L"\\e2e-runtime";
         CreateDirectoryW(dir.c_str(), nullptr);
@@ -80,7 +80,7 @@ std::wstring RuntimeFolder() {
         CopyFileW((bin + L"\\fake_explorer.exe").c_str(), (dir + L"\\explorer.exe").c_str(), FALSE);
         return dir;
     }();
-    return folder;
+    return kFolder;
 }
 } // namespace
 
@@ -164,11 +164,11 @@ SimRecorder::SimRecorder(const std::wstring& name, const std::string& deviceLine
             "[device]\nvendor = 0x4255\nproduct = 0x0001\nserial = KT2024000001\nstate = recorder.state\n";
         config += "storage = " + Gbk(storage) + "\nmsdc_marker = yes\n" + deviceLines;
     }
-    WriteBytes(configPath(), config);
-    if (storage.find(L':') == std::wstring::npos) CreateDirectoryW(storagePath().c_str(), nullptr);
+    WriteBytes(ConfigPath(), config);
+    if (storage.find(L':') == std::wstring::npos) CreateDirectoryW(StoragePath().c_str(), nullptr);
 }
 
-std::wstring SimRecorder::storagePath() const {
+std::wstring SimRecorder::StoragePath() const {
     return storage_.find(L':') != std::wstring::npos ? storage_ : folder_ + L"\\" + storage_;
 }
 
@@ -205,7 +205,7 @@ void SimRecorder::Set(const std::string& key, const std::string& bytes) {
 }
 
 App::App(const SimRecorder& recorder, const std::wstring& explorerLog) {
-    SetEnvironmentVariableW(L"RECORDER_SIM_CONFIG", recorder.configPath().c_str());
+    SetEnvironmentVariableW(L"RECORDER_SIM_CONFIG", recorder.ConfigPath().c_str());
     SetEnvironmentVariableW(L"BREVOX_TEST_EXPLORER_LOG", explorerLog.empty() ? nullptr : explorerLog.c_str());
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE write = nullptr;
@@ -220,7 +220,7 @@ App::App(const SimRecorder& recorder, const std::wstring& explorerLog) {
     std::wstring exe = RuntimeFolder() + L"\\brevox.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";
     BOOL ok = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                             recorder.folder().c_str(), &startup, &process_);
+                             recorder.Folder().c_str(), &startup, &process_);
     CloseHandle(write);
     EXPECT_TRUE(ok) << "brevox.exe did not start: " << GetLastError();
     reader_ = std::thread([this] {

@@ -30,9 +30,9 @@ public:
     // `present` false gives a bus without any recorder.
     SimRecorder(const std::wstring& name, const std::string& deviceLines = "", bool present = true,
                 const std::wstring& storage = L"storage");
-    const std::wstring& folder() const { return folder_; }
-    std::wstring configPath() const { return folder_ + L"\\sim.conf"; }
-    std::wstring storagePath() const;
+    const std::wstring& Folder() const { return folder_; }
+    std::wstring ConfigPath() const { return folder_ + L"\\sim.conf"; }
+    std::wstring StoragePath() const;
     std::map<std::string, std::string> State() const;
     std::string Get(const std::string& key) const;
     void Set(const std::string& key, const std::string& bytes);

@@ -15,7 +15,7 @@ namespace simtest {
 
 namespace {
 
-void setConfigVariable(const fs::path& file) {
+void SetConfigVariable(const fs::path& file) {
 #ifdef _WIN32
     SetEnvironmentVariableW(L"RECORDER_SIM_CONFIG", file.empty() ? nullptr : file.c_str());
 #else
@@ -27,7 +27,7 @@ void setConfigVariable(const fs::path& file) {
 #endif
 }
 
-unsigned long processId() {
+unsigned long ProcessId() {
 #ifdef _WIN32
     return GetCurrentProcessId();
 #else
@@ -40,24 +40,24 @@ unsigned long processId() {
 SimRig::SimRig() {
     static std::atomic<int> counter{0};
     folder_ = fs::temp_directory_path() /
-              ("recorder_sim_" + std::to_string(processId()) + "_" + std::to_string(counter++));
+              ("recorder_sim_" + std::to_string(ProcessId()) + "_" + std::to_string(counter++));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
 }
 
 SimRig::~SimRig() {
-    setConfigVariable({});
+    SetConfigVariable({});
     std::error_code ec;
     fs::remove_all(folder_, ec);
 }
 
-void SimRig::configure(const std::string& text) {
-    writeText("sim.conf", text);
-    setConfigVariable(file("sim.conf"));
+void SimRig::Configure(const std::string& text) {
+    WriteText("sim.conf", text);
+    SetConfigVariable(File("sim.conf"));
 }
 
-void SimRig::configureRecorder(const std::string& extraKeys) {
-    configure(
+void SimRig::ConfigureRecorder(const std::string& extraKeys) {
+    Configure(
         "log = log.txt\n[bus]\n[device]\nvendor = 0x4255\nserial = KT0001\nstate = rec.state\n"
         "storage = store\n" +
         extraKeys);
@@ -68,7 +68,7 @@ namespace {
 // Re-enumerates and calls `visit(device, serial)` for every openable device
 // that reports a serial string, in bus order, until it returns true.
 template <typename Visit>
-struct usb_device* walkSerials(Visit visit) {
+struct usb_device* WalkSerials(Visit visit) {
     usb_init();
     usb_find_busses();
     usb_find_devices();
@@ -89,23 +89,23 @@ struct usb_device* walkSerials(Visit visit) {
 
 } // namespace
 
-struct usb_device* SimRig::find(const std::string& serial) {
-    return walkSerials([&](const char* text) { return serial == text; });
+struct usb_device* SimRig::Find(const std::string& serial) {
+    return WalkSerials([&](const char* text) { return serial == text; });
 }
 
-std::vector<std::string> SimRig::serials() {
+std::vector<std::string> SimRig::Serials() {
     std::vector<std::string> out;
-    walkSerials([&](const char* text) {
+    WalkSerials([&](const char* text) {
         out.emplace_back(text);
         return false;
     });
     return out;
 }
 
-Exchange SimRig::exchange(const Bytes& request, const std::string& serial) {
+Exchange SimRig::RunExchange(const Bytes& request, const std::string& serial) {
     Exchange x;
     for (int& r : x.results) r = -9999;
-    struct usb_device* dev = find(serial);
+    struct usb_device* dev = Find(serial);
     if (!dev) return x;
     usb_dev_handle* h = usb_open(dev);
     if (!h) return x;
@@ -114,7 +114,7 @@ Exchange SimRig::exchange(const Bytes& request, const std::string& serial) {
     usb_clear_halt(h, 0x01);
     usb_clear_halt(h, 0x81);
 
-    Bytes flag = flagBytes(0x123);
+    Bytes flag = FlagBytes(0x123);
     Bytes req = request;
     char buf[64];
     x.results[0] = usb_bulk_write(h, 0x01, reinterpret_cast<char*>(flag.data()), 16, 3000);
@@ -122,7 +122,7 @@ Exchange SimRig::exchange(const Bytes& request, const std::string& serial) {
         usb_bulk_write(h, 0x01, reinterpret_cast<char*>(req.data()), static_cast<int>(req.size()), 3000);
     x.results[2] = usb_bulk_read(h, 0x81, buf, 16, 3000);
     if (x.results[2] > 0) x.requestAck.assign(buf, buf + x.results[2]);
-    flag = flagBytes(0xABC);
+    flag = FlagBytes(0xABC);
     x.results[3] = usb_bulk_write(h, 0x01, reinterpret_cast<char*>(flag.data()), 16, 3000);
     x.results[4] = usb_bulk_read(h, 0x81, buf, 20, 3000);
     if (x.results[4] > 0) x.answer.assign(buf, buf + x.results[4]);
@@ -132,36 +132,36 @@ Exchange SimRig::exchange(const Bytes& request, const std::string& serial) {
     return x;
 }
 
-Bytes SimRig::command(std::uint8_t code, const std::string& payload, const std::string& serial) {
+Bytes SimRig::Command(std::uint8_t code, const std::string& payload, const std::string& serial) {
     Bytes request(20, 0);
     request[0] = code;
     for (std::size_t i = 0; i < payload.size() && i + 1 < request.size(); ++i) {
         request[i + 1] = static_cast<std::uint8_t>(payload[i]);
     }
-    const Exchange x = exchange(request, serial);
+    const Exchange x = RunExchange(request, serial);
     return x.results[4] == 20 ? x.answer : Bytes();
 }
 
-std::vector<std::string> SimRig::logLines() const {
+std::vector<std::string> SimRig::LogLines() const {
     std::vector<std::string> lines;
-    std::istringstream in(readText("log.txt"));
+    std::istringstream in(ReadText("log.txt"));
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
 
-std::string SimRig::readText(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
+std::string SimRig::ReadText(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
-void SimRig::writeText(const std::string& name, const std::string& text) const {
-    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+void SimRig::WriteText(const std::string& name, const std::string& text) const {
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
     out << text;
 }
 
-Bytes flagBytes(std::uint32_t code, std::uint32_t length) {
+Bytes FlagBytes(std::uint32_t code, std::uint32_t length) {
     Bytes b(16);
     const std::uint32_t words[4] = {0x67023A45, code, length, 0x98FDC5BA};
     for (int w = 0; w < 4; ++w) {
@@ -170,7 +170,7 @@ Bytes flagBytes(std::uint32_t code, std::uint32_t length) {
     return b;
 }
 
-std::uint32_t wordAt(const Bytes& bytes, std::size_t offset) {
+std::uint32_t WordAt(const Bytes& bytes, std::size_t offset) {
     if (bytes.size() < offset + 4) return 0;
     return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
            static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |

@@ -33,34 +33,34 @@ public:
     SimRig(const SimRig&) = delete;
     SimRig& operator=(const SimRig&) = delete;
 
-    const fs::path& folder() const { return folder_; }
-    fs::path file(const std::string& name) const { return folder_ / name; }
+    const fs::path& Folder() const { return folder_; }
+    fs::path File(const std::string& name) const { return folder_ / name; }
 
     // Writes the configuration text and points RECORDER_SIM_CONFIG at it.
-    void configure(const std::string& text);
+    void Configure(const std::string& text);
     // A configuration of one recorder (serial "KT0001", state "rec.state",
     // storage "store", log "log.txt") followed by extra device keys.
-    void configureRecorder(const std::string& extraKeys = "");
+    void ConfigureRecorder(const std::string& extraKeys = "");
 
     // usb_init + find_busses + find_devices; the device with that serial.
-    struct usb_device* find(const std::string& serial);
+    struct usb_device* Find(const std::string& serial);
     // Serials of every enumerated device with a readable serial, in order.
-    std::vector<std::string> serials();
+    std::vector<std::string> Serials();
 
     // Opens and prepares the recorder, runs one exchange, closes it.
-    Exchange exchange(const Bytes& request, const std::string& serial = "KT0001");
+    Exchange RunExchange(const Bytes& request, const std::string& serial = "KT0001");
     // Request of code and payload (padded to 20 bytes); answer bytes or empty.
-    Bytes command(std::uint8_t code, const std::string& payload = "", const std::string& serial = "KT0001");
+    Bytes Command(std::uint8_t code, const std::string& payload = "", const std::string& serial = "KT0001");
 
-    std::vector<std::string> logLines() const;
-    std::string readText(const std::string& name) const;
-    void writeText(const std::string& name, const std::string& text) const;
+    std::vector<std::string> LogLines() const;
+    std::string ReadText(const std::string& name) const;
+    void WriteText(const std::string& name, const std::string& text) const;
 
 private:
     fs::path folder_;
 };
 
-Bytes flagBytes(std::uint32_t code, std::uint32_t length = 20);
-std::uint32_t wordAt(const Bytes& bytes, std::size_t offset);
+Bytes FlagBytes(std::uint32_t code, std::uint32_t length = 20);
+std::uint32_t WordAt(const Bytes& bytes, std::size_t offset);
 
 } // namespace simtest

@@ -174,7 +174,7 @@ namespace {
 // Record sizes worked out by hand from the stored layouts, with no children:
 // type code 4 + common section 142 at 1.13 (122 at 1.0); control section 164
 // (152); frame-element section 135; window-frame section 1716.
-TEST(ObjectRecord, RecordSizesAt1_13) {
+TEST(ObjectRecord, RecordSizesAtVersion13) {
     const std::pair<int, size_t> sizes[] = {
         {1, 3483},  {2, 259},   {3, 505},   {4, 1088},  {5, 1708}, {6, 678},   {7, 382},  {8, 422},
         {9, 382},   {10, 410},  {11, 1708}, {12, 2962}, {13, 598}, {14, 381},  {15, 470}, {16, 882},
@@ -185,7 +185,7 @@ TEST(ObjectRecord, RecordSizesAt1_13) {
         EXPECT_EQ(SaveObject(*CreateSkinObject(code), 13).size(), size) << "type " << code;
 }
 
-TEST(ObjectRecord, RecordSizesAt1_0) {
+TEST(ObjectRecord, RecordSizesAtVersion0) {
     // Edit: common 126 + control 152 + BACKGROUND 72.
     EXPECT_EQ(SaveObject(*CreateSkinObject(7), 0).size(), 350u);
     // Frame window: common 126 + frame section 1524 + menu bar record 534.

@@ -15,10 +15,10 @@
 
 // Every type code that has a class.
 inline const std::vector<int>& AllTypeCodes() {
-    static const std::vector<int> codes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                           14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27,
-                                           28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
-    return codes;
+    static const std::vector<int> kCodes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                            14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27,
+                                            28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
+    return kCodes;
 }
 
 // Fills one entry with random bytes that stay valid as its type (texts keep

@@ -43,8 +43,8 @@ std::string Shape(const Canvas& c) {
 
 class NineGridTest : public ::testing::Test {
 protected:
-    NineGridTest() { skin.images.emplace("grid", CoordImage(6, 6)); }
-    TestSkin skin;
+    NineGridTest() { skin_.images.emplace("grid", CoordImage(6, 6)); }
+    TestSkin skin_;
 };
 
 } // namespace
@@ -60,7 +60,7 @@ TEST_F(NineGridTest, EveryStretchModePicksItsPieces) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
         Canvas canvas(12, 12, kBlue);
-        DrawNineGrid(canvas.Dc(), RECT{0, 0, 12, 12}, Grid(c.mode), skin, kBlue, true);
+        DrawNineGrid(canvas.Dc(), RECT{0, 0, 12, 12}, Grid(c.mode), skin_, kBlue, true);
         EXPECT_EQ(Shape(canvas), c.shape);
         // Corners always keep their own pixels.
         EXPECT_EQ(canvas.Pixel(0, 0), RGB(0, 0, 100));
@@ -70,7 +70,7 @@ TEST_F(NineGridTest, EveryStretchModePicksItsPieces) {
 
 TEST_F(NineGridTest, ModeEightRepeatsWholeCentresAndStretchesTheRest) {
     Canvas canvas(13, 12, kBlue); // centre 9 wide: four copies of 2, then 1
-    DrawNineGrid(canvas.Dc(), RECT{0, 0, 13, 12}, Grid(8), skin, kBlue, true);
+    DrawNineGrid(canvas.Dc(), RECT{0, 0, 13, 12}, Grid(8), skin_, kBlue, true);
     EXPECT_EQ(SourceX(canvas.Pixel(8, 5)), 2);
     EXPECT_EQ(SourceX(canvas.Pixel(9, 5)), 3);
     // The last copy is squeezed into one pixel, still from the centre piece.
@@ -81,16 +81,16 @@ TEST_F(NineGridTest, ModeEightRepeatsWholeCentresAndStretchesTheRest) {
 
 TEST_F(NineGridTest, BorderOnlyLeavesTheCentre) {
     Canvas canvas(12, 12, kBlue);
-    DrawNineGridBorder(canvas.Dc(), RECT{0, 0, 12, 12}, Grid(8), skin, kBlue, true);
+    DrawNineGridBorder(canvas.Dc(), RECT{0, 0, 12, 12}, Grid(8), skin_, kBlue, true);
     EXPECT_EQ(canvas.Pixel(5, 5), kBlue);
     EXPECT_EQ(Pattern(canvas, 2, 0, true), 'S');
 }
 
 TEST_F(NineGridTest, KeyedCopyLeavesKeyPixels) {
-    DibImage& img = skin.images.at("grid");
+    DibImage& img = skin_.images.at("grid");
     img.SetColor(0, 0, kMagenta);
     Canvas canvas(14, 14, kBlue);
-    DrawNineGridKeyed(canvas.Dc(), RECT{1, 1, 13, 13}, Grid(1), skin, kMagenta);
+    DrawNineGridKeyed(canvas.Dc(), RECT{1, 1, 13, 13}, Grid(1), skin_, kMagenta);
     EXPECT_EQ(canvas.Pixel(1, 1), kBlue); // key pixel of the image
     EXPECT_EQ(canvas.Pixel(2, 1), RGB(20, 0, 100));
     EXPECT_EQ(canvas.Pixel(0, 0), kBlue); // outside the destination
@@ -98,6 +98,6 @@ TEST_F(NineGridTest, KeyedCopyLeavesKeyPixels) {
     NineGridImage missing = Grid(1);
     missing.SetName("none"); // filled with the key: nothing shows
     Canvas untouched(14, 14, kBlue);
-    DrawNineGridKeyed(untouched.Dc(), RECT{1, 1, 13, 13}, missing, skin, kMagenta);
+    DrawNineGridKeyed(untouched.Dc(), RECT{1, 1, 13, 13}, missing, skin_, kMagenta);
     EXPECT_EQ(untouched.Pixel(6, 6), kBlue);
 }

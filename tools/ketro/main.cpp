@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
+#include "Commands.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -18,10 +18,10 @@ int wmain(int argc, wchar_t** argv) {
         arg.resize(arg.size() - 1);
         args.push_back(arg);
     }
-    return ketro_tool::run_tool(args);
+    return ketro_tool::RunTool(args);
 }
 #else
 int main(int argc, char** argv) {
-    return ketro_tool::run_tool(std::vector<std::string>(argv + 1, argv + argc));
+    return ketro_tool::RunTool(std::vector<std::string>(argv + 1, argv + argc));
 }
 #endif

@@ -1,10 +1,10 @@
 // richtext-preview OUT.bmp [MARKUP.txt [MAX-WIDTH]]
 // Measures the UTF-8 markup (or a sample showing every default style), draws
 // it on a white page with a small margin and writes a 24-bit BMP.
-#include "richtext/gdi_system_colours.h"
-#include "richtext/gdi_text_device.h"
-#include "richtext/rich_text_renderer.h"
-#include "richtext/text_encoding.h"
+#include "richtext/GdiSystemColours.h"
+#include "richtext/GdiTextDevice.h"
+#include "richtext/RichTextRenderer.h"
+#include "richtext/TextEncoding.h"
 
 #include <cstdio>
 #include <fstream>
@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* kSample =
+const char* const kSample =
     "<h1>h1: Device status</h1><br><h2>h2: Recorder 4.3</h2><br><h3>h3: Officer name</h3><br>"
     "<h4>h4: Unit number</h4><br><h5>h5: Storage</h5><br><h6>h6: small print</h6><br>"
     "<p>p: paragraph text</p> body text <b>bold</b> <i>italic</i> <u>underline</u> <s>strike</s> "
@@ -29,7 +29,7 @@ const char* kSample =
     "<tr><td colspan=2 align=center><font color=red>colspan cell</font></td></tr></table>"
     "<center>centred line<tab>tab</center>";
 
-bool writeBmp(const wchar_t* path, HDC dc, HBITMAP bmp, int w, int h) {
+bool WriteBmp(const wchar_t* path, HDC dc, HBITMAP bmp, int w, int h) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = w;
@@ -69,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
         markup = ss.str();
     }
     int maxWidth = argc >= 4 ? _wtoi(argv[3]) : 0;
-    std::u16string text = richtext::toUtf16(markup);
+    std::u16string text = richtext::ToUtf16(markup);
 
     richtext::RichTextRenderer renderer{richtext::GdiSystemColours{}};
     HDC screen = GetDC(nullptr);
@@ -77,7 +77,7 @@ int wmain(int argc, wchar_t** argv) {
     richtext::Size size;
     {
         richtext::GdiTextDevice device(dc);
-        size = renderer.measure(device, text, maxWidth);
+        size = renderer.Measure(device, text, maxWidth);
     }
     const int margin = 8;
     int w = std::max(1, size.width + 2 * margin), h = std::max(1, size.height + 2 * margin);
@@ -87,10 +87,10 @@ int wmain(int argc, wchar_t** argv) {
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     {
         richtext::GdiTextDevice device(dc);
-        renderer.draw(device, text, {margin, margin, margin + size.width, margin + size.height});
+        renderer.Draw(device, text, {margin, margin, margin + size.width, margin + size.height});
     }
     SelectObject(dc, old);
-    bool ok = writeBmp(argv[1], dc, bmp, w, h);
+    bool ok = WriteBmp(argv[1], dc, bmp, w, h);
     DeleteObject(bmp);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
