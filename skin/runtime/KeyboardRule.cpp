@@ -8,7 +8,7 @@ constexpr uint32_t kReleased = 1u << 31;
 KeyDecision DecideKey(unsigned virtualKey, uint32_t flags) {
     const bool altHeld = (flags & kAltHeld) != 0;
     const bool pressed = (flags & kReleased) == 0;
-    if (virtualKey == kVkF10) return KeyDecision::kForward;
-    if (virtualKey != kVkMenu) return altHeld && pressed ? KeyDecision::kForward : KeyDecision::kPassOn;
-    return altHeld ? KeyDecision::kForwardAlt : KeyDecision::kSwallow;
+    if (virtualKey == kVkF10) return KeyDecision::Forward;
+    if (virtualKey != kVkMenu) return altHeld && pressed ? KeyDecision::Forward : KeyDecision::PassOn;
+    return altHeld ? KeyDecision::ForwardAlt : KeyDecision::Swallow;
 }

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 enum class KeyDecision {
-    kPassOn,     // to the next hook and the window
-    kForward,    // WM_SKIN_MENUKEY with the key; a non-zero answer swallows it
-    kForwardAlt, // WM_SKIN_MENUKEY with wParam -1; a non-zero answer swallows it
-    kSwallow,    // nobody sees it
+    PassOn,     // to the next hook and the window
+    Forward,    // WM_SKIN_MENUKEY with the key; a non-zero answer swallows it
+    ForwardAlt, // WM_SKIN_MENUKEY with wParam -1; a non-zero answer swallows it
+    Swallow,    // nobody sees it
 };
 
 constexpr unsigned kVkMenu = 0x12; // Alt

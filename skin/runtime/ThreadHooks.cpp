@@ -82,15 +82,15 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto flags = static_cast<uint32_t>(lParam);
         switch (DecideKey(static_cast<unsigned>(wParam), flags)) {
-        case KeyDecision::kForward:
+        case KeyDecision::Forward:
             if (ForwardMenuKey(wParam, lParam)) return 1;
             break;
-        case KeyDecision::kForwardAlt:
+        case KeyDecision::ForwardAlt:
             if (ForwardMenuKey(static_cast<WPARAM>(-1), lParam)) return 1;
             break;
-        case KeyDecision::kSwallow:
+        case KeyDecision::Swallow:
             return 1;
-        case KeyDecision::kPassOn:
+        case KeyDecision::PassOn:
             break;
         }
     }

@@ -97,18 +97,18 @@ TEST(KeyboardRule, DecisionTable) {
         KeyDecision expected;
     };
     const Case cases[] = {
-        {kVkF10, 0, KeyDecision::kForward},
-        {kVkF10, kUp, KeyDecision::kForward},
-        {kVkF10, kAlt, KeyDecision::kForward},
-        {'F', kAlt, KeyDecision::kForward},
-        {'F', kAlt | kUp, KeyDecision::kPassOn},
-        {'F', 0, KeyDecision::kPassOn},
-        {'F', kUp, KeyDecision::kPassOn},
-        {kVkMenu, 0, KeyDecision::kSwallow},
-        {kVkMenu, kUp, KeyDecision::kSwallow},
-        {kVkMenu, kAlt, KeyDecision::kForwardAlt},
-        {kVkMenu, kAlt | kUp, KeyDecision::kForwardAlt},
-        {0x0D, kAlt, KeyDecision::kForward},
+        {kVkF10, 0, KeyDecision::Forward},
+        {kVkF10, kUp, KeyDecision::Forward},
+        {kVkF10, kAlt, KeyDecision::Forward},
+        {'F', kAlt, KeyDecision::Forward},
+        {'F', kAlt | kUp, KeyDecision::PassOn},
+        {'F', 0, KeyDecision::PassOn},
+        {'F', kUp, KeyDecision::PassOn},
+        {kVkMenu, 0, KeyDecision::Swallow},
+        {kVkMenu, kUp, KeyDecision::Swallow},
+        {kVkMenu, kAlt, KeyDecision::ForwardAlt},
+        {kVkMenu, kAlt | kUp, KeyDecision::ForwardAlt},
+        {0x0D, kAlt, KeyDecision::Forward},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DecideKey(c.key, c.flags), c.expected) << c.key << " " << std::hex << c.flags;
