@@ -165,6 +165,8 @@ SimRecorder::SimRecorder(const std::wstring& name, const std::string& deviceLine
         config += "storage = " + Gbk(storage) + "\nmsdc_marker = yes\n" + deviceLines;
     }
     WriteBytes(ConfigPath(), config);
+    // brevox looks for its skin in the folder it starts in.
+    CopyFileW((BinFolder() + L"\\xpblue.tvf").c_str(), SkinPath().c_str(), FALSE);
     if (storage.find(L':') == std::wstring::npos) CreateDirectoryW(StoragePath().c_str(), nullptr);
 }
 
@@ -205,6 +207,8 @@ void SimRecorder::Set(const std::string& key, const std::string& bytes) {
 }
 
 App::App(const SimRecorder& recorder, const std::wstring& explorerLog) {
+    skinExpected_ = Exists(recorder.SkinPath()) &&
+                    ReadBytes(recorder.SkinPath()) == ReadBytes(BinFolder() + L"\\xpblue.tvf");
     SetEnvironmentVariableW(L"RECORDER_SIM_CONFIG", recorder.ConfigPath().c_str());
     SetEnvironmentVariableW(L"BREVOX_TEST_EXPLORER_LOG", explorerLog.empty() ? nullptr : explorerLog.c_str());
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -245,10 +249,27 @@ App::~App() {
     if (process_.hThread) CloseHandle(process_.hThread);
 }
 
+bool CarriesSkin(HWND window) {
+    // The skin runtime keeps its skinner under this property; the default
+    // skin's rounded corners give every skinned window a region.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(window, region) != ERROR;
+    DeleteObject(region);
+    return GetPropW(window, L"OBJECT") != nullptr && shaped;
+}
+
+void App::CheckSkin(HWND window) const {
+    if (!window || !skinExpected_) return;
+    EXPECT_TRUE(CarriesSkin(window)) << "not skinned: " << Gbk(Text(window));
+}
+
 HWND App::WaitDialog(const std::wstring& title, int timeoutMs) const {
     for (int waited = 0; waited <= timeoutMs; waited += 50) {
         for (HWND window : Dialogs(process_.dwProcessId))
-            if (Text(window) == title) return window;
+            if (Text(window) == title) {
+                CheckSkin(window);
+                return window;
+            }
         if (!Running()) return nullptr;
         Sleep(50);
     }
@@ -258,7 +279,10 @@ HWND App::WaitDialog(const std::wstring& title, int timeoutMs) const {
 HWND App::WaitDialogWith(int controlId, int timeoutMs) const {
     for (int waited = 0; waited <= timeoutMs; waited += 50) {
         for (HWND window : Dialogs(process_.dwProcessId))
-            if (GetDlgItem(window, controlId)) return window;
+            if (GetDlgItem(window, controlId)) {
+                CheckSkin(window);
+                return window;
+            }
         if (!Running()) return nullptr;
         Sleep(50);
     }
@@ -277,6 +301,7 @@ Box App::WaitBox(int timeoutMs) const {
             // A box is complete once its caption and its text control exist.
             HWND text = GetDlgItem(window, 0xFFFF);
             if (caption.empty() || !text) continue;
+            CheckSkin(window);
             return Box{window, caption, Text(text)};
         }
         if (!Running()) break;

@@ -17,6 +17,8 @@ namespace e2e {
 std::wstring BinFolder();
 std::wstring Utf16(const std::string& gbkBytes);
 std::string Gbk(const std::wstring& text);
+// The window carries the skin runtime's skinner and the skin's region.
+bool CarriesSkin(HWND window);
 bool RemoveTree(const std::wstring& path);
 bool WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);
@@ -32,6 +34,9 @@ public:
                 const std::wstring& storage = L"storage");
     const std::wstring& Folder() const { return folder_; }
     std::wstring ConfigPath() const { return folder_ + L"\\sim.conf"; }
+    // The default skin, copied here by the constructor; tests may remove or
+    // damage it before starting the program.
+    std::wstring SkinPath() const { return folder_ + L"\\xpblue.tvf"; }
     std::wstring StoragePath() const;
     std::map<std::string, std::string> State() const;
     std::string Get(const std::string& key) const;
@@ -95,6 +100,10 @@ private:
     std::vector<std::thread> senders_;
     std::string output_;
     HWND login_ = nullptr;
+    // The recorder folder holds the build's default skin: every dialog and
+    // box the driver finds must carry it.
+    bool skinExpected_ = false;
+    void CheckSkin(HWND window) const;
 };
 
 // Writes the window's image as a BMP file; false when nothing was captured.
