@@ -46,7 +46,7 @@ void CaptionButton::SetObject(SkinObject* object) {
         if (!refs[i]->IsEmpty()) ResolveImageRef(skin, *refs[i], pictures_[i]);
         drawModes_[i] = refs[i]->drawMode;
     }
-    SetShape(&pictures_[kNormalPicture], DrawMode(drawModes_[kNormalPicture]));
+    SetShape(&pictures_[kNormalPicture], drawModes_[kNormalPicture]);
 }
 
 int CaptionButton::ButtonKind() const {

@@ -28,7 +28,7 @@ void FrameArea::SetObject(SkinObject* object) {
         object_ = nullptr;
         return;
     }
-    SetShape(&area_->Background(), DrawMode(area_->image.drawMode));
+    SetShape(&area_->Background(), area_->image.drawMode);
 }
 
 SkinRect FrameArea::Place(const SkinRect& design, FrameSize designSize, FrameSize window) const {

@@ -35,7 +35,7 @@ void FrameElement::Layout(const RECT& window) {
     if (EqualRect(&rect, &rect_) && (shape_ || !shapePiece_)) return;
     rect_ = rect;
     ReleaseShape();
-    if (shapePiece_) shape_ = PieceRegion(*shapePiece_, rect_, shapeMode_);
+    if (shapePiece_) shape_ = PieceRegion(*shapePiece_, rect_, DrawMode(shapeMode_));
 }
 
 bool FrameElement::IsVisible() const {

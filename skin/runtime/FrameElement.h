@@ -57,7 +57,8 @@ protected:
     // On a scaled display pictures drawn at their own size grow with the
     // design, so they are stretched.
     int DrawMode(int drawMode) const;
-    // The element's shape from now on: `piece` as drawn into its rectangle.
+    // The element's shape from now on: `piece` as drawn into its rectangle
+    // by `drawMode` (as stored; the display's scale is applied on layout).
     void SetShape(const ResolvedImage* piece, int drawMode);
     // Repaints the frame under the element now.
     void Redraw();
