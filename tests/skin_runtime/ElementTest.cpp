@@ -162,6 +162,13 @@ protected:
         Pump(30);
         return h;
     }
+    // A sizable frame with one close button at design (82, 7, 98, 23).
+    HWND FrameWithClose() {
+        std::vector<std::unique_ptr<SkinObject>> children;
+        children.push_back(Button("Close", 1, 0, {82, 7, 98, 23}));
+        Load(std::move(children));
+        return Frame(WS_OVERLAPPEDWINDOW);
+    }
     // Window point of a design point on a right-anchored element.
     static POINT Right(int x, int y) { return POINT{x + kWidth - 100, y}; }
     static LPARAM ScreenPoint(HWND h, POINT p) {
@@ -185,10 +192,7 @@ protected:
 };
 
 TEST_F(Elements, CloseButtonLooksAndClicksUnderNonClientMessages) {
-    std::vector<std::unique_ptr<SkinObject>> children;
-    children.push_back(Button("Close", 1, 0, {82, 7, 98, 23}));
-    Load(std::move(children));
-    HWND frame = Frame(WS_OVERLAPPEDWINDOW);
+    HWND frame = FrameWithClose();
     const POINT in = Right(90, 15);
     const POINT out = Right(30, 15);
     PutCursor(frame, in); // the hover poll finds the pointer on the button
@@ -199,11 +203,18 @@ TEST_F(Elements, CloseButtonLooksAndClicksUnderNonClientMessages) {
         int closes; // SC_CLOSE posted so far
     };
     const Step steps[] = {
-        {WM_NCMOUSEMOVE, true, 1, 0},   {WM_NCLBUTTONDOWN, true, 2, 0}, {WM_NCLBUTTONUP, true, 1, 1},
-        {WM_NCLBUTTONDOWN, true, 2, 1}, {WM_NCMOUSEMOVE, false, 0, 1},  {WM_NCLBUTTONUP, false, 0, 1},
-        {WM_NCMOUSEMOVE, true, 1, 1},   {WM_NCLBUTTONUP, true, 1, 1}, // released outside: nothing
-        {WM_NCLBUTTONDOWN, true, 2, 1}, {WM_NCLBUTTONUP, true, 1, 2},   {WM_NCLBUTTONDBLCLK, true, 2, 2},
-        {WM_NCLBUTTONUP, true, 0, 3}, // the second click of a double click counts
+        {WM_NCMOUSEMOVE, true, 1, 0},     // hover
+        {WM_NCLBUTTONDOWN, true, 2, 0},   // pressed
+        {WM_NCLBUTTONUP, true, 1, 1},     // one click, one SC_CLOSE
+        {WM_NCLBUTTONDOWN, true, 2, 1},   //
+        {WM_NCMOUSEMOVE, false, 0, 1},    // moved off: normal
+        {WM_NCLBUTTONUP, false, 0, 1},    // released outside: nothing
+        {WM_NCMOUSEMOVE, true, 1, 1},     // back on it
+        {WM_NCLBUTTONUP, true, 1, 1},     // a release without a press of its own: nothing
+        {WM_NCLBUTTONDOWN, true, 2, 1},   //
+        {WM_NCLBUTTONUP, true, 1, 2},     // the close stops the hover poll
+        {WM_NCLBUTTONDBLCLK, true, 2, 2}, // the second click of a double click
+        {WM_NCLBUTTONUP, true, 0, 3},     // counts as a click
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
         Send(frame, steps[i].message, steps[i].inside ? in : out);
@@ -215,10 +226,7 @@ TEST_F(Elements, CloseButtonLooksAndClicksUnderNonClientMessages) {
 }
 
 TEST_F(Elements, HoverEndsWithinTwoHundredMillisecondsWithoutMessages) {
-    std::vector<std::unique_ptr<SkinObject>> children;
-    children.push_back(Button("Close", 1, 0, {82, 7, 98, 23}));
-    Load(std::move(children));
-    HWND frame = Frame(WS_OVERLAPPEDWINDOW);
+    HWND frame = FrameWithClose();
     const POINT in = Right(90, 15);
     PutCursor(frame, in);
     Send(frame, WM_NCMOUSEMOVE, in);
@@ -229,10 +237,7 @@ TEST_F(Elements, HoverEndsWithinTwoHundredMillisecondsWithoutMessages) {
 }
 
 TEST_F(Elements, AppTimerOneKeepsFiringAndRuntimeTimersDieWithTheirButtons) {
-    std::vector<std::unique_ptr<SkinObject>> children;
-    children.push_back(Button("Close", 1, 0, {82, 7, 98, 23}));
-    Load(std::move(children));
-    HWND frame = Frame(WS_OVERLAPPEDWINDOW);
+    HWND frame = FrameWithClose();
     const POINT in = Right(90, 15);
     SetTimer(frame, 1, 25, nullptr);
     PutCursor(frame, in);
