@@ -35,4 +35,5 @@ constexpr unsigned kWmSkinQuerySkip = 0x8000 + 1000; // WM_APP + 1000
 #define WM_SKIN_CHILDBKGND kWmSkinChildBkgnd
 #define WM_SKIN_SAVEFONT kWmSkinSaveFont
 #define WM_SKIN_GETSTYLE kWmSkinGetStyle
+#define WM_SKIN_SYSTEMMENU kWmSkinSystemMenu
 #define WM_SKIN_QUERYSKIP kWmSkinQuerySkip
