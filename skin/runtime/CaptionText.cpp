@@ -15,18 +15,23 @@ void DrawCaptionText(HDC dc, HWND hwnd, const RECT& strip, const WindowFrameObje
     if (exStyle & WS_EX_RTLREADING) format |= DT_RTLREADING;
     if (exStyle & WS_EX_RIGHT) format |= DT_RIGHT;
 
-    SkinFont scaled = frame.captionFont;
+    DrawSkinText(dc, text, strip, frame.captionFont, frame.captionEffect, format, dpi);
+}
+
+void DrawSkinText(HDC dc, const std::wstring& text, const RECT& rect, const SkinFont& font,
+                  const TextEffect& effect, UINT format, int dpi) {
+    SkinFont scaled = font;
     scaled.height = ScaleForDpi(scaled.height, dpi);
-    HFONT font = CreateSkinFontW(scaled);
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    HFONT handle = CreateSkinFontW(scaled);
+    HGDIOBJ oldFont = handle ? SelectObject(dc, handle) : nullptr;
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    // The font carries the caption colour; the effect adds its shadow.
-    TextEffect effect = frame.captionEffect;
-    effect.SetTextColor(frame.captionFont.color & 0xFFFFFF);
-    DrawEffectText(dc, text.c_str(), static_cast<int>(text.size()), strip, format, effect);
+    // The font carries the text colour; the effect adds its shadow.
+    TextEffect coloured = effect;
+    coloured.SetTextColor(font.color & 0xFFFFFF);
+    DrawEffectText(dc, text.c_str(), static_cast<int>(text.size()), rect, format, coloured);
     SetBkMode(dc, oldMode);
-    if (font) {
+    if (handle) {
         SelectObject(dc, oldFont);
-        DeleteObject(font);
+        DeleteObject(handle);
     }
 }

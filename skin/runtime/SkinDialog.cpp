@@ -78,11 +78,9 @@ LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_NCLBUTTONDBLCLK: {
-        if (!IsResizableStyle(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)))) return 0;
         const POINT p = WindowPoint(lParam);
-        for (const auto& element : elements_) {
-            if (element->ButtonKind() >= 0 && element->IsVisible() && element->Contains(p.x, p.y)) return 0;
-        }
+        if (OfferToElements(WM_LBUTTONDBLCLK, p.x, p.y)) return 0;
+        if (!IsResizableStyle(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)))) return 0;
         const LRESULT result = CallPrevHiding(WS_SYSMENU, message, wParam, lParam);
         RepaintFrame();
         return result;
@@ -91,6 +89,14 @@ LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONUP:
     case WM_NCMOUSEMOVE:
         return OnNcMouse(message, wParam, lParam);
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP: {
+        // The system's own right-click handling (its system menu) stays
+        // for everything outside the elements.
+        const POINT p = WindowPoint(lParam);
+        if (OfferToElements(message == WM_NCRBUTTONDOWN ? WM_RBUTTONDOWN : WM_RBUTTONUP, p.x, p.y)) return 0;
+        return CallPrev(message, wParam, lParam);
+    }
     case WM_ENABLE:
     case WM_SETICON:
     case WM_INITMENU:

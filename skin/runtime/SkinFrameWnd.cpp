@@ -127,8 +127,16 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCMOUSEMOVE:
         return OnNcMouseMove(wParam, lParam);
     case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONDBLCLK:
+    case WM_NCRBUTTONDBLCLK: {
+        const POINT p = WindowPoint(lParam);
+        OfferToElements(WM_RBUTTONDOWN, p.x, p.y);
         return 0;
+    }
+    case WM_NCRBUTTONUP: {
+        const POINT p = WindowPoint(lParam);
+        if (OfferToElements(WM_RBUTTONUP, p.x, p.y)) return 0;
+        return CallPrev(message, wParam, lParam);
+    }
     case WM_NCACTIVATE: {
         ncActive_ = wParam != 0;
         const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);

@@ -1,15 +1,19 @@
 #include "SkinWnd.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <vector>
 
 #include "ChildLookup.h"
 #include "ControlKinds.h"
 #include "FrameGeometry.h"
+#include "FrameHitTest.h"
 #include "Skin.h"
 #include "SkinMessages.h"
 #include "SkinObject.h"
 #include "SkinnerFactory.h"
+#include "SystemMenu.h"
 #include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
 #include "WindowText.h"
@@ -145,7 +149,11 @@ SkinObject* SkinWnd::SetObject(SkinObject* object) {
         }
     }
     ResetLastWindowRect();
-    if (hwnd_) WalkChildren();
+    if (hwnd_) {
+        // New buttons start enabled; a window's style decides as at attach.
+        EnableCaptionButtons();
+        WalkChildren();
+    }
     UpdateDesign();
     for (int i = 0; i < kFramePartCount; ++i) parts_.part[i] = design_[i];
     return previous;
@@ -268,19 +276,40 @@ void SkinWnd::PaintElements(HDC dc, const RECT& window) {
     }
 }
 
-int SkinWnd::ElementHit(int x, int y) const {
+void SkinWnd::LayoutElements() {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const RECT local{0, 0, window.right - window.left, window.bottom - window.top};
+    for (auto& element : elements_) element->Layout(local);
+}
+
+int SkinWnd::ElementHit(int x, int y) {
+    LayoutElements();
     for (const auto& element : elements_) {
-        if (element->IsVisible() && element->Contains(x, y)) return element->HitCode();
+        if (!element->IsVisible() || !element->Contains(x, y)) continue;
+        // Disabled buttons and pictures let the point through.
+        const int code = element->HitCode();
+        if (code != kNoElementHit) return code;
     }
-    return -1000;
+    return kNoElementHit;
 }
 
 bool SkinWnd::OfferToElements(UINT clientMessage, int x, int y) {
+    LayoutElements();
     bool consumed = false;
+    // Every element hears the message: buttons also see moves and releases
+    // outside themselves.
     for (auto& element : elements_) {
         if (element->OnMouse(clientMessage, x, y)) consumed = true;
     }
     return consumed;
+}
+
+bool SkinWnd::OfferTimerToElements(UINT_PTR id) {
+    for (auto& element : elements_) {
+        if (element->OnTimer(id)) return true;
+    }
+    return false;
 }
 
 std::wstring SkinWnd::GetTooltipText(int, int) {
@@ -341,6 +370,13 @@ LRESULT SkinWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kWmSkinMenuKey:
         return MenuKey(wParam, lParam);
+    case WM_TIMER:
+        if (OfferTimerToElements(wParam)) return 0;
+        return CallPrev(message, wParam, lParam);
+    case kWmSkinSystemMenu:
+        // Runs a menu loop in which this skinner may go: nothing after it.
+        TrackSystemMenu(hwnd_, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     default:
         return CallPrev(message, wParam, lParam);
     }

@@ -62,6 +62,13 @@ public:
     // The window of the skinner that created this one (child skinners).
     HWND OwnerWindow() const { return ownerWindow_; }
     void SetOwnerWindow(HWND owner) { ownerWindow_ = owner; }
+    // The frame object's design rectangles scaled for the window's display.
+    const SkinRect (&Design() const)[kFramePartCount] { return design_; }
+    int Dpi() const { return dpi_; }
+    bool CaptionActive() const { return ncActive_; }
+    // A timer id of the runtime's own on this window: the window's own code
+    // uses ids below 0x8000, and WM_TIMERs of other ids are passed on.
+    UINT_PTR NewTimerId() { return nextTimerId_++; }
 
     // Gives `child` a skinner of its kind when the skin has an object for it
     // (from this skinner's object list first when `useObjectList`), re-applies
@@ -88,9 +95,6 @@ protected:
     const WindowFrameObject* FrameObject() const;
     void WalkChildren();
     void LayoutParts(int width, int height);
-    // The frame object's design rectangles scaled for the window's display.
-    const SkinRect (&Design() const)[kFramePartCount] { return design_; }
-    int Dpi() const { return dpi_; }
     void UpdateDesign();
     static int WindowDpi(HWND hwnd);
     int ScaledMode(int drawMode) const;
@@ -109,10 +113,14 @@ protected:
     void PaintCaptionTextFor(HDC dc);
     // Draws the frame elements that are visible for the window's state.
     void PaintElements(HDC dc, const RECT& window);
-    int ElementHit(int x, int y) const;
+    // Places the elements for the window's current size.
+    void LayoutElements();
+    int ElementHit(int x, int y);
     // Offers a non-client mouse message to the elements as the client message
     // `clientMessage`; true when one consumed it.
     bool OfferToElements(UINT clientMessage, int x, int y);
+    // A timer of one of the elements; false for every other timer.
+    bool OfferTimerToElements(UINT_PTR id);
 
     std::wstring tooltipText_;
     SkinObject* object_ = nullptr;
@@ -133,4 +141,5 @@ protected:
     bool hasRegion_ = false;
     // Caption drawn active; follows WM_NCACTIVATE.
     bool ncActive_ = false;
+    UINT_PTR nextTimerId_ = 0x8000;
 };

@@ -113,9 +113,9 @@ HRGN SkinWnd::BuildRegion() {
         if (mode >= 0 && mode < 4) {
             CombineRgn(region, region, area, kModes[mode]);
         } else if (mode == 4) {
-            RECT box{};
-            GetRgnBox(area, &box);
-            HRGN cut = CreateRectRgnIndirect(&box);
+            // The area's whole rectangle goes, then its shape comes back:
+            // transparent pixels inside the rectangle are cut out.
+            HRGN cut = CreateRectRgnIndirect(&element->Rect());
             CombineRgn(region, region, cut, RGN_DIFF);
             CombineRgn(region, region, area, RGN_OR);
             DeleteObject(cut);

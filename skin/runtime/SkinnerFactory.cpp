@@ -1,6 +1,9 @@
 #include "SkinnerFactory.h"
 
-#include "FrameElement.h"
+#include "CaptionButton.h"
+#include "FrameArea.h"
+#include "FrameImage.h"
+#include "SkinObject.h"
 #include "SkinWnd.h"
 
 namespace {
@@ -24,6 +27,15 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
     }
 }
 
-std::unique_ptr<FrameElement> CreateFrameElement(SkinWnd&, SkinObject&) {
-    return nullptr;
+std::unique_ptr<FrameElement> CreateFrameElement(SkinWnd& owner, SkinObject& object) {
+    switch (object.TypeCode()) {
+    case 3:
+        return std::make_unique<CaptionButton>(owner);
+    case 22:
+        return std::make_unique<FrameImage>(owner);
+    case 38:
+        return std::make_unique<FrameArea>(owner);
+    default:
+        return nullptr;
+    }
 }

@@ -16,6 +16,9 @@ constexpr unsigned kWmSkinMenuKey = 6036;
 constexpr unsigned kWmSkinChildBkgnd = 6037;
 constexpr unsigned kWmSkinSaveFont = 6038;
 constexpr unsigned kWmSkinGetStyle = 6041;
+// Posted by the system-menu caption button: open the menu at the screen
+// point in lParam once the mouse message that asked for it is done.
+constexpr unsigned kWmSkinSystemMenu = 6042;
 constexpr unsigned kWmSkinQuerySkip = 0x8000 + 1000; // WM_APP + 1000
 
 // The usual spellings, for applications that handle them.
@@ -32,4 +35,5 @@ constexpr unsigned kWmSkinQuerySkip = 0x8000 + 1000; // WM_APP + 1000
 #define WM_SKIN_CHILDBKGND kWmSkinChildBkgnd
 #define WM_SKIN_SAVEFONT kWmSkinSaveFont
 #define WM_SKIN_GETSTYLE kWmSkinGetStyle
+#define WM_SKIN_SYSTEMMENU kWmSkinSystemMenu
 #define WM_SKIN_QUERYSKIP kWmSkinQuerySkip
