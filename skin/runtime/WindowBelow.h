@@ -1,0 +1,8 @@
+// Which window paints what shows through a transparent control.
+#pragma once
+
+#include <windows.h>
+
+// A tab control sibling that wholly contains the control (the control sits
+// on one of its pages), else the control's parent.
+HWND WindowBelow(HWND control);
