@@ -4,7 +4,6 @@
 #include "ButtonText.h"
 #include "ImageDraw.h"
 #include "NineGridDraw.h"
-#include "SkinMessages.h"
 #include "WindowBelow.h"
 
 namespace {
@@ -38,14 +37,11 @@ void PaintGlyphButton(HDC dc, const GlyphButtonPaint& paint) {
     const int glyph =
         FirstNonEmpty(GlyphChain(ChooseGlyphLook(paint.state, look), checkBox), EmptyGlyphs(object));
 
-    bool painted = false;
     if (object.transparent) {
-        if (HWND below = WindowBelow(paint.hwnd)) {
-            painted = SendMessageW(below, kWmSkinChildBkgnd, reinterpret_cast<WPARAM>(dc),
-                                   reinterpret_cast<LPARAM>(paint.hwnd)) != 0;
-        }
+        PaintWindowBelow(dc, paint.hwnd, client);
+    } else {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     }
-    if (!painted) FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     NineGridImage grid{};
     if (background >= 0) grid = object.BackgroundGrid(background);
     const COLORREF key = paint.skin->KeyColour();

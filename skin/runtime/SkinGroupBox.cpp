@@ -5,10 +5,10 @@
 #include "ButtonObjects.h"
 #include "ButtonRules.h"
 #include "ButtonText.h"
+#include "GdiSurface.h"
 #include "HiddenCall.h"
 #include "NineGridDraw.h"
 #include "Skin.h"
-#include "SkinMessages.h"
 #include "TextEffectDraw.h"
 #include "WindowBelow.h"
 #include "WindowRegistry.h"
@@ -95,20 +95,11 @@ void SkinGroupBox::PaintCaptionBackground(HDC dc, const GroupBoxObject& box, con
     // The piece of what the window below shows under the caption.
     RECT client{};
     GetClientRect(hwnd_, &client);
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1,
-                                            client.bottom > 0 ? client.bottom : 1);
-    HGDIOBJ old = SelectObject(buffer, bitmap);
-    const HWND below = WindowBelow(hwnd_);
-    if (!below || !SendMessageW(below, kWmSkinChildBkgnd, reinterpret_cast<WPARAM>(buffer),
-                                reinterpret_cast<LPARAM>(hwnd_))) {
-        FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-    }
-    BitBlt(dc, caption.left, caption.top, caption.right - caption.left, caption.bottom - caption.top, buffer,
-           caption.left, caption.top, SRCCOPY);
-    SelectObject(buffer, old);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+    GdiSurface buffer(dc, client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1);
+    if (!buffer.Ok()) return;
+    PaintWindowBelow(buffer.Dc(), hwnd_, client);
+    BitBlt(dc, caption.left, caption.top, caption.right - caption.left, caption.bottom - caption.top,
+           buffer.Dc(), caption.left, caption.top, SRCCOPY);
 }
 
 void SkinGroupBox::PaintWhole(HDC dc) {

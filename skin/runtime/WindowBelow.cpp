@@ -1,5 +1,6 @@
 #include "WindowBelow.h"
 
+#include "SkinMessages.h"
 #include "WindowText.h"
 
 HWND WindowBelow(HWND control) {
@@ -17,4 +18,12 @@ HWND WindowBelow(HWND control) {
         }
     }
     return parent;
+}
+
+void PaintWindowBelow(HDC dc, HWND control, const RECT& client) {
+    const HWND below = WindowBelow(control);
+    if (!below || !SendMessageW(below, kWmSkinChildBkgnd, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(control))) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    }
 }
