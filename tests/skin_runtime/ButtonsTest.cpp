@@ -379,8 +379,12 @@ TEST_F(Buttons, EveryClickNotifiesTheParentOnce) {
     const Case cases[] = {
         {"mouse click",
          [&](HWND b) {
-             MoveCursor(b, 20, 10);
-             input({mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)});
+             // Moved by the same input stream as the clicks, so they land there.
+             const POINT p = ScreenPoint(b, 20, 10);
+             INPUT move = mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+             move.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+             move.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+             input({move, mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)});
          },
          1},
         {"space bar",
