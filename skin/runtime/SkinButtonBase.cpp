@@ -81,8 +81,8 @@ LRESULT SkinButtonBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        // A press the focus leaves behind would stay drawn (and the space
-        // bar's release would click another control's press).
+        // A space-bar press ends when the focus leaves: its release goes to
+        // another window, and the button would stay drawn pressed.
         if (message == WM_KILLFOCUS && keyPressed_) EndPress();
         RepaintNow();
         return 0;

@@ -40,7 +40,7 @@ int ClicksOf(int id) {
     return count;
 }
 
-HWND CreateButtonDialog(int width, int height, const std::vector<ButtonSpec>& buttons,
+HWND CreateButtonDialog(int width, int height, const std::vector<ButtonItem>& buttons,
                         const std::set<int>& skipped) {
     // An empty template; the size is set in pixels afterwards.
     struct alignas(4) {

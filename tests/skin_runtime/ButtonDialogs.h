@@ -10,7 +10,7 @@
 
 namespace testwin {
 
-struct ButtonSpec {
+struct ButtonItem {
     DWORD style;
     RECT rect; // client pixels
     int id;
@@ -26,7 +26,7 @@ struct Notification {
 // A visible modeless dialog of client size width x height with the buttons
 // created in it (class "BUTTON", WS_CHILD | WS_VISIBLE added). Controls
 // whose ids are in `skipped` are kept unskinned through WM_SKIN_QUERYSKIP.
-HWND CreateButtonDialog(int width, int height, const std::vector<ButtonSpec>& buttons,
+HWND CreateButtonDialog(int width, int height, const std::vector<ButtonItem>& buttons,
                         const std::set<int>& skipped = {});
 // WM_COMMAND messages the button dialogs received; tests clear it.
 std::vector<Notification>& Notifications();

@@ -22,7 +22,7 @@
 
 namespace {
 
-using testwin::ButtonSpec;
+using testwin::ButtonItem;
 using testwin::ClicksOf;
 using testwin::CloseColour;
 using testwin::Pump;
@@ -187,7 +187,7 @@ protected:
         for (HWND h : dialogs_) DestroyWindow(h);
         SkinShutdown();
     }
-    HWND Dialog(const std::vector<ButtonSpec>& buttons, const std::set<int>& skipped = {}) {
+    HWND Dialog(const std::vector<ButtonItem>& buttons, const std::set<int>& skipped = {}) {
         HWND dialog = testwin::CreateButtonDialog(240, 140, buttons, skipped);
         dialogs_.push_back(dialog);
         Pump(30);
@@ -204,7 +204,7 @@ protected:
 // Target button id 1 (80 x 24 at 10,10), a push button id 2 to take the
 // focus.
 constexpr RECT kTarget{10, 10, 90, 34};
-const ButtonSpec kOther{BS_PUSHBUTTON, {150, 100, 220, 124}, 2};
+const ButtonItem kOther{BS_PUSHBUTTON, {150, 100, 220, 124}, 2};
 
 using Arrange = std::function<void(HWND button, HWND other)>;
 
@@ -497,7 +497,7 @@ TEST_F(Buttons, AutoCheckBoxesToggleAndCycle) {
 }
 
 TEST_F(Buttons, AutoRadioGroupStopsAtTheNextGroupStart) {
-    std::vector<ButtonSpec> radios;
+    std::vector<ButtonItem> radios;
     for (int i = 0; i < 5; ++i) {
         const DWORD group = i == 0 || i == 3 ? WS_GROUP : 0;
         radios.push_back({BS_AUTORADIOBUTTON | group, {10, 10 + i * 22, 130, 30 + i * 22}, 11 + i});
