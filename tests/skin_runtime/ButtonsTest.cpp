@@ -206,60 +206,68 @@ protected:
 constexpr RECT kTarget{10, 10, 90, 34};
 const ButtonItem kOther{BS_PUSHBUTTON, {150, 100, 220, 124}, 2};
 
-using Arrange = std::function<void(HWND button, HWND other)>;
+// Messages sent to the button in turn; pseudo-messages move the focus, the
+// capture or the cursor, or disable the button.
+constexpr UINT kFocusButton = WM_APP + 1;
+constexpr UINT kFocusOther = WM_APP + 2;
+constexpr UINT kCaptureElsewhere = WM_APP + 3;
+constexpr UINT kHover = WM_APP + 4;
+constexpr UINT kDisable = WM_APP + 5;
+struct Step {
+    UINT message;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+void Play(HWND button, const std::vector<Step>& steps) {
+    for (const Step& s : steps) {
+        if (s.message == kFocusButton) {
+            SetFocus(button);
+        } else if (s.message == kFocusOther) {
+            SetFocus(GetDlgItem(GetParent(button), 2));
+        } else if (s.message == kHover) {
+            MoveCursor(button, 40, 10);
+        } else if (s.message == kDisable) {
+            EnableWindow(button, FALSE);
+        } else if (s.message == kCaptureElsewhere) {
+            SetCapture(GetParent(button));
+            ReleaseCapture();
+        } else {
+            SendMessageW(button, s.message, s.wParam, s.lParam);
+        }
+    }
+}
+
+const Step kDown{WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)};
+const Step kUp{WM_LBUTTONUP, 0, At(5, 5)};
+const Step kOut{WM_MOUSEMOVE, MK_LBUTTON, At(-20, 5)};
+const Step kIn{WM_MOUSEMOVE, MK_LBUTTON, At(6, 6)};
+const Step kCheck{BM_SETCHECK, BST_CHECKED};
 
 TEST_F(Buttons, PushButtonShowsTheImageOfItsState) {
+    using B = PushButtonObject;
     struct Case {
         const char* what;
         DWORD style;
-        Arrange arrange;
+        std::vector<Step> steps;
         int state;
     };
     const Case cases[] = {
-        {"normal", BS_PUSHBUTTON, [](HWND, HWND o) { SetFocus(o); }, PushButtonObject::Normal},
-        {"default", BS_DEFPUSHBUTTON, [](HWND, HWND o) { SetFocus(o); }, PushButtonObject::Default},
-        {"focused default", BS_DEFPUSHBUTTON, [](HWND b, HWND) { SetFocus(b); }, PushButtonObject::Focused},
-        {"hover before focus", BS_PUSHBUTTON,
-         [](HWND b, HWND) {
-             SetFocus(b);
-             MoveCursor(b, 40, 12);
-         },
-         PushButtonObject::Highlighted},
-        {"mouse held", BS_PUSHBUTTON,
-         [](HWND b, HWND) { SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)); },
-         PushButtonObject::Pressed},
-        {"held, dragged out", BS_PUSHBUTTON,
-         [](HWND b, HWND) {
-             SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-             SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, At(-20, 5));
-         },
-         PushButtonObject::Focused},
-        {"dragged back in", BS_PUSHBUTTON,
-         [](HWND b, HWND) {
-             SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-             SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, At(-20, 5));
-             SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, At(6, 6));
-         },
-         PushButtonObject::Pressed},
-        {"space held", BS_PUSHBUTTON,
-         [](HWND b, HWND) {
-             SetFocus(b);
-             SendMessageW(b, WM_KEYDOWN, VK_SPACE, 0);
-         },
-         PushButtonObject::Pressed},
-        {"BM_SETSTATE", BS_PUSHBUTTON,
-         [](HWND b, HWND o) {
-             SetFocus(o);
-             SendMessageW(b, BM_SETSTATE, TRUE, 0);
-         },
-         PushButtonObject::Pressed},
-        {"disabled", BS_DEFPUSHBUTTON, [](HWND b, HWND) { EnableWindow(b, FALSE); },
-         PushButtonObject::Disabled},
+        {"normal", BS_PUSHBUTTON, {{kFocusOther}}, B::Normal},
+        {"default", BS_DEFPUSHBUTTON, {{kFocusOther}}, B::Default},
+        {"focused default", BS_DEFPUSHBUTTON, {{kFocusButton}}, B::Focused},
+        {"hover before focus", BS_PUSHBUTTON, {{kFocusButton}, {kHover}}, B::Highlighted},
+        {"mouse held", BS_PUSHBUTTON, {kDown}, B::Pressed},
+        {"held, dragged out", BS_PUSHBUTTON, {kDown, kOut}, B::Focused},
+        {"dragged back in", BS_PUSHBUTTON, {kDown, kOut, kIn}, B::Pressed},
+        {"space held", BS_PUSHBUTTON, {{kFocusButton}, {WM_KEYDOWN, VK_SPACE}}, B::Pressed},
+        {"BM_SETSTATE", BS_PUSHBUTTON, {{kFocusOther}, {BM_SETSTATE, TRUE}}, B::Pressed},
+        {"disabled", BS_DEFPUSHBUTTON, {{kDisable}}, B::Disabled},
     };
     for (const auto& c : cases) {
         HWND dialog = Dialog({{c.style, kTarget, 1}, kOther});
         HWND button = GetDlgItem(dialog, 1);
-        c.arrange(button, GetDlgItem(dialog, 2));
+        Play(button, c.steps);
         EXPECT_TRUE(CloseColour(Pixel(button, 40, 12), PushColour(c.state)))
             << c.what << ": " << std::hex << Pixel(button, 40, 12);
         Close(dialog);
@@ -289,41 +297,31 @@ TEST_F(Buttons, CheckBoxAndRadioLooksWithTheirFallbacks) {
     using C = CheckBoxObject;
     struct Case {
         const char* what;
-        Arrange arrange;
+        std::vector<Step> steps;
         int background, checkGlyph, radioGlyph;
     };
     const Case cases[] = {
-        {"unchecked", [](HWND, HWND o) { SetFocus(o); }, C::Normal, C::Normal, C::Normal},
-        {"checked",
-         [](HWND b, HWND o) {
-             SetFocus(o);
-             SendMessageW(b, BM_SETCHECK, BST_CHECKED, 0);
-         },
-         C::Selected, C::Selected, C::Selected},
-        {"focused", [](HWND b, HWND) { SetFocus(b); }, C::HighlightedNormal, C::HighlightedNormal,
-         C::HighlightedNormal},
+        {"unchecked", {{kFocusOther}}, C::Normal, C::Normal, C::Normal},
+        {"checked", {{kFocusOther}, kCheck}, C::Selected, C::Selected, C::Selected},
+        {"focused", {{kFocusButton}}, C::HighlightedNormal, C::HighlightedNormal, C::HighlightedNormal},
         {"checked, hovered (empty background: SELECTED's)",
-         [](HWND b, HWND o) {
-             SetFocus(o);
-             SendMessageW(b, BM_SETCHECK, BST_CHECKED, 0);
-             MoveCursor(b, 60, 10);
-         },
-         C::Selected, C::HighlightedSelected, C::HighlightedSelected},
+         {{kFocusOther}, kCheck, {kHover}},
+         C::Selected,
+         C::HighlightedSelected,
+         C::HighlightedSelected},
         {"disabled, checked (empty glyph falls back by kind)",
-         [](HWND b, HWND) {
-             SendMessageW(b, BM_SETCHECK, BST_CHECKED, 0);
-             EnableWindow(b, FALSE);
-         },
-         C::GrayedSelected, C::Disabled, C::Selected},
-        {"disabled", [](HWND b, HWND) { EnableWindow(b, FALSE); }, C::GrayedNormal, C::GrayedNormal,
-         C::GrayedNormal},
+         {kCheck, {kDisable}},
+         C::GrayedSelected,
+         C::Disabled,
+         C::Selected},
+        {"disabled", {{kDisable}}, C::GrayedNormal, C::GrayedNormal, C::GrayedNormal},
     };
     for (DWORD style : {DWORD(BS_AUTOCHECKBOX), DWORD(BS_AUTORADIOBUTTON)}) {
         const bool checkBox = style == BS_AUTOCHECKBOX;
         for (const auto& c : cases) {
             HWND dialog = Dialog({{style, {10, 10, 130, 30}, 1}, kOther});
             HWND button = GetDlgItem(dialog, 1);
-            c.arrange(button, GetDlgItem(dialog, 2));
+            Play(button, c.steps);
             const int glyph = checkBox ? c.checkGlyph : c.radioGlyph;
             EXPECT_TRUE(CloseColour(Pixel(button, 116, 3), BackColour(c.background)))
                 << (checkBox ? "check box " : "radio ") << c.what << ": " << std::hex
@@ -337,121 +335,61 @@ TEST_F(Buttons, CheckBoxAndRadioLooksWithTheirFallbacks) {
     }
 }
 
-TEST_F(Buttons, HeldCheckBoxPreviewsItsCheckRadioButtonDoesNot) {
-    HWND dialog =
-        Dialog({{BS_AUTOCHECKBOX, {10, 10, 130, 30}, 1}, {BS_AUTORADIOBUTTON, {10, 40, 130, 60}, 3}});
-    for (int id : {1, 3}) {
-        HWND button = GetDlgItem(dialog, id);
-        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-        const int expected =
-            id == 1 ? CheckBoxObject::HighlightedSelected : CheckBoxObject::HighlightedNormal;
-        EXPECT_TRUE(CloseColour(Pixel(button, kGlyph / 2, 10), GlyphColour(expected))) << id;
-        EXPECT_EQ(SendMessageW(button, BM_GETCHECK, 0, 0), BST_UNCHECKED) << id;
-        SendMessageW(button, WM_LBUTTONUP, 0, At(5, 5));
-        EXPECT_EQ(SendMessageW(button, BM_GETCHECK, 0, 0), BST_CHECKED) << id;
+// Real input through the system's queue: a click where the button is, or
+// the space bar.
+void Input(HWND button, bool mouse) {
+    std::vector<INPUT> events(mouse ? 3 : 2);
+    if (mouse) {
+        // The move rides in the same stream, so the clicks land there.
+        const POINT p = ScreenPoint(button, 20, 10);
+        for (auto& e : events) e.type = INPUT_MOUSE;
+        events[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        events[0].mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        events[0].mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+        events[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        events[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    } else {
+        SetFocus(button);
+        for (auto& e : events) {
+            e.type = INPUT_KEYBOARD;
+            e.ki.wVk = VK_SPACE;
+        }
+        events[1].ki.dwFlags = KEYEVENTF_KEYUP;
     }
+    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+    Pump(100);
 }
 
 TEST_F(Buttons, EveryClickNotifiesTheParentOnce) {
     struct Case {
         const char* what;
-        std::function<void(HWND)> act;
+        std::vector<Step> steps;
         int clicks;
     };
-    auto input = [](std::vector<INPUT> events) {
-        SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-        Pump(100);
-    };
-    auto mouse = [](DWORD flags) {
-        INPUT i{};
-        i.type = INPUT_MOUSE;
-        i.mi.dwFlags = flags;
-        return i;
-    };
-    auto key = [](WORD vk, DWORD flags) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = vk;
-        i.ki.dwFlags = flags;
-        return i;
-    };
-    auto down = [](HWND b) { SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)); };
     const Case cases[] = {
-        {"mouse click",
-         [&](HWND b) {
-             // Moved by the same input stream as the clicks, so they land there.
-             const POINT p = ScreenPoint(b, 20, 10);
-             INPUT move = mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-             move.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-             move.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-             input({move, mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)});
-         },
-         1},
-        {"space bar",
-         [&](HWND b) {
-             SetFocus(b);
-             input({key(VK_SPACE, 0), key(VK_SPACE, KEYEVENTF_KEYUP)});
-         },
-         1},
-        {"BM_CLICK", [](HWND b) { SendMessageW(b, BM_CLICK, 0, 0); }, 1},
-        {"double click counts as a press",
-         [&](HWND b) {
-             down(b);
-             SendMessageW(b, WM_LBUTTONUP, 0, At(5, 5));
-             SendMessageW(b, WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5));
-             SendMessageW(b, WM_LBUTTONUP, 0, At(5, 5));
-         },
-         2},
-        {"released outside",
-         [&](HWND b) {
-             down(b);
-             SendMessageW(b, WM_LBUTTONUP, 0, At(-5, 5));
-         },
-         0},
-        {"dragged out and back in",
-         [&](HWND b) {
-             down(b);
-             SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, At(-5, 5));
-             SendMessageW(b, WM_MOUSEMOVE, MK_LBUTTON, At(5, 5));
-             SendMessageW(b, WM_LBUTTONUP, 0, At(5, 5));
-         },
-         1},
-        {"a typed character ends the press",
-         [&](HWND b) {
-             down(b);
-             SendMessageW(b, WM_CHAR, 'a', 0);
-             SendMessageW(b, WM_LBUTTONUP, 0, At(5, 5));
-         },
-         0},
-        {"another window takes the mouse",
-         [&](HWND b) {
-             down(b);
-             SetCapture(GetParent(b));
-             ReleaseCapture();
-             SendMessageW(b, WM_LBUTTONUP, 0, At(5, 5));
-         },
-         0},
-        {"space released without being pressed",
-         [&](HWND b) {
-             SetFocus(b);
-             SendMessageW(b, WM_KEYUP, VK_SPACE, 0);
-         },
-         0},
+        {"BM_CLICK", {{BM_CLICK}}, 1},
+        {"double click counts as a press", {kDown, kUp, {WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5)}, kUp}, 2},
+        {"released outside", {kDown, {WM_LBUTTONUP, 0, At(-5, 5)}}, 0},
+        {"dragged out and back in", {kDown, kOut, kIn, kUp}, 1},
+        {"a typed character ends the press", {kDown, {WM_CHAR, 'a'}, kUp}, 0},
+        {"another window takes the mouse", {kDown, {kCaptureElsewhere}, kUp}, 0},
+        {"space released without being pressed", {{kFocusButton}, {WM_KEYUP, VK_SPACE}}, 0},
         {"focus leaves while space is held",
-         [&](HWND b) {
-             SetFocus(b);
-             SendMessageW(b, WM_KEYDOWN, VK_SPACE, 0);
-             SetFocus(GetDlgItem(GetParent(b), 2));
-             SendMessageW(b, WM_KEYUP, VK_SPACE, 0);
-         },
+         {{kFocusButton}, {WM_KEYDOWN, VK_SPACE}, {kFocusOther}, {WM_KEYUP, VK_SPACE}},
          0},
+        {"mouse click (real input)", {}, 1},
+        {"space bar (real input)", {}, 1},
     };
     for (DWORD style : {DWORD(BS_PUSHBUTTON), DWORD(BS_AUTOCHECKBOX), DWORD(BS_AUTORADIOBUTTON)}) {
         for (const auto& c : cases) {
             HWND dialog = Dialog({{style, kTarget, 1}, kOther});
             HWND button = GetDlgItem(dialog, 1);
             testwin::Notifications().clear();
-            c.act(button);
+            if (c.steps.empty()) {
+                Input(button, std::strstr(c.what, "mouse") != nullptr);
+            } else {
+                Play(button, c.steps);
+            }
             Pump(50);
             EXPECT_EQ(ClicksOf(1), c.clicks) << c.what << ", style " << style;
             EXPECT_EQ(GetCapture(), nullptr) << c.what;
