@@ -291,6 +291,31 @@ TEST_F(Buttons, PushButtonIsShapedByTheMagentaOfItsNormalImage) {
     }
 }
 
+TEST_F(Buttons, ImageButtonsShowTheirBitmapCentredOrOnlyTheStateImage) {
+    HWND dialog = Dialog({{BS_BITMAP, kTarget, 1}, {BS_ICON, {10, 40, 90, 64}, 3}});
+    HWND bitmapButton = GetDlgItem(dialog, 1);
+    const COLORREF picture = RGB(90, 20, 160);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 10, 10);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const RECT all{0, 0, 10, 10};
+    HBRUSH brush = CreateSolidBrush(picture);
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    SendMessageW(bitmapButton, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    SetFocus(GetDlgItem(dialog, 3));
+    EXPECT_TRUE(CloseColour(Pixel(bitmapButton, 40, 12), picture)); // 35..45 x 7..17
+    EXPECT_TRUE(CloseColour(Pixel(bitmapButton, 33, 12), PushColour(PushButtonObject::Normal)));
+    // No icon set: the state image alone.
+    EXPECT_TRUE(CloseColour(Pixel(GetDlgItem(dialog, 3), 40, 12), PushColour(PushButtonObject::Focused)));
+    Close(dialog);
+    DeleteObject(bitmap);
+}
+
 // Background and glyph looks of check boxes and radio buttons: the
 // background is sampled at the right end, the glyph at its centre.
 TEST_F(Buttons, CheckBoxAndRadioLooksWithTheirFallbacks) {
