@@ -3,7 +3,11 @@
 #include "CaptionButton.h"
 #include "FrameArea.h"
 #include "FrameImage.h"
+#include "SkinCheckBox.h"
+#include "SkinGroupBox.h"
 #include "SkinObject.h"
+#include "SkinPushButton.h"
+#include "SkinRadioButton.h"
 #include "SkinWnd.h"
 
 namespace {
@@ -22,6 +26,14 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
     switch (kind) {
     // Kinds get their skinner classes family by family; a kind without one
     // keeps the platform's look inside a skinned frame.
+    case kKindPushButton:
+        return std::make_unique<SkinPushButton>();
+    case kKindCheckBox:
+        return std::make_unique<SkinCheckBox>();
+    case kKindGroupBox:
+        return std::make_unique<SkinGroupBox>();
+    case kKindRadio:
+        return std::make_unique<SkinRadioButton>();
     default:
         return nullptr;
     }
