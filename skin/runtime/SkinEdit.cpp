@@ -20,15 +20,6 @@ SkinObject* SkinEdit::SetObject(SkinObject* object) {
     return previous;
 }
 
-LRESULT SkinEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_CREATE) return SkinScrollHost::WindowProc(message, wParam, lParam);
-    // Attached by the creation hook, a rich edit could not take its colour
-    // before it was made.
-    const LRESULT result = SkinScrollHost::WindowProc(message, wParam, lParam);
-    if (result != -1) PushRichEditBackground();
-    return result;
-}
-
 void SkinEdit::PushRichEditBackground() {
     if (kind_ == kKindRichEdit && object_) CallPrev(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(BackColour()));
 }

@@ -12,7 +12,6 @@ public:
     bool Attach(HWND hwnd) override;
     void Detach() override;
     SkinObject* SetObject(SkinObject* object) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void PushRichEditBackground();

@@ -113,6 +113,8 @@ std::wstring WriteControlSkin() {
         edit.color3 = kEditReadOnly;
         edit.mainImage = Grid(kBorderBlock, 2);
     }));
+    skin->PutObject(
+        Object<EditObject>(30, "RichEdit", 0, [](EditObject& edit) { edit.color1 = kEditReadOnly; }));
     skin->PutObject(Object<ComboBoxObject>(6, "ComboBox", 0, [](ComboBoxObject& combo) {
         combo.mainImage = Grid(kFrameBlock, 1);
         for (int i = 0; i < ComboBoxObject::ThumbCount; ++i) combo.thumbs[i] = Grid(kThumbNormalBlock + i, 0);
@@ -145,6 +147,8 @@ protected:
         ASSERT_TRUE(SkinStartup(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr));
         ASSERT_TRUE(SkinLoadFile(WriteControlSkin().c_str()));
         ASSERT_TRUE(SkinSetDialogDefault(L"Dialog"));
+        // No control starts under the mouse (the pointer outlives tests).
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
         dialog_ = ctlwin::CreateHostDialog(420, 320);
         ASSERT_TRUE(dialog_);
         ctlwin::Notifications().clear();
@@ -343,6 +347,15 @@ TEST_F(Controls, EditColoursForNormalReadOnlyAndDisabledEdits) {
         EXPECT_TRUE(CloseColour(testwin::WindowPixel(edit, 1, 10), kBlockColour[kBorderBlock])) << id;
         DestroyWindow(edit);
     }
+}
+
+TEST_F(Controls, RichEditIsGivenItsBackColour) {
+    ASSERT_TRUE(LoadLibraryW(L"riched32.dll"));
+    HWND edit = Child(L"RICHEDIT", ES_MULTILINE, RECT{10, 10, 200, 60}, 25);
+    ASSERT_TRUE(WindowRegistry::Instance().Lookup(edit));
+    Repaint(edit);
+    const RECT client = Client(edit);
+    EXPECT_TRUE(CloseColour(ClientPixel(edit, client.right / 2, client.bottom / 2), kEditReadOnly));
 }
 
 TEST_F(Controls, StaticTextFollowsItsAlignment) {
