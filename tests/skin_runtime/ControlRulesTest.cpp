@@ -1,6 +1,6 @@
 // Decisions of the static, edit, combo box and progress bar skinners:
 // which statics and combos are skinned, static text formats, edit border
-// widths, combo geometry and thumbs, progress arithmetic at the int32 ends.
+// widths, the combo's hover zone, progress arithmetic at the int32 ends.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -105,54 +105,14 @@ TEST(ComboRules, TypesDecideSkinningOwnerContentAndEdit) {
     }
 }
 
-TEST(ComboRules, GeometryFromTheFrameMargins) {
-    struct Case {
-        ComboMargins margins;
-        int buttonWidth;
-        int hoverWidth;
-        SkinRect inner, button, text, hover;
-    };
-    const Case cases[] = {
-        {{0, 0, 0, 0}, 18, 16, {0, 0, 120, 22}, {102, 0, 120, 22}, {1, 1, 100, 21}, {104, 0, 120, 22}},
-        {{2, 3, 4, 5}, 18, 16, {2, 3, 116, 17}, {102, 3, 116, 17}, {3, 4, 100, 16}, {104, 3, 116, 17}},
-        {{1, 1, 1, 1},
-         27,
-         24,
-         {1, 1, 119, 21},
-         {93, 1, 119, 21},
-         {2, 2, 91, 20},
-         {96, 1, 119, 21}}, // 144 dpi
-    };
-    for (const auto& c : cases) {
-        const ComboLayout l = LayoutCombo(120, 22, c.margins, c.buttonWidth, c.hoverWidth);
-        for (auto [got, want] : {std::pair{l.inner, c.inner}, std::pair{l.dropButton, c.button},
-                                 std::pair{l.text, c.text}, std::pair{l.hoverZone, c.hover}}) {
-            EXPECT_EQ(got.left, want.left);
-            EXPECT_EQ(got.top, want.top);
-            EXPECT_EQ(got.right, want.right);
-            EXPECT_EQ(got.bottom, want.bottom);
-        }
-    }
+TEST(ComboRules, HoverZoneSparesTheButtonsLeftColumnsAndTheMargin) {
     const ComboLayout l = LayoutCombo(120, 22, {1, 1, 1, 1});
+    EXPECT_EQ(l.dropButton.left, 102);
+    EXPECT_EQ(l.text.right, 100);
     EXPECT_TRUE(InRect(l.hoverZone, 104, 10));
-    EXPECT_FALSE(InRect(l.hoverZone, 103, 10)); // the button's first two columns do not light it
-    EXPECT_FALSE(InRect(l.hoverZone, 119, 10)); // nor the right margin
+    EXPECT_FALSE(InRect(l.hoverZone, 103, 10));
+    EXPECT_FALSE(InRect(l.hoverZone, 119, 10));
     EXPECT_FALSE(InRect(l.hoverZone, 110, 0));
-}
-
-TEST(ComboRules, DisabledThumbWinsOverEveryMouseState) {
-    using S = ComboButtonState;
-    struct Case {
-        bool enabled;
-        S state;
-        ComboThumb thumb;
-    };
-    const Case cases[] = {
-        {true, S::kNormal, kThumbNormal},   {true, S::kHover, kThumbHovered},
-        {true, S::kPressed, kThumbPressed}, {false, S::kNormal, kThumbDisabled},
-        {false, S::kHover, kThumbDisabled}, {false, S::kPressed, kThumbDisabled},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ComboThumbFor(c.enabled, c.state), c.thumb);
 }
 
 TEST(ProgressRules, BarLengthInSixtyFourBits) {
@@ -207,15 +167,6 @@ TEST(ProgressRules, PositionsStayInTheRangeWithoutOverflow) {
         EXPECT_EQ(ProgressStepped(c.pos, c.step, c.low, c.high), c.next)
             << c.pos << " + " << c.step << " in " << c.low << ".." << c.high;
     }
-}
-
-TEST(ProgressRules, ChunksAreWholeOnly) {
-    struct Case {
-        int length, chunk, count;
-    };
-    const Case cases[] = {{0, 8, 0},   {7, 8, 0},    {8, 8, 1}, {100, 8, 12},
-                          {100, 0, 0}, {100, -4, 0}, {-3, 8, 0}};
-    for (const auto& c : cases) EXPECT_EQ(ProgressChunkCount(c.length, c.chunk), c.count);
 }
 
 } // namespace
