@@ -119,6 +119,7 @@ LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnDpiChanged(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
         return OnControlColour(message, wParam, lParam);
     case WM_CTLCOLORDLG:
         if (!HasDialogFrame(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)))) {

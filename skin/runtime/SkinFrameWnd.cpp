@@ -173,6 +173,7 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnDpiChanged(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
         return OnControlColour(message, wParam, lParam);
     case kWmSkinGetStyle:
         return static_cast<LRESULT>(attachStyle_);

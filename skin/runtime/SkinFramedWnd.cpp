@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "DwmPolicy.h"
+#include "SkinScrollHost.h"
 #include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
 #include "WindowText.h"
@@ -187,9 +188,21 @@ LRESULT SkinFramedWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT SkinFramedWnd::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT chosen = CallPrev(message, wParam, lParam);
     const HWND control = reinterpret_cast<HWND>(lParam);
-    if (reinterpret_cast<HBRUSH>(chosen) != GetSysColorBrush(COLOR_BTNFACE) ||
+    if (auto* skinned = dynamic_cast<SkinControl*>(WindowRegistry::Instance().Lookup(control))) {
+        // Skinned statics paint their own background; skinned edits are
+        // painted with their skinner's colours.
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        if (auto* host = dynamic_cast<SkinScrollHost*>(skinned)) {
+            if (HBRUSH brush = host->ControlColour(message, dc)) return reinterpret_cast<LRESULT>(brush);
+        } else if (message == WM_CTLCOLORSTATIC && skinned->Kind() == kKindStatic) {
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        }
+        return CallPrev(message, wParam, lParam);
+    }
+    const LRESULT chosen = CallPrev(message, wParam, lParam);
+    if (message == WM_CTLCOLOREDIT || reinterpret_cast<HBRUSH>(chosen) != GetSysColorBrush(COLOR_BTNFACE) ||
         WindowRegistry::Instance().Lookup(control)) {
         return chosen;
     }

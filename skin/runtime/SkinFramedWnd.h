@@ -40,9 +40,11 @@ protected:
     LRESULT OnEraseBackground(HDC dc);
     LRESULT OnChildBackground(HDC dc, HWND child);
     void OnGetMinMaxInfo(MINMAXINFO* info);
-    // Control colours: statics and buttons without a skinner of their own
-    // get the skin's background instead of the system's face colour, unless
-    // the window's own procedure chose colours.
+    // Control colours: skinned statics get no background (they paint their
+    // own), skinned edits their skinner's colours; statics and buttons
+    // without a skinner of their own get the skin's background instead of
+    // the system's face colour, unless the window's own procedure chose
+    // colours.
     LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
     // Non-client mouse: elements first, then the previous procedure with
     // the system menu style hidden.

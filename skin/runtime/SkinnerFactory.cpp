@@ -4,10 +4,14 @@
 #include "FrameArea.h"
 #include "FrameImage.h"
 #include "SkinCheckBox.h"
+#include "SkinComboBox.h"
+#include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinObject.h"
+#include "SkinProgress.h"
 #include "SkinPushButton.h"
 #include "SkinRadioButton.h"
+#include "SkinStatic.h"
 #include "SkinWnd.h"
 
 namespace {
@@ -34,6 +38,15 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
         return std::make_unique<SkinGroupBox>();
     case kKindRadio:
         return std::make_unique<SkinRadioButton>();
+    case kKindComboBox:
+        return std::make_unique<SkinComboBox>();
+    case kKindEdit:
+    case kKindRichEdit:
+        return std::make_unique<SkinEdit>(kind);
+    case kKindProgress:
+        return std::make_unique<SkinProgress>();
+    case kKindStatic:
+        return std::make_unique<SkinStatic>();
     default:
         return nullptr;
     }
