@@ -1,6 +1,9 @@
-// skinart: draws the pictures of the default "xpblue" skin and writes them as
-// 24-bit BMP files. Its output is committed under skins/xpblue/images; run it
-// again after changing a picture:  skinart skins/xpblue/images
+// skinart: draws the frame, caption-button, edit, scroll-bar, tab, menu and
+// tooltip pictures of the default "xpblue" skin and writes them as 24-bit BMP
+// files. Its output is committed under skins/xpblue/images; run it again
+// after changing a picture:  skinart skins/xpblue/images
+// The button, check box, radio, group box, combo drop-button and progress
+// pictures are drawn by the scripts in skins/xpblue/art.
 
 #include <cmath>
 #include <cstdint>
@@ -184,64 +187,13 @@ Canvas CaptionButtons() {
             }
             c.Gradient(x, y, x + 21, y + 21, top, bottom);
             c.Frame(x, y, x + 21, y + 21, kWhite);
-            c.Round(x, y, x + 21, y + 21, 2, kCaptionBottom);
+            c.Round(x, y, x + 21, y + 21, 2); // corners keyed out: the caption shows through
             CaptionGlyph(c, x, y, kind, state == 3 ? Mix(kWhite, kGray, 0.5) : kWhite);
         }
     }
     return c;
 }
 
-// Push button states, 32 x 22 each, stacked: normal, pressed, default,
-// hover, disabled. Nine-grid margins 4.
-Canvas PushButton() {
-    Canvas c(32, 110);
-    for (int s = 0; s < 5; ++s) {
-        const int y = s * 22;
-        Rgb top = kWhite, bottom{0xD6, 0xD0, 0xC5};
-        if (s == 1) std::swap(top, bottom);
-        if (s == 4) top = bottom = Rgb{0xF5, 0xF4, 0xEA};
-        c.Gradient(0, y, 32, y + 22, top, bottom);
-        c.Frame(0, y, 32, y + 22, s == 4 ? Rgb{0xC9, 0xC7, 0xBA} : kDark);
-        if (s == 2) c.Frame(1, y + 1, 31, y + 21, Rgb{0x84, 0xAA, 0xE8});
-        if (s == 3) {
-            c.Frame(1, y + 1, 31, y + 21, kHover);
-            c.Fill(2, y + 2, 30, y + 3, Mix(kHover, kWhite, 0.5));
-        }
-        c.Round(0, y, 32, y + 22, 2, kKey);
-    }
-    return c;
-}
-
-// Check boxes (13 x 13) in the seven states: normal, selected, disabled,
-// grayed normal, grayed selected, highlighted normal, highlighted selected.
-Canvas CheckBoxes(bool radio) {
-    Canvas c(91, 13);
-    for (int s = 0; s < 7; ++s) {
-        const int x = s * 13;
-        const bool checked = s == 1 || s == 4 || s == 6;
-        const bool disabled = s == 2 || s == 3 || s == 4;
-        const Rgb edge = disabled ? Rgb{0xCA, 0xC8, 0xBB} : Rgb{0x1C, 0x51, 0x80};
-        const Rgb ink = disabled ? kGray : kGreen;
-        if (radio) {
-            c.Disc(x + 6.5, 6.5, 6.5, edge);
-            c.Disc(x + 6.5, 6.5, 5.5, s >= 5 ? Rgb{0xFF, 0xF0, 0xCF} : kWhite);
-            if (checked) c.Disc(x + 6.5, 6.5, 2.6, ink);
-        } else {
-            c.Fill(x, 0, x + 13, 13, edge);
-            c.Gradient(x + 1, 1, x + 12, 12, Rgb{0xDC, 0xDC, 0xD7}, kWhite);
-            if (s >= 5) c.Frame(x + 1, 1, x + 12, 12, kHover);
-            if (checked) {
-                for (int d = 0; d < 2; ++d) {
-                    c.Line(x + 3, 5 + d, x + 5, 7 + d, ink);
-                    c.Line(x + 5, 7 + d, x + 9, 3 + d, ink);
-                }
-            }
-        }
-    }
-    return c;
-}
-
-// A 16 x 16 nine-grid box: border colour, fill, optional rounding.
 Canvas Box(Rgb border, Rgb fill, int radius) {
     Canvas c(16, 16, fill);
     c.Frame(0, 0, 16, 16, border);
@@ -302,33 +254,6 @@ Canvas ScrollParts() {
 }
 
 // Combo box drop buttons, 17 x 20: normal, pressed, hovered, disabled.
-Canvas ComboThumbs() {
-    Canvas c(68, 20);
-    for (int s = 0; s < 4; ++s) {
-        const int x = s * 17;
-        Rgb top{0xC8, 0xD6, 0xFB}, bottom{0xB4, 0xC8, 0xF6};
-        if (s == 1) std::swap(top, bottom);
-        if (s == 2) top = kWhite;
-        if (s == 3) top = bottom = Rgb{0xEE, 0xED, 0xE5};
-        c.Gradient(x, 0, x + 17, 20, top, bottom);
-        c.Frame(x, 0, x + 17, 20, kWhite);
-        const Rgb ink = s == 3 ? kGray : Rgb{0x4D, 0x61, 0x85};
-        for (int i = 0; i < 4; ++i) c.Fill(x + 5 + i, 8 + i, x + 12 - i, 9 + i, ink);
-    }
-    return c;
-}
-
-// Progress bar: background box (16 x 16) then a chunk (16 x 16).
-Canvas Progress() {
-    Canvas c(32, 16, kWhite);
-    c.Frame(0, 0, 16, 16, Rgb{0x68, 0x68, 0x68});
-    c.Round(0, 0, 16, 16, 2);
-    c.Gradient(16, 0, 32, 16, Rgb{0x9C, 0xEE, 0x9C}, kGreen);
-    c.Fill(29, 0, 32, 16, kWhite);
-    return c;
-}
-
-// Tabs, 24 x 20: normal, pressed (selected), disabled, hovered.
 Canvas Tabs() {
     Canvas c(96, 20);
     for (int s = 0; s < 4; ++s) {
@@ -378,14 +303,8 @@ int main(int argc, char** argv) {
         {"frame_active.bmp", WindowFrame(true)},
         {"frame_inactive.bmp", WindowFrame(false)},
         {"caption_buttons.bmp", CaptionButtons()},
-        {"button.bmp", PushButton()},
-        {"checkbox.bmp", CheckBoxes(false)},
-        {"radio.bmp", CheckBoxes(true)},
-        {"groupbox.bmp", Box(Rgb{0xD0, 0xD0, 0xBF}, kFace, 3)},
         {"edit.bmp", Box(kBorder, kWhite, 0)},
-        {"combo_thumbs.bmp", ComboThumbs()},
         {"scrollbar.bmp", ScrollParts()},
-        {"progress.bmp", Progress()},
         {"tabs.bmp", Tabs()},
         {"tabframe.bmp", Box(Rgb{0x91, 0x9B, 0x9C}, Rgb{0xFC, 0xFC, 0xFE}, 0)},
         {"menu.bmp", MenuParts()},

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the default skin's combo box drop buttons and progress bar pictures.
 
-Run from this folder after changing a colour: python3 control_art.py
+Run after changing a colour: python3 skins/xpblue/art/control_art.py
 Writes images/combo_thumbs.bmp and images/progress.bmp as 24-bit BMPs;
 magenta (0xFF00FF) pixels are keyed out by the skin.
 """
@@ -96,6 +96,6 @@ def progress():
 
 
 if __name__ == "__main__":
-    here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "images")
+    here = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "images")
     write_bmp(os.path.join(here, "combo_thumbs.bmp"), combo_thumbs())
     write_bmp(os.path.join(here, "progress.bmp"), progress())
