@@ -6,9 +6,12 @@
 #include <chrono>
 #include <cstdio>
 
+#include "Resource.h"
 #include "SkinEntries.h"
 
 namespace {
+
+constexpr int kSettingsTemplate = IDD_SETTINGS;
 
 template <typename F>
 double MicrosecondsPerCall(F&& f) {
@@ -70,6 +73,23 @@ Row Measure(const char* name, HWND hwnd) {
     return {name, skinned, floor};
 }
 
+// The whole settings dialog, frame and every control, as brevox shows it
+// (template from brevox's own resources), skinned and not.
+double MicrosecondsPerFullRepaint(HWND dialog) {
+    return MicrosecondsPerCall([&] {
+        RedrawWindow(dialog, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        GdiFlush();
+    });
+}
+
+HWND SettingsDialog() {
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kSettingsTemplate), nullptr,
+                                     &DialogProc, 0);
+    ShowWindow(dialog, SW_SHOW);
+    return dialog;
+}
+
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -101,6 +121,17 @@ int main() {
     }
     DestroyWindow(dialog);
     DestroyWindow(frame);
+
+    HWND skinned = SettingsDialog();
+    const double skinnedUs = MicrosecondsPerFullRepaint(skinned);
+    DestroyWindow(skinned);
+    SkinClearDialogDefault();
+    HWND platform = SettingsDialog();
+    const double platformUs = MicrosecondsPerFullRepaint(platform);
+    DestroyWindow(platform);
+    std::printf("\n%-24s %14s %14s %8s\n", "full repaint", "skinned (us)", "platform (us)", "ratio");
+    std::printf("%-24s %14.1f %14.1f %8.2f\n", "settings dialog", skinnedUs, platformUs,
+                skinnedUs / platformUs);
     SkinShutdown();
     return 0;
 }

@@ -36,6 +36,7 @@ SkinWnd::SkinWnd() {
 }
 
 SkinWnd::~SkinWnd() {
+    DropPaintBuffers();
     --g_liveSkinners;
 }
 
@@ -136,6 +137,7 @@ SkinObject* SkinWnd::SetObject(SkinObject* object) {
     }
 
     elements_.clear();
+    DropPartsCache();
     drawCaptionText_ = true;
     for (const auto& [name, child] : object->Children()) {
         const int type = child->TypeCode();
@@ -230,6 +232,7 @@ int SkinWnd::WindowDpi(HWND hwnd) {
 }
 
 void SkinWnd::UpdateDesign() {
+    DropPartsCache();
     if (hwnd_) dpi_ = WindowDpi(hwnd_);
     const WindowFrameObject* frame = FrameObject();
     if (!frame) {

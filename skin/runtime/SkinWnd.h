@@ -109,6 +109,11 @@ protected:
     // strips (the top strip down to `topStripBottom`) to the window.
     void PaintNonClientBuffered(HRGN update, int topStripBottom);
     void PaintMinimized(HDC dc, const RECT& rect, bool active);
+    // The nine parts, drawn afresh or copied from the last picture of them.
+    void PaintParts(HDC dc, bool active);
+    bool DrawCachedParts(HDC dc, bool active);
+    void DropPartsCache();
+    void DropPaintBuffers();
     // The title, for frames and dialogs whose style has the whole caption.
     void PaintCaptionTextFor(HDC dc);
     // Draws the frame elements that are visible for the window's state.
@@ -139,6 +144,13 @@ protected:
     COLORREF transparentColor_ = RGB(255, 0, 255);
     // The window has a region of ours; the system owns and frees it.
     bool hasRegion_ = false;
+    HBITMAP partsCache_ = nullptr;
+    HBITMAP ncBuffer_ = nullptr;
+    int ncBufferWidth_ = 0;
+    int ncBufferHeight_ = 0;
+    int partsCacheWidth_ = 0;
+    int partsCacheHeight_ = 0;
+    bool partsCacheActive_ = false;
     // Caption drawn active; follows WM_NCACTIVATE.
     bool ncActive_ = false;
     UINT_PTR nextTimerId_ = 0x8000;

@@ -51,7 +51,7 @@ void SkinWnd::PaintWhole(HDC dc) {
     PaintClientBackground(dc, false);
 }
 
-void SkinWnd::PaintFrame(HDC dc, bool active) {
+void SkinWnd::PaintParts(HDC dc, bool active) {
     const WindowFrameObject* frame = FrameObject();
     if (!frame) return;
     const bool minimized = hwnd_ && IsIconic(hwnd_);
@@ -64,6 +64,65 @@ void SkinWnd::PaintFrame(HDC dc, bool active) {
         DrawResolvedImage(dc, rect, PieceFor(*frame, i, active), ScaledMode(DrawModeFor(*frame, i, active)),
                           transparentColor_);
     }
+}
+
+bool SkinWnd::DrawCachedParts(HDC dc, bool active) {
+    // The parts only change with the size, the caption state, the object and
+    // the display scale: keep the last picture and copy it.
+    const int width = parts_.part[kPartBottomRight].right;
+    const int height = parts_.part[kPartBottomRight].bottom;
+    if (width <= 0 || height <= 0 || (hwnd_ && IsIconic(hwnd_))) return false;
+    if (!partsCache_ || partsCacheWidth_ != width || partsCacheHeight_ != height ||
+        partsCacheActive_ != active) {
+        DropPartsCache();
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+        if (!bitmap) {
+            if (memory) DeleteDC(memory);
+            return false;
+        }
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        PaintParts(memory, active);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+        partsCache_ = bitmap;
+        partsCacheWidth_ = width;
+        partsCacheHeight_ = height;
+        partsCacheActive_ = active;
+    }
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory) return false;
+    HGDIOBJ old = SelectObject(memory, partsCache_);
+    // Only the strips around the client area: the parts never cover it.
+    const SkinRect& client = parts_.part[kPartClient];
+    const int top = std::clamp(static_cast<int>(client.top), 0, height);
+    const int bottom = std::clamp(static_cast<int>(client.bottom), top, height);
+    const int left = std::clamp(static_cast<int>(client.left), 0, width);
+    const int right = std::clamp(static_cast<int>(client.right), left, width);
+    BitBlt(dc, 0, 0, width, top, memory, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, bottom, width, height - bottom, memory, 0, bottom, SRCCOPY);
+    BitBlt(dc, 0, top, left, bottom - top, memory, 0, top, SRCCOPY);
+    BitBlt(dc, right, top, width - right, bottom - top, memory, right, top, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return true;
+}
+
+void SkinWnd::DropPartsCache() {
+    if (partsCache_) DeleteObject(partsCache_);
+    partsCache_ = nullptr;
+}
+
+void SkinWnd::DropPaintBuffers() {
+    DropPartsCache();
+    if (ncBuffer_) DeleteObject(ncBuffer_);
+    ncBuffer_ = nullptr;
+    ncBufferWidth_ = ncBufferHeight_ = 0;
+}
+
+void SkinWnd::PaintFrame(HDC dc, bool active) {
+    if (!FrameObject()) return;
+    if (!DrawCachedParts(dc, active)) PaintParts(dc, active);
     PaintCaptionText(dc, active);
     PaintExtra(dc);
 }
@@ -170,15 +229,21 @@ void SkinWnd::PaintNonClientBuffered(HRGN update, int topStripBottom) {
     if (width <= 0 || height <= 0) return;
     HDC windowDc = GetWindowDC(hwnd_);
     if (!windowDc) return;
+    // The window-sized buffer lives as long as the size does: allocating it
+    // costs more than painting the frame.
+    if (!ncBuffer_ || ncBufferWidth_ != width || ncBufferHeight_ != height) {
+        if (ncBuffer_) DeleteObject(ncBuffer_);
+        ncBuffer_ = CreateCompatibleBitmap(windowDc, width, height);
+        ncBufferWidth_ = width;
+        ncBufferHeight_ = height;
+    }
     HDC buffer = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, width, height);
-    if (!buffer || !bitmap) {
-        if (bitmap) DeleteObject(bitmap);
+    if (!buffer || !ncBuffer_) {
         if (buffer) DeleteDC(buffer);
         ReleaseDC(hwnd_, windowDc);
         return;
     }
-    HGDIOBJ old = SelectObject(buffer, bitmap);
+    HGDIOBJ old = SelectObject(buffer, ncBuffer_);
     SetBkMode(buffer, TRANSPARENT);
 
     const bool active = ncActive_;
@@ -204,16 +269,14 @@ void SkinWnd::PaintNonClientBuffered(HRGN update, int topStripBottom) {
             ExtSelectClipRgn(windowDc, clip, RGN_COPY);
             DeleteObject(clip);
         }
+        // One copy clipped to the frame strips: the client area (below the
+        // top strip, which holds the menu bar) is the window's own.
         const int top = std::min(std::max(topStripBottom, 0), height);
         const int bottom = std::max(std::min(static_cast<int>(client.bottom), height), top);
-        BitBlt(windowDc, 0, 0, width, top, buffer, 0, 0, SRCCOPY);
-        BitBlt(windowDc, 0, bottom, width, height - bottom, buffer, 0, bottom, SRCCOPY);
-        BitBlt(windowDc, 0, top, client.left, bottom - top, buffer, 0, top, SRCCOPY);
-        BitBlt(windowDc, client.right, top, width - client.right, bottom - top, buffer, client.right, top,
-               SRCCOPY);
+        ExcludeClipRect(windowDc, client.left, top, client.right, bottom);
+        BitBlt(windowDc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
     }
     SelectObject(buffer, old);
-    DeleteObject(bitmap);
     DeleteDC(buffer);
     ReleaseDC(hwnd_, windowDc);
 }
