@@ -103,9 +103,7 @@ void SkinControl::PaintOwnerBackground(HDC dc, const RECT& rect) {
     }
 }
 
-void SkinControl::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+void SkinControl::PaintThroughBuffer(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
     HDC buffer = CreateCompatibleDC(dc);
@@ -117,23 +115,19 @@ void SkinControl::Paint() {
     SelectObject(buffer, old);
     DeleteObject(bitmap);
     DeleteDC(buffer);
+}
+
+void SkinControl::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    PaintThroughBuffer(dc);
     EndPaint(hwnd_, &ps);
 }
 
 void SkinControl::RepaintNow() {
     if (!hwnd_ || !IsWindow(hwnd_)) return;
-    RECT client{};
-    GetClientRect(hwnd_, &client);
     HDC dc = GetDC(hwnd_);
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1,
-                                            client.bottom > 0 ? client.bottom : 1);
-    HGDIOBJ old = SelectObject(buffer, bitmap);
-    PaintWhole(buffer);
-    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, old);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+    PaintThroughBuffer(dc);
     ReleaseDC(hwnd_, dc);
 }
 

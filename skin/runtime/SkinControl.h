@@ -43,6 +43,8 @@ protected:
     void PaintOwnerBackground(HDC dc, const RECT& rect);
     // Paints through a buffer on a GetDC device context at once.
     void RepaintNow();
+    // The whole client through a client-sized buffer onto `dc`.
+    void PaintThroughBuffer(HDC dc);
     bool TakesFonts() const;
 
     ControlKind kind_;

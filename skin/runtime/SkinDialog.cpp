@@ -64,13 +64,6 @@ LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (IsWindow(hwnd_) && SkinWnd::FromWindow(hwnd_) == this) RestoreIntendedClientSize(before);
         return result;
     }
-    case WM_NCCALCSIZE:
-        return OnNcCalcSize(wParam, lParam);
-    case WM_NCPAINT:
-        OnNcPaint(reinterpret_cast<HRGN>(wParam));
-        return 0;
-    case WM_NCHITTEST:
-        return OnNcHitTest(lParam);
     case WM_NCACTIVATE: {
         ncActive_ = wParam != 0;
         const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
@@ -113,20 +106,15 @@ LRESULT SkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
         return OnEraseBackground(reinterpret_cast<HDC>(wParam));
-    case kWmSkinChildBkgnd:
-        return OnChildBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DPICHANGED:
-        return OnDpiChanged(wParam, lParam);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-        return OnControlColour(message, wParam, lParam);
     case WM_CTLCOLORDLG:
         if (!HasDialogFrame(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)))) {
             return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }
         return CallPrev(message, wParam, lParam);
-    default:
+    default: {
+        LRESULT result = 0;
+        if (HandleFrameMessage(message, wParam, lParam, result)) return result;
         return SkinWnd::WindowProc(message, wParam, lParam);
+    }
     }
 }

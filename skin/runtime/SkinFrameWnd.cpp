@@ -111,13 +111,6 @@ LRESULT SkinFrameWnd::OnNcMouseMove(WPARAM hit, LPARAM point) {
 LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!FrameObject()) return SkinWnd::WindowProc(message, wParam, lParam);
     switch (message) {
-    case WM_NCCALCSIZE:
-        return OnNcCalcSize(wParam, lParam);
-    case WM_NCPAINT:
-        OnNcPaint(reinterpret_cast<HRGN>(wParam));
-        return 0;
-    case WM_NCHITTEST:
-        return OnNcHitTest(lParam);
     case WM_NCLBUTTONDOWN:
         return OnNcButtonDown(wParam, lParam);
     case WM_NCLBUTTONUP:
@@ -167,17 +160,12 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnEraseBackground(reinterpret_cast<HDC>(wParam));
         }
         return CallPrev(message, wParam, lParam);
-    case kWmSkinChildBkgnd:
-        return OnChildBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DPICHANGED:
-        return OnDpiChanged(wParam, lParam);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-        return OnControlColour(message, wParam, lParam);
     case kWmSkinGetStyle:
         return static_cast<LRESULT>(attachStyle_);
-    default:
+    default: {
+        LRESULT result = 0;
+        if (HandleFrameMessage(message, wParam, lParam, result)) return result;
         return SkinWnd::WindowProc(message, wParam, lParam);
+    }
     }
 }

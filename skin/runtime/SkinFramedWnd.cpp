@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "DwmPolicy.h"
+#include "SkinMessages.h"
 #include "SkinScrollHost.h"
 #include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
@@ -83,6 +84,37 @@ POINT SkinFramedWnd::WindowPoint(LPARAM screenPoint) const {
     return POINT{GET_X_LPARAM(screenPoint) - window.left, GET_Y_LPARAM(screenPoint) - window.top};
 }
 
+bool SkinFramedWnd::HandleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_NCCALCSIZE:
+        result = OnNcCalcSize(wParam, lParam);
+        return true;
+    case WM_NCPAINT:
+        OnNcPaint(reinterpret_cast<HRGN>(wParam));
+        result = 0;
+        return true;
+    case WM_NCHITTEST:
+        result = OnNcHitTest(lParam);
+        return true;
+    case kWmSkinChildBkgnd:
+        result = OnChildBackground(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return true;
+    case WM_WINDOWPOSCHANGED:
+        result = OnWindowPosChanged(wParam, lParam);
+        return true;
+    case WM_DPICHANGED:
+        result = OnDpiChanged(wParam, lParam);
+        return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        result = OnControlColour(message, wParam, lParam);
+        return true;
+    default:
+        return false;
+    }
+}
+
 LRESULT SkinFramedWnd::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
     const WindowFrameObject* frame = FrameObject();
     if (!frame) return CallPrev(WM_NCCALCSIZE, wParam, lParam);
@@ -116,6 +148,20 @@ void SkinFramedWnd::OnNcPaint(HRGN update) {
     }
     const int menuBarHeight = MenuBarHeight(window.right - window.left);
     PaintNonClientBuffered(update, parts_.part[kPartTopLeft].bottom + menuBarHeight);
+}
+
+LRESULT SkinFramedWnd::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallPrev(WM_WINDOWPOSCHANGED, wParam, lParam);
+    if (!IsWindow(hwnd_) || SkinWnd::FromWindow(hwnd_) != this || !FrameObject()) return result;
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    if (SizeChangedSinceRegion(window)) {
+        LayoutParts(window.right - window.left, window.bottom - window.top);
+        RememberWindowRect(window);
+        background_.Release();
+        ApplyRegion();
+    }
+    return result;
 }
 
 void SkinFramedWnd::KeepClientSize() {

@@ -30,12 +30,18 @@ protected:
     // would paint a caption: a bare popup keeping the state bits.
     DWORD QuietStyle() const;
 
+    // Messages frames and dialogs answer alike: non-client size, paint and
+    // hit test, child backgrounds, size and scale changes, control colours.
+    bool HandleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(LPARAM lParam);
     // Lays out the parts, refreshes the region and background after a size
     // change, and paints the frame strips.
     void OnNcPaint(HRGN update);
     void RepaintFrame() { OnNcPaint(nullptr); }
+    // The region follows every size change at once, before the window shows
+    // itself with the new size (not only at its next frame paint).
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     void KeepClientSize();
     LRESULT OnEraseBackground(HDC dc);
     LRESULT OnChildBackground(HDC dc, HWND child);

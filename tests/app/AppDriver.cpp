@@ -260,7 +260,14 @@ bool CarriesSkin(HWND window) {
 
 void App::CheckSkin(HWND window) const {
     if (!window || !skinExpected_) return;
-    EXPECT_TRUE(CarriesSkin(window)) << "not skinned: " << Gbk(Text(window));
+    // Seen from this process the window may be a moment ahead of its first
+    // layout; give it that moment.
+    bool skinned = CarriesSkin(window);
+    for (int i = 0; i < 40 && !skinned && IsWindow(window); ++i) {
+        Sleep(25);
+        skinned = CarriesSkin(window);
+    }
+    EXPECT_TRUE(skinned) << "not skinned: " << Gbk(Text(window));
 }
 
 HWND App::WaitDialog(const std::wstring& title, int timeoutMs) const {
