@@ -1,6 +1,7 @@
 #include "SimText.h"
 
 #include <cctype>
+#include <limits>
 
 namespace sim {
 
@@ -114,6 +115,8 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
     for (char c : text) {
         const int d = HexDigit(c);
         if (d < 0 || d >= base) return std::nullopt;
+        // Eighteen hexadecimal digits exceed a long long: refuse, never wrap.
+        if (value > (std::numeric_limits<long long>::max() - d) / base) return std::nullopt;
         value = value * base + d;
     }
     if (negative) value = -value;

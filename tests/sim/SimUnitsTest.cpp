@@ -1,6 +1,8 @@
 // The simulator's text, clock and configuration helpers.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "SimClock.h"
 #include "SimConfig.h"
 #include "SimState.h"
@@ -29,6 +31,12 @@ TEST(SimText, Numbers) {
     EXPECT_FALSE(ParseInteger("12a", 0, 1000));
     EXPECT_FALSE(ParseInteger("99999999999999999999999", 0, 1000));
     EXPECT_FALSE(ParseInteger("", 0, 1));
+    // Eighteen hexadecimal digits do not fit a long long: refused without
+    // overflowing (UBSan reports the wrap).
+    EXPECT_FALSE(ParseInteger("0xFFFFFFFFFFFFFFFFFF", 0, 0xFFFFFFFFLL));
+    EXPECT_FALSE(ParseInteger("-0x800000000000000000", -1000, -1));
+    EXPECT_EQ(ParseInteger("0x7FFFFFFFFFFFFFFF", 0, std::numeric_limits<long long>::max()),
+              std::numeric_limits<long long>::max());
 }
 
 TEST(SimClock, ParsesAndFormatsCalendarTime) {
