@@ -35,6 +35,26 @@ old_msi="$work/old/brevox-$version.msi"
 new_msi="$work/new/brevox-$newer.msi"
 
 FILES=(brevox.exe ketro.exe ketro_dll.dll xpblue.tvf)
+# What Windows shows as brevox.exe's version (version resource and manifest)
+# is the version the MSI is built with.
+exe_versions() {
+  python3 - "$bin/brevox.exe" <<'PY'
+import re, struct, sys
+data = open(sys.argv[1], "rb").read()
+at = data.find(struct.pack("<I", 0xFEEF04BD))  # VS_FIXEDFILEINFO signature
+if at >= 0:
+    ms, ls, pms, pls = struct.unpack_from("<4I", data, at + 8)
+    for a, b in ((ms, ls), (pms, pls)):
+        print(f"{a >> 16}.{a & 0xFFFF}.{b >> 16}.{b & 0xFFFF}")
+for text in ("FileVersion", "ProductVersion"):
+    key = (text + "\0").encode("utf-16-le")
+    m = re.search(re.escape(key) + rb"(?:\0\0)*((?:[0-9.]\0)+)", data)
+    print(m.group(1).decode("utf-16-le") if m else "none")
+m = re.search(rb'name="Brevox\.Manager" version="([0-9.]+)"', data)
+print(m.group(1).decode() if m else "none")
+PY
+}
+check "exe-version-is-package-version" test "$(exe_versions | sort -u)" = "$version"
 packaged="$(msiinfo export "$old_msi" File | tail -n +4 | cut -f3 | sed 's/.*|//' | sort | tr '\n' ' ')"
 check "msi-files-exactly-the-product" test "$packaged" = "${FILES[*]} "
 check "msi-without-libusb0" bash -c "! msiinfo export '$old_msi' File | grep -qi libusb0"
@@ -89,6 +109,10 @@ check "upgrade-old-product-gone" no_regkey "$(uninstall_key "$old_code")"
 check "upgrade-new-product-registered" regkey "$(uninstall_key "$new_code")"
 check "upgrade-files" installed_as_built
 check "upgrade-shortcut" find_shortcut
+# An older MSI over a newer install is refused and changes nothing.
+check "downgrade-refused" bash -c '! "$0" msiexec /i "$1" /qn' "$WINE" "$(winpath "$old_msi")"
+check "downgrade-keeps-newer" regkey "$(uninstall_key "$new_code")"
+check "downgrade-not-registered" no_regkey "$(uninstall_key "$old_code")"
 
 check "uninstall-silent" "$WINE" msiexec /x "$(winpath "$new_msi")" /qn
 check "uninstall-files-gone" test ! -e "$dir"
