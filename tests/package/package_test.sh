@@ -2,9 +2,11 @@
 # The MSI under Wine, in a copy of the test prefix so the build's prefix stays
 # clean: contents, silent install, the Start-menu shortcut and what it starts,
 # an in-place upgrade by a higher version, and a clean uninstall.
-#   package_test.sh BIN_DIR VERSION SHORTCUT_PROBE_EXE
+#   package_test.sh BIN_DIR VERSION SHORTCUT_PROBE_EXE [RESULT_XML]
+# RESULT_XML, in GoogleTest's layout, lets scripts/test count every check.
 source "$(dirname "$0")/../../scripts/common.sh"
-bin="$1"; version="$2"; probe="$3"
+bin="$1"; version="$2"; probe="$3"; result_xml="${4:-}"
+[ -z "$result_xml" ] || rm -f "$result_xml"
 ensure_display
 
 work="$(mktemp -d)"
@@ -17,10 +19,18 @@ cp -a "$WINEPREFIX" "$work/prefix"
 export WINEPREFIX="$work/prefix"
 
 failed=0
+cases=""
 check() {  # NAME COMMAND...: runs the command, reports NAME pass/fail
   local name="$1"; shift
-  if "$@"; then echo "package: $name pass"; else echo "package: $name FAIL"; failed=$((failed + 1)); fi
+  if "$@"; then
+    echo "package: $name pass"; cases+="<testcase name=\"$name\"/>"
+  else
+    echo "package: $name FAIL"; cases+="<testcase name=\"$name\"><failure message=\"failed\"/></testcase>"
+    failed=$((failed + 1))
+  fi
 }
+# A dialog in a "silent" install would otherwise hang until CTest's timeout.
+msiexec() { timeout 120 "$WINE" msiexec "$@"; }
 winpath() { local p="${1//\//\\}"; printf 'Z:%s' "$p"; }
 regkey() { "$WINE" reg query "$1" >/dev/null 2>&1; }
 no_regkey() { ! regkey "$1"; }
@@ -85,7 +95,7 @@ installed_as_built() {
   for f in "${FILES[@]}"; do cmp -s "$bin/$f" "$dir/$f" || { echo "  $dir/$f missing or not as built"; return 1; }; done
 }
 
-check "install-silent" "$WINE" msiexec /i "$(winpath "$old_msi")" /qn
+check "install-silent" msiexec /i "$(winpath "$old_msi")" /qn
 check "install-files" installed_as_built
 check "install-no-libusb0" test ! -e "$dir/libusb0.dll"
 check "install-shortcut" find_shortcut
@@ -104,21 +114,25 @@ check "shortcut-target" grep -qxF 'target=C:\Program Files\Brevox\brevox.exe' <<
 check "shortcut-working-folder" grep -qxE 'workdir=C:\\Program Files\\Brevox\\?' <<<"$probe_out"
 check "shortcut-starts-skinned-login" grep -qxF 'login=skinned' <<<"$probe_out"
 
-check "upgrade-silent" "$WINE" msiexec /i "$(winpath "$new_msi")" /qn
+check "upgrade-silent" msiexec /i "$(winpath "$new_msi")" /qn
 check "upgrade-old-product-gone" no_regkey "$(uninstall_key "$old_code")"
 check "upgrade-new-product-registered" regkey "$(uninstall_key "$new_code")"
 check "upgrade-files" installed_as_built
 check "upgrade-shortcut" find_shortcut
 # An older MSI over a newer install is refused and changes nothing.
-check "downgrade-refused" bash -c '! "$0" msiexec /i "$1" /qn' "$WINE" "$(winpath "$old_msi")"
+check "downgrade-refused" bash -c '! timeout 120 "$0" msiexec /i "$1" /qn' "$WINE" "$(winpath "$old_msi")"
 check "downgrade-keeps-newer" regkey "$(uninstall_key "$new_code")"
 check "downgrade-not-registered" no_regkey "$(uninstall_key "$old_code")"
 
-check "uninstall-silent" "$WINE" msiexec /x "$(winpath "$new_msi")" /qn
+check "uninstall-silent" msiexec /x "$(winpath "$new_msi")" /qn
 check "uninstall-files-gone" test ! -e "$dir"
 check "uninstall-shortcut-gone" test ! -e "$lnk_common" -a ! -e "$lnk_user"
 check "uninstall-unregistered" no_regkey "$(uninstall_key "$new_code")"
 check "uninstall-registry-gone" no_regkey 'HKLM\Software\Brevox'
 
 echo "package: $failed failed"
+if [ -n "$result_xml" ]; then
+  mkdir -p "$(dirname "$result_xml")"
+  printf '<?xml version="1.0"?>\n<testsuites><testsuite name="package">%s</testsuite></testsuites>\n' "$cases" > "$result_xml"
+fi
 [ "$failed" = 0 ]
