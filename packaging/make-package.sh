@@ -28,7 +28,7 @@ for f in "${FILES[@]}"; do
     lower="${dll,,}"
     printf '%s\n' "${FILES[@],,}" | grep -qxF "$lower" && continue
     [[ "$lower" =~ $PROVIDED ]] && continue
-    echo "make-package: $f needs $dll, which is neither in the package nor part of Windows" >&2
+    echo "make-package: $f needs $dll, which is neither in the package nor a Windows DLL" >&2
     exit 1
   done < <(x86_64-w64-mingw32-objdump -p "$bin/$f" | sed -n 's/^\s*DLL Name: //p')
 done
