@@ -5,6 +5,7 @@
 #include "ButtonText.h"
 #include "DibImageGdi.h"
 #include "HiddenCall.h"
+#include "IconSize.h"
 #include "NineGridDraw.h"
 #include "Skin.h"
 #include "WindowRegistry.h"
@@ -28,21 +29,6 @@ public:
 private:
     const ImageLookup& skin_;
 };
-
-SIZE IconSize(HICON icon) {
-    SIZE size{32, 32};
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info)) return size;
-    BITMAP bitmap{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bitmap, &bitmap)) {
-        size = SIZE{bitmap.bmWidth, bitmap.bmHeight};
-    } else if (info.hbmMask && GetObjectW(info.hbmMask, sizeof bitmap, &bitmap)) {
-        size = SIZE{bitmap.bmWidth, bitmap.bmHeight / 2}; // a monochrome icon: mask over image
-    }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    return size;
-}
 
 } // namespace
 

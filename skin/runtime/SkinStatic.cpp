@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ControlRules.h"
+#include "HiddenCall.h"
+#include "IconSize.h"
 #include "MiscControlObjects.h"
 #include "NineGridDraw.h"
 #include "Skin.h"
@@ -12,22 +14,6 @@
 namespace {
 
 constexpr int kMaxText = 1023;
-
-SIZE IconSize(HICON icon) {
-    SIZE size{32, 32};
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info)) return size;
-    BITMAP bitmap{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bitmap, &bitmap)) {
-        size = SIZE{bitmap.bmWidth, bitmap.bmHeight};
-    } else if (info.hbmMask && GetObjectW(info.hbmMask, sizeof bitmap, &bitmap)) {
-        // A monochrome icon's mask holds the AND and XOR halves.
-        size = SIZE{bitmap.bmWidth, bitmap.bmHeight / 2};
-    }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    return size;
-}
 
 } // namespace
 
@@ -142,15 +128,8 @@ LRESULT SkinStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // The control would paint the change itself, over the skin: it runs
         // hidden and the skinned picture follows.
         const HWND hwnd = hwnd_;
-        const WNDPROC prev = prevProc_;
-        const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-        if (style & WS_VISIBLE) SetWindowLongPtrW(hwnd, GWL_STYLE, style & ~WS_VISIBLE);
-        const LRESULT result = prev ? CallWindowProcW(prev, hwnd, message, wParam, lParam)
-                                    : DefWindowProcW(hwnd, message, wParam, lParam);
+        const LRESULT result = CallHidden(prevProc_, hwnd, message, wParam, lParam);
         if (!IsWindow(hwnd)) return result;
-        if (style & WS_VISIBLE) {
-            SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_VISIBLE);
-        }
         InvalidateRect(hwnd, nullptr, FALSE);
         UpdateWindow(hwnd);
         return result;
