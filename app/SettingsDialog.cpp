@@ -172,12 +172,29 @@ void SettingsDialog::OnSave() {
     wchar_t line[64];
     std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", resolution);
     WriteStdout(line);
+    struct OptionBox {
+        int id;
+        int RecordingOptions::*index;
+        const wchar_t* label;
+    };
+    static const OptionBox kBoxes[] = {
+        {IDC_SET_RESOLUTION, &RecordingOptions::resolution, L"分辨率"},
+        {IDC_SET_PHOTO_SIZE, &RecordingOptions::photoSize, L"像素设置"},
+        {IDC_SET_SEGMENT, &RecordingOptions::segment, L"分段录像"},
+        {IDC_SET_POWEROFF, &RecordingOptions::powerOff, L"自动关机"},
+        {IDC_SET_STARTUP_PICTURE, &RecordingOptions::startupPicture, L"开机画面"},
+    };
     RecordingOptions o;
-    o.powerOff = static_cast<int>(SendMessageW(Item(IDC_SET_POWEROFF), CB_GETCURSEL, 0, 0));
-    o.startupPicture = static_cast<int>(SendMessageW(Item(IDC_SET_STARTUP_PICTURE), CB_GETCURSEL, 0, 0));
-    o.segment = static_cast<int>(SendMessageW(Item(IDC_SET_SEGMENT), CB_GETCURSEL, 0, 0));
-    o.photoSize = static_cast<int>(SendMessageW(Item(IDC_SET_PHOTO_SIZE), CB_GETCURSEL, 0, 0));
-    o.resolution = resolution;
+    for (const auto& box : kBoxes) {
+        o.*box.index = static_cast<int>(SendMessageW(Item(box.id), CB_GETCURSEL, 0, 0));
+        // A box left empty by a failed or out-of-range read has no value to
+        // send; any digit put in its place would overwrite the recorder's
+        // option with one the user never chose.
+        if (o.*box.index < 0) {
+            ui::ShowMessage(Hwnd(), std::wstring(L"请选择") + box.label + L"后再保存。");
+            return;
+        }
+    }
     std::vector<char> digits = PaddedField(ComposeResolutionDigits(o), KETRO_LEN_RESO);
     bool ok = Set_Reso(digits.data(), App().recorder_id);
     ui::ShowMessage(Hwnd(), ok ? L"设置保存成功" : L"设置保存失败");
