@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 using namespace e2e;
 
@@ -80,6 +81,31 @@ TEST(SettingsDialog, ShowsTheRecorderAndSavesEveryField) {
     EXPECT_EQ(App::ComboIndex(settings, 1014), 0);
     EXPECT_EQ(App::ComboIndex(settings, 1030), 1);
     EXPECT_EQ(App::ComboIndex(settings, 1003), 2);
+    // An index is the digit sent to the recorder, so every list keeps the
+    // order of its digits; a sorted box would order by the locale's collation.
+    const struct {
+        int box;
+        std::vector<std::wstring> entries;
+    } kLists[] = {
+        {1001, {L"1920*1080", L"1280*720"}},
+        {1016, {L"5M", L"8M", L"12M", L"18M"}},
+        {1002, {L"关闭", L"3分", L"5分", L"10分"}},
+        {1003, {L"不关机", L"3分钟", L"5分钟", L"10分钟"}},
+        {1030, {L"关闭", L"开启"}},
+        {1014, {L"30"}},
+    };
+    for (const auto& list : kLists) {
+        SCOPED_TRACE(list.box);
+        HWND box = GetDlgItem(settings, list.box);
+        EXPECT_EQ(GetWindowLongW(box, GWL_STYLE) & CBS_SORT, 0);
+        std::vector<std::wstring> entries;
+        for (int i = 0; i < static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0)); ++i) {
+            wchar_t text[64] = {};
+            SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            entries.push_back(text);
+        }
+        EXPECT_EQ(entries, list.entries);
+    }
     Sleep(1500);
     EXPECT_NE(App::ItemText(settings, 1022).find(L"年"), std::wstring::npos);
     EXPECT_EQ(App::ItemText(settings, 1023).substr(0, 2), L"20");
