@@ -61,7 +61,7 @@ BOOL LoginDialog::OnInitDialog() {
 }
 
 void LoginDialog::Exchange(ui::DataExchange& dx) {
-    dx.Text(IDC_LOGIN_PASSWORD, password_, kPasswordBytes);
+    dx.Text(IDC_LOGIN_PASSWORD, password_);
 }
 
 bool LoginDialog::IsAdministratorSelected() const {

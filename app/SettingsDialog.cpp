@@ -53,6 +53,8 @@ std::wstring FormatTime(std::time_t when, bool centuryAsTwenty) {
 
 struct SettingsDialog::TextSetter {
     int button;
+    int edit;
+    const wchar_t* label;
     std::wstring SettingsDialog::*member;
     bool lettersOrDigits;
     bool (*set)(const char*, const char*);
@@ -76,16 +78,16 @@ void SettingsDialog::FillCombos() {
 }
 
 void SettingsDialog::Exchange(ui::DataExchange& dx) {
-    dx.Text(IDC_SET_ADMIN_PSW, adminPassword_, LimitOf(IDC_SET_ADMIN_PSW));
-    dx.Text(IDC_SET_USER_PSW, userPassword_, LimitOf(IDC_SET_USER_PSW));
+    dx.Text(IDC_SET_ADMIN_PSW, adminPassword_);
+    dx.Text(IDC_SET_USER_PSW, userPassword_);
     dx.Text(IDC_SET_PC_CLOCK, pcClock_);
-    dx.Text(IDC_SET_MACHINE, machine_, LimitOf(IDC_SET_MACHINE));
-    dx.Text(IDC_SET_POLICE_NUMBER, policeNumber_, LimitOf(IDC_SET_POLICE_NUMBER));
-    dx.Text(IDC_SET_DEVICE_CLOCK, deviceClockText_, LimitOf(IDC_SET_DEVICE_CLOCK));
+    dx.Text(IDC_SET_MACHINE, machine_);
+    dx.Text(IDC_SET_POLICE_NUMBER, policeNumber_);
+    dx.Text(IDC_SET_DEVICE_CLOCK, deviceClockText_);
     dx.Text(IDC_SET_STORAGE, storage_);
-    dx.Text(IDC_SET_USER_ADMIN, userAdmin_, LimitOf(IDC_SET_USER_ADMIN));
-    dx.Text(IDC_SET_USER_USER, userUser_, LimitOf(IDC_SET_USER_USER));
-    dx.Text(IDC_SET_POLICE, police_, LimitOf(IDC_SET_POLICE));
+    dx.Text(IDC_SET_USER_ADMIN, userAdmin_);
+    dx.Text(IDC_SET_USER_USER, userUser_);
+    dx.Text(IDC_SET_POLICE, police_);
 }
 
 BOOL SettingsDialog::OnInitDialog() {
@@ -157,6 +159,14 @@ void SettingsDialog::OnTextSetter(const TextSetter& row) {
         return;
     }
     std::string bytes = ToRecorderText(value);
+    // The edit shows what is written, so a longer value read from the
+    // recorder is refused until the user shortens it, never cut.
+    std::size_t limit = LimitOf(row.edit);
+    if (bytes.size() > limit) {
+        ui::ShowMessage(
+            Hwnd(), std::wstring(row.label) + L"超过" + std::to_wstring(limit) + L"个字节,请修改后再保存。");
+        return;
+    }
     if (row.lettersOrDigits && !IsLetterOrDigitText(bytes)) {
         ui::ShowMessage(Hwnd(), L"请输入数字或字母");
         return;
@@ -234,20 +244,22 @@ void SettingsDialog::OnLeave() {
 
 ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     static const TextSetter kRows[] = {
-        {IDC_SET_ADMIN_PSW_APPLY, &SettingsDialog::adminPassword_, true, Set_Psw, KETRO_LEN_PSW,
-         L"密码不能为空!", L"管理员密码修改成功", kPasswordFailure},
-        {IDC_SET_USER_PSW_APPLY, &SettingsDialog::userPassword_, true, Set_Psw_App, KETRO_LEN_PSW,
-         L"密码不能为空!", L"用户密码修改成功", kPasswordFailure},
-        {IDC_SET_MACHINE_APPLY, &SettingsDialog::machine_, false, Set_Machine, KETRO_LEN_MACHINE,
-         L"设备编码不能为空!", L"设置设备编码成功!", L"设置设备编码失败!"},
-        {IDC_SET_POLICE_NUMBER_APPLY, &SettingsDialog::policeNumber_, true, Set_PoliceNumber,
-         KETRO_LEN_POLICE_NUMBER, L"警员编码不能为空!", L"设置警员编码成功!", L"设置警号失败!"},
-        {IDC_SET_USER_ADMIN_APPLY, &SettingsDialog::userAdmin_, false, Set_UserAdmin, KETRO_LEN_USER_ADMIN,
-         L"警员姓名不能为空!", L"设置警员姓名成功!", L"设置警员姓名失败!"},
-        {IDC_SET_USER_USER_APPLY, &SettingsDialog::userUser_, false, Set_UserUser, KETRO_LEN_USER_USER,
-         L"单位名称不能为空!", L"设置单位名称成功!", L"设置单位名称失败!"},
-        {IDC_SET_POLICE_APPLY, &SettingsDialog::police_, false, Set_Police, KETRO_LEN_POLICE,
-         L"单位编号不能为空!", L"设置单位编号成功!", L"设置单位编号失败!"},
+        {IDC_SET_ADMIN_PSW_APPLY, IDC_SET_ADMIN_PSW, L"管理员密码", &SettingsDialog::adminPassword_, true,
+         Set_Psw, KETRO_LEN_PSW, L"密码不能为空!", L"管理员密码修改成功", kPasswordFailure},
+        {IDC_SET_USER_PSW_APPLY, IDC_SET_USER_PSW, L"用户密码", &SettingsDialog::userPassword_, true,
+         Set_Psw_App, KETRO_LEN_PSW, L"密码不能为空!", L"用户密码修改成功", kPasswordFailure},
+        {IDC_SET_MACHINE_APPLY, IDC_SET_MACHINE, L"设备编号", &SettingsDialog::machine_, false, Set_Machine,
+         KETRO_LEN_MACHINE, L"设备编码不能为空!", L"设置设备编码成功!", L"设置设备编码失败!"},
+        {IDC_SET_POLICE_NUMBER_APPLY, IDC_SET_POLICE_NUMBER, L"警员编号", &SettingsDialog::policeNumber_,
+         true, Set_PoliceNumber, KETRO_LEN_POLICE_NUMBER, L"警员编码不能为空!", L"设置警员编码成功!",
+         L"设置警号失败!"},
+        {IDC_SET_USER_ADMIN_APPLY, IDC_SET_USER_ADMIN, L"警员姓名", &SettingsDialog::userAdmin_, false,
+         Set_UserAdmin, KETRO_LEN_USER_ADMIN, L"警员姓名不能为空!", L"设置警员姓名成功!",
+         L"设置警员姓名失败!"},
+        {IDC_SET_USER_USER_APPLY, IDC_SET_USER_USER, L"单位名称", &SettingsDialog::userUser_, false,
+         Set_UserUser, KETRO_LEN_USER_USER, L"单位名称不能为空!", L"设置单位名称成功!", L"设置单位名称失败!"},
+        {IDC_SET_POLICE_APPLY, IDC_SET_POLICE, L"单位编号", &SettingsDialog::police_, false, Set_Police,
+         KETRO_LEN_POLICE, L"单位编号不能为空!", L"设置单位编号成功!", L"设置单位编号失败!"},
     };
     switch (message) {
     case WM_TIMER:

@@ -1,14 +1,12 @@
 #include "ui/DataExchange.h"
 
-#include "RecorderText.h"
 #include "ui/Dialog.h"
 
 namespace ui {
 
-void DataExchange::Text(int id, std::wstring& member, std::size_t maxBytes) {
+void DataExchange::Text(int id, std::wstring& member) {
     if (save_) {
         member = dialog_.ItemText(id);
-        if (maxBytes) member = TruncateToRecorderBytes(member, maxBytes);
     } else {
         dialog_.SetItemText(id, member);
     }

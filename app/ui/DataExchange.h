@@ -12,9 +12,9 @@ public:
     DataExchange(Dialog& dialog, bool save) : dialog_(dialog), save_(save) {}
     bool Saving() const { return save_; }
 
-    // Edit text; on save, text beyond `maxBytes` GBK bytes is cut off
-    // (0: no limit).
-    void Text(int id, std::wstring& member, std::size_t maxBytes = 0);
+    // Edit text, exactly as shown: a text longer than its edit takes is for
+    // the dialog to refuse, never to cut.
+    void Text(int id, std::wstring& member);
     // Selected index of a combo box (-1: none).
     void ComboIndex(int id, int& member);
 

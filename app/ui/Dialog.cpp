@@ -67,7 +67,10 @@ void Dialog::EnforceByteLimit(int id) {
     auto it = limits_.find(id);
     if (it == limits_.end() || it->second.restoring) return;
     std::wstring text = ItemText(id);
-    if (RecorderTextLength(text) <= it->second.maxBytes) {
+    // A longer value put in by the program must stay editable: a change that
+    // does not make it longer is kept, so it can be shortened step by step.
+    std::size_t bytes = RecorderTextLength(text);
+    if (bytes <= it->second.maxBytes || bytes <= RecorderTextLength(it->second.lastGood)) {
         it->second.lastGood = text;
         return;
     }

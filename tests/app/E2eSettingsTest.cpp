@@ -216,6 +216,36 @@ TEST(SettingsDialog, InvalidRecorderClockShowsTheFallback) {
     Leave(app, settings);
 }
 
+TEST(SettingsDialog, OfficerNumberLongerThanTheEditIsShortenedNotCut) {
+    SimRecorder recorder(L"settings-long-number");
+    recorder.Set("police_number", "ABCDEFGHIJ12");
+    App app(recorder);
+    ASSERT_NE(app.Login(), nullptr);
+    HWND settings = OpenSettings(app);
+    ASSERT_NE(settings, nullptr);
+    ASSERT_EQ(App::ItemText(settings, 1009), L"ABCDEFGHIJ12");
+
+    // Unchanged, the twelve bytes the edit shows are refused, not cut to 8.
+    app.Press(settings, 1012);
+    app.Expect(L"警员编号超过8个字节,请修改后再保存。");
+    EXPECT_EQ(recorder.Get("police_number"), "ABCDEFGHIJ12");
+
+    // Each backspace shortens it, though it is still over the limit; typing
+    // cannot make it longer again.
+    HWND edit = GetDlgItem(settings, 1009);
+    for (const wchar_t* expected : {L"ABCDEFGHIJ1", L"ABCDEFGHIJ", L"ABCDEFGHI", L"ABCDEFGH"}) {
+        SendMessageW(edit, EM_SETSEL, 64, 64);
+        SendMessageW(edit, WM_CHAR, VK_BACK, 1);
+        EXPECT_EQ(App::ItemText(settings, 1009), expected);
+        SendMessageW(edit, WM_CHAR, L'Z', 1);
+        EXPECT_EQ(App::ItemText(settings, 1009), expected);
+    }
+    app.Press(settings, 1012);
+    app.Expect(L"设置警员编码成功!");
+    EXPECT_EQ(recorder.Get("police_number"), "ABCDEFGH");
+    Leave(app, settings);
+}
+
 TEST(SettingsDialog, WipeQuestionBothAnswers) {
     SimRecorder recorder(L"settings-wipe");
     WriteBytes(recorder.StoragePath() + L"\\VID0001.AVI", "video");
