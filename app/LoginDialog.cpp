@@ -82,6 +82,12 @@ bool LoginDialog::CheckAndConnect() {
         ui::ShowMessage(Hwnd(), L"密码不能为空!");
         return false;
     }
+    // A character GBK lacks would be compared as "?" and could match a
+    // stored "?".
+    if (!ToRecorderTextExactly(password_)) {
+        ui::ShowMessage(Hwnd(), L"密码含有执法仪不支持的字符,请重新输入!");
+        return false;
+    }
     if (!Ketro_Connect(App().recorder_id)) {
         ui::ShowMessage(Hwnd(), kNoRecorder);
         return false;

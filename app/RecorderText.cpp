@@ -20,6 +20,22 @@ std::string ToRecorderText(const std::wstring& text) {
     return out;
 }
 
+std::optional<std::string> ToRecorderTextExactly(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int length = static_cast<int>(text.size());
+    BOOL usedDefault = FALSE;
+    int n = WideCharToMultiByte(kRecorderCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0,
+                                nullptr, &usedDefault);
+    if (n <= 0 || usedDefault) return std::nullopt;
+    std::string out(n, '\0');
+    WideCharToMultiByte(kRecorderCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), n, nullptr,
+                        &usedDefault);
+    // The way back must give the same text, whatever the conversion's own
+    // notion of a substitute.
+    if (usedDefault || FromRecorderText(out.data(), out.size()) != text) return std::nullopt;
+    return out;
+}
+
 std::wstring FromRecorderText(const char* bytes, std::size_t maxBytes) {
     if (!bytes) return {};
     std::size_t length = strnlen(bytes, maxBytes);

@@ -2,10 +2,15 @@
 // (code page 936) text fields, whatever the system's own code page is.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 std::string ToRecorderText(const std::wstring& text);
+// The GBK bytes of the text, or nothing when GBK cannot hold one of its
+// characters: ToRecorderText would turn such a character into "?" or a
+// look-alike, which must never be written or compared as if typed.
+std::optional<std::string> ToRecorderTextExactly(const std::wstring& text);
 // Reads at most `maxBytes` bytes, stopping at the first NUL.
 std::wstring FromRecorderText(const char* bytes, std::size_t maxBytes);
 // Length of the text in GBK bytes (a Chinese character counts two).

@@ -158,7 +158,12 @@ void SettingsDialog::OnTextSetter(const TextSetter& row) {
         ui::ShowMessage(Hwnd(), row.empty);
         return;
     }
-    std::string bytes = ToRecorderText(value);
+    std::optional<std::string> exact = ToRecorderTextExactly(value);
+    if (!exact) {
+        ui::ShowMessage(Hwnd(), std::wstring(row.label) + L"含有执法仪不支持的字符,请修改后再保存。");
+        return;
+    }
+    const std::string& bytes = *exact;
     // The edit shows what is written, so a longer value read from the
     // recorder is refused until the user shortens it, never cut.
     std::size_t limit = LimitOf(row.edit);

@@ -108,6 +108,35 @@ TEST(LoginDialog, FailedPasswordReadsNeverMatch) {
     ASSERT_TRUE(app.WaitExit());
 }
 
+TEST(LoginDialog, CharacterGbkCannotHoldNeverMatchesAStoredQuestionMark) {
+    SimRecorder recorder(L"login-gbk", "log = transfer.log\n");
+    recorder.Set("psw", "88888?");
+    recorder.Set("psw_app", "0000?");
+    App app(recorder);
+    ASSERT_NE(app.Login(), nullptr);
+    const struct {
+        int role, button;
+        const wchar_t* typed;
+    } kCases[] = {
+        {0, kSettings, L"88888한"},
+        {0, kDisk, L"88888\u00e4"},
+        {1, kDisk, L"0000\U0001F600"}, // one "?" for the pair
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(Gbk(c.typed));
+        app.SelectRole(c.role);
+        app.Type(app.Login(), kPassword, c.typed);
+        app.Press(app.Login(), c.button);
+        app.Expect(L"密码含有执法仪不支持的字符,请重新输入!");
+    }
+    // Refused before the library was called at all.
+    EXPECT_EQ(ReadBytes(recorder.Folder() + L"\\transfer.log").find("open "), std::string::npos);
+    EXPECT_EQ(recorder.Get("mode"), "<unset>");
+    EXPECT_EQ(app.WaitDialog(kSettingsTitle, 300), nullptr);
+    app.Press(app.Login(), kExit);
+    ASSERT_TRUE(app.WaitExit());
+}
+
 TEST(LoginDialog, AdministratorDiskModeSyncsClockThenSwitches) {
     SimRecorder recorder(L"login-admin-disk");
     recorder.Set("clock_offset", "-100000");

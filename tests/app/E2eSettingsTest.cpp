@@ -246,6 +246,35 @@ TEST(SettingsDialog, OfficerNumberLongerThanTheEditIsShortenedNotCut) {
     Leave(app, settings);
 }
 
+TEST(SettingsDialog, TextGbkCannotHoldIsRefusedBeforeWriting) {
+    SimRecorder recorder(L"settings-gbk");
+    App app(recorder);
+    ASSERT_NE(app.Login(), nullptr);
+    HWND settings = OpenSettings(app);
+    ASSERT_NE(settings, nullptr);
+    const struct {
+        int edit, button;
+        const char* key;
+        const wchar_t *text, *refusal;
+    } kCases[] = {
+        {1032, 1033, "user_admin", L"李한", L"警员姓名含有执法仪不支持的字符,请修改后再保存。"},
+        {1034, 1035, "user_user", L"交警\U0001F600", L"单位名称含有执法仪不支持的字符,请修改后再保存。"},
+        {1036, 1037, "police", L"32\u202201", L"单位编号含有执法仪不支持的字符,请修改后再保存。"},
+        // A look-alike "a" would pass the letters-or-digits rule.
+        {1004, 1006, "psw", L"ab12\u00e4", L"管理员密码含有执法仪不支持的字符,请修改后再保存。"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.key);
+        std::string before = recorder.Get(c.key);
+        app.Type(settings, c.edit, c.text);
+        ASSERT_EQ(App::ItemText(settings, c.edit), c.text);
+        app.Press(settings, c.button);
+        app.Expect(c.refusal);
+        EXPECT_EQ(recorder.Get(c.key), before);
+    }
+    Leave(app, settings);
+}
+
 TEST(SettingsDialog, WipeQuestionBothAnswers) {
     SimRecorder recorder(L"settings-wipe");
     WriteBytes(recorder.StoragePath() + L"\\VID0001.AVI", "video");

@@ -24,6 +24,33 @@ TEST(RecorderText, TruncatesWithoutSplittingCharacters) {
     EXPECT_EQ(TruncateToRecorderBytes(L"", 3), L"");
 }
 
+TEST(RecorderText, ExactConversionRefusesWhatGbkCannotHold) {
+    const struct {
+        const wchar_t* text;
+        const char* bytes; // nullptr: refused
+    } kCases[] = {
+        {L"", ""},
+        {L"A1?", "A1?"},
+        {L"张伟", "\xD5\xC5\xCE\xB0"},
+        {L"é·ü", "\xA8\xA6\xA1\xA4\xA8\xB9"}, // GBK has these Latin letters and signs
+        {L"ä", nullptr},                      // would become "a" or "?"
+        {L"李한", nullptr},
+        {L"a\U0001F600", nullptr},
+        {L"32\u202201", nullptr},
+        {L"x\xD800y", nullptr}, // a lone surrogate
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(ToRecorderText(c.text));
+        std::optional<std::string> exact = ToRecorderTextExactly(c.text);
+        if (c.bytes) {
+            ASSERT_TRUE(exact.has_value());
+            EXPECT_EQ(*exact, c.bytes);
+        } else {
+            EXPECT_FALSE(exact.has_value()) << *exact;
+        }
+    }
+}
+
 TEST(RecorderText, PadsWriteBuffersToTheFieldLength) {
     std::vector<char> field = PaddedField("abc", 6);
     ASSERT_EQ(field.size(), 7u);
