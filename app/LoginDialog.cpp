@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AppState.h"
+#include "InertThreadWindows.h"
 #include "MediaImport.h"
 #include "RecorderText.h"
 #include "SettingsDialog.h"
@@ -17,6 +18,7 @@ constexpr std::size_t kPasswordBytes = 6;
 constexpr std::size_t kPasswordBuffer = 16;
 constexpr UINT kDeviceArrival = 0x8000;
 constexpr UINT kAboutCommand = 0x0010;
+constexpr UINT kDeferredArrival = WM_APP + 1;
 const wchar_t kAdministrator[] = L"管理员";
 const wchar_t kUser[] = L"用户";
 const wchar_t kNoRecorder[] = L"连接失败,请确认驱动程序已正确安装及USB连接可靠!";
@@ -161,12 +163,24 @@ void LoginDialog::OnDeviceArrival() {
     // An import pumps messages for its progress window; a second arrival
     // meanwhile must not start another one.
     if (importing_) return;
+    // The notification is broadcast, so it also comes while the settings or
+    // about dialog or a message box runs above this one (which they keep
+    // disabled). Importing then would end this dialog under them; it waits
+    // until this dialog is the one taking input again.
+    if (!IsWindowEnabled(Hwnd())) {
+        arrivalDeferred_ = true;
+        return;
+    }
+    arrivalDeferred_ = false;
     auto drive = FindMarkerDrive();
     // Without a recorder drive there is nothing to open or import: stay open.
     if (!drive) return;
     importing_ = true;
-    OpenDriveInExplorer(*drive);
-    ImportMedia(*drive, Hwnd());
+    {
+        InertThreadWindows inert;
+        OpenDriveInExplorer(*drive);
+        ImportMedia(*drive, Hwnd());
+    }
     importing_ = false;
     EndDialog(IDCANCEL);
 }
@@ -208,6 +222,14 @@ ui::Dialog::Result LoginDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     case WM_DEVICECHANGE:
         if (wParam == kDeviceArrival) OnDeviceArrival();
         return Handled(TRUE);
+    case WM_ENABLE:
+        // Enabled again when the window above has ended; the deferred
+        // arrival runs once that window's modal loop has returned.
+        if (wParam && arrivalDeferred_) PostMessageW(Hwnd(), kDeferredArrival, 0, 0);
+        break;
+    case kDeferredArrival:
+        if (arrivalDeferred_) OnDeviceArrival();
+        return Handled(0);
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == kAboutCommand) {
             AboutDialog about;

@@ -34,4 +34,6 @@ private:
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool importing_ = false;
+    // An arrival came while a window above this one was running.
+    bool arrivalDeferred_ = false;
 };
