@@ -176,6 +176,15 @@ TEST(SettingsOpening, OptionDigitsOutsideTheListsSelectNothing) {
     app.Press(settings, 1013);
     app.Expect(L"设置保存成功");
     EXPECT_EQ(recorder.Get("reso"), "22300102");
+    // The start-up picture box is editable: typed text that names no entry
+    // is no choice either.
+    HWND typed = FindWindowExW(GetDlgItem(settings, 1030), nullptr, L"Edit", nullptr);
+    ASSERT_NE(typed, nullptr);
+    SendMessageW(typed, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    for (wchar_t c : std::wstring(L"常亮")) SendMessageW(typed, WM_CHAR, c, 1);
+    app.Press(settings, 1013);
+    app.Expect(L"请选择开机画面后再保存。");
+    EXPECT_EQ(recorder.Get("reso"), "22300102");
     CloseSettings(app, settings);
     Quit(app);
 }
