@@ -1,6 +1,7 @@
 // Windows-side helpers of the application: GBK text at the device boundary
 // and folder creation for the import.
 #include "Folders.h"
+#include "InertThreadWindows.h"
 #include "RecorderText.h"
 
 #include <windows.h>
@@ -81,4 +82,37 @@ TEST(Folders, CreatesParentsWhateverTheCharacters) {
     for (const wchar_t* p :
          {L"\\x y & z\\(1)%PATH%^\\a", L"\\x y & z\\(1)%PATH%^", L"\\x y & z", L"\\b\\c", L"\\b", L""})
         RemoveDirectoryW((base + p).c_str());
+}
+
+TEST(InertThreadWindows, DisablesWhatTookInputAndGivesBackOnlyThat) {
+    auto make = [](DWORD style, HWND parent = nullptr) {
+        return CreateWindowExW(0, L"STATIC", L"", style, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr);
+    };
+    HWND dialog = make(WS_POPUP | WS_VISIBLE);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 40, 16, dialog, nullptr,
+                                nullptr, nullptr);
+    // An owner a modal loop has disabled, and a hidden window.
+    HWND owner = make(WS_POPUP | WS_VISIBLE | WS_DISABLED);
+    HWND hidden = make(WS_POPUP);
+    SetFocus(edit);
+    ASSERT_EQ(GetFocus(), edit);
+    {
+        InertThreadWindows inert;
+        EXPECT_FALSE(IsWindowEnabled(dialog));
+        EXPECT_EQ(GetFocus(), nullptr); // keys reach no control of it
+        HWND later = make(WS_POPUP | WS_VISIBLE);
+        EXPECT_TRUE(IsWindowEnabled(later)); // what the task itself shows
+        DestroyWindow(later);
+    }
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_FALSE(IsWindowEnabled(owner)); // still the modal loop's to enable
+    EXPECT_TRUE(IsWindowEnabled(hidden));
+    // A window gone during the scope is simply skipped.
+    {
+        InertThreadWindows inert;
+        DestroyWindow(dialog);
+    }
+    DestroyWindow(owner);
+    DestroyWindow(hidden);
 }
