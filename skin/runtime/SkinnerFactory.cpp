@@ -11,6 +11,7 @@
 #include "SkinProgress.h"
 #include "SkinPushButton.h"
 #include "SkinRadioButton.h"
+#include "SkinScrollHost.h"
 #include "SkinStatic.h"
 #include "SkinWnd.h"
 
@@ -43,6 +44,9 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
     case kKindEdit:
     case kKindRichEdit:
         return std::make_unique<SkinEdit>(kind);
+    case kKindListBox:
+    case kKindIpAddress:
+        return std::make_unique<SkinScrollHost>(kind);
     case kKindProgress:
         return std::make_unique<SkinProgress>();
     case kKindStatic:
