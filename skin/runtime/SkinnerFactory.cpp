@@ -7,12 +7,19 @@
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
+#include "SkinHeader.h"
+#include "SkinListView.h"
 #include "SkinObject.h"
 #include "SkinProgress.h"
 #include "SkinPushButton.h"
 #include "SkinRadioButton.h"
+#include "SkinScrollBar.h"
 #include "SkinScrollHost.h"
 #include "SkinStatic.h"
+#include "SkinStatusBar.h"
+#include "SkinTabControl.h"
+#include "SkinTrackbar.h"
+#include "SkinUpDown.h"
 #include "SkinWnd.h"
 
 namespace {
@@ -47,6 +54,21 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
     case kKindListBox:
     case kKindIpAddress:
         return std::make_unique<SkinScrollHost>(kind);
+    case kKindScrollBar:
+        return std::make_unique<SkinScrollBar>();
+    case kKindListView:
+    case kKindTreeView:
+        return std::make_unique<SkinListView>(kind);
+    case kKindTrackbar:
+        return std::make_unique<SkinTrackbar>();
+    case kKindStatusBar:
+        return std::make_unique<SkinStatusBar>();
+    case kKindTabControl:
+        return std::make_unique<SkinTabControl>();
+    case kKindUpDown:
+        return std::make_unique<SkinUpDown>();
+    case kKindHeader:
+        return std::make_unique<SkinHeader>();
     case kKindProgress:
         return std::make_unique<SkinProgress>();
     case kKindStatic:

@@ -23,8 +23,10 @@
 #include "ScrollObjects.h"
 #include "Skin.h"
 #include "SkinEntries.h"
+#include "SkinScrollBar.h"
 #include "TestSkins.h"
 #include "TestWindows.h"
+#include "WindowRegistry.h"
 
 namespace {
 
@@ -136,15 +138,22 @@ struct ScrollCall {
     UINT message;
     int code;
     int pos;
+    HWND from; // lParam: the scroll-bar control, or none
 };
 std::vector<ScrollCall> g_scrolls;
-WNDPROC g_counted = nullptr;
+std::map<HWND, WNDPROC> g_counted;
 
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_VSCROLL || message == WM_HSCROLL) {
-        g_scrolls.push_back(ScrollCall{message, LOWORD(wParam), static_cast<short>(HIWORD(wParam))});
+        g_scrolls.push_back(ScrollCall{message, LOWORD(wParam), static_cast<short>(HIWORD(wParam)),
+                                       reinterpret_cast<HWND>(lParam)});
     }
-    return CallWindowProcW(g_counted, hwnd, message, wParam, lParam);
+    return CallWindowProcW(g_counted[hwnd], hwnd, message, wParam, lParam);
+}
+
+void CountScrolls(HWND hwnd) {
+    g_counted[hwnd] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
 }
 
 int Count(int code) {
@@ -201,8 +210,7 @@ protected:
     HWND ListBox(int items, RECT box = RECT{10, 10, 150, 170}) {
         HWND list =
             ctlwin::AddChild(dialog_, L"ListBox", WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT, 0, box, 200);
-        g_counted = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+        CountScrolls(list);
         Pump(20); // the engine comes with WM_SKIN_INITSCROLL
         for (int i = 0; i < items; ++i) {
             const std::wstring text = L"line " + std::to_wstring(i);
@@ -544,6 +552,86 @@ TEST_F(Scroll, HotTrackingFollowsThePartAndClearsWhenTheMouseLeaves) {
     EXPECT_EQ(ScrollEngine::HotWindow(), nullptr);
     EXPECT_FALSE(clock_.Running(list, ScrollEngine::kHotTimer));
     EXPECT_TRUE(CloseColour(BarPixel(list, layout.thumbStart + 2), kColour[kThumbNormal]));
+}
+
+TEST_F(Scroll, ScrollBarControlDrawsItsPartsAndDrivesItsParent) {
+    CountScrolls(dialog_);
+    HWND control = ctlwin::AddChild(dialog_, L"ScrollBar", SBS_HORZ, 0, RECT{10, 200, 210, 216}, 300);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = 100;
+    info.nPage = 10;
+    info.nPos = 50;
+    SetScrollInfo(control, SB_CTL, &info, TRUE);
+    Pump(20);
+    auto* skinner = dynamic_cast<SkinScrollBar*>(WindowRegistry::Instance().Lookup(control));
+    ASSERT_TRUE(skinner);
+    ASSERT_TRUE(skinner->Initialised());
+    EXPECT_EQ(skinner->Values().pos, 50);
+    EXPECT_EQ(GetScrollPos(control, SB_CTL), 50);
+
+    // Arrows at both ends, the thumb (the picture's length) centred on 50.
+    const ScrollCtlLayout layout = skinner->Layout();
+    EXPECT_EQ(layout.trackStart, kBar);
+    EXPECT_EQ(layout.thumbLength, kBar);
+    EXPECT_EQ(layout.thumbStart, kBar + (200 - 2 * kBar) / 2 - kBar / 2);
+    struct Pixel {
+        int x;
+        COLORREF colour;
+    };
+    const Pixel pixels[] = {{2, kColour[kArrowNormal]},
+                            {layout.trackStart + 4, kColour[kTrack]},
+                            {layout.thumbStart + 4, kColour[kThumbNormal]},
+                            {197, kColour[kArrowNormal]}};
+    for (const Pixel& p : pixels) {
+        EXPECT_TRUE(CloseColour(ctlwin::ClientPixel(control, p.x, 8), p.colour)) << p.x;
+    }
+
+    // Pressing the second arrow: the parent hears SB_LINEDOWN from the
+    // control, and again from timer 1000 while the mouse stays on it.
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(195, 8));
+    EXPECT_EQ(skinner->PressedHit(), kCtlHitArrow2);
+    EXPECT_TRUE(CloseColour(ctlwin::ClientPixel(control, 197, 8), kColour[kArrowPressed]));
+    SendMessageW(control, WM_TIMER, SkinScrollBar::kRepeatTimer, 0);
+    SendMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 8));
+    SendMessageW(control, WM_TIMER, SkinScrollBar::kRepeatTimer, 0);
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(100, 8));
+    EXPECT_EQ(Count(SB_LINEDOWN), 2);
+    EXPECT_EQ(Count(SB_ENDSCROLL), 1);
+    ASSERT_FALSE(g_scrolls.empty());
+    EXPECT_EQ(g_scrolls.front().from, control);
+    EXPECT_EQ(g_scrolls.front().message, static_cast<UINT>(WM_HSCROLL));
+
+    // The thumb: tracking follows the cursor along the track.
+    g_scrolls.clear();
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(layout.thumbStart + 4, 8));
+    SendMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(layout.trackEnd - 1, 8));
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(layout.trackEnd, 8));
+    ASSERT_EQ(g_scrolls.size(), 4u);
+    EXPECT_EQ(g_scrolls[0].code, SB_THUMBTRACK);
+    EXPECT_EQ(g_scrolls[0].pos, 50);
+    EXPECT_EQ(g_scrolls[1].code, SB_THUMBTRACK);
+    EXPECT_EQ(g_scrolls[1].pos, 99);
+    EXPECT_EQ(g_scrolls[2].code, SB_THUMBPOSITION);
+    EXPECT_EQ(g_scrolls[2].pos, 100);
+    EXPECT_EQ(g_scrolls[3].code, SB_ENDSCROLL);
+
+    // SIF_DISABLENOSCROLL disables only a control that cannot scroll.
+    info.fMask = SIF_RANGE | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = 100;
+    SetScrollInfo(control, SB_CTL, &info, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(control));
+    info.nMax = 0;
+    SetScrollInfo(control, SB_CTL, &info, TRUE);
+    EXPECT_EQ(skinner->Values().max, 0);
+    // A structure of another size changes nothing and answers the old pos.
+    SCROLLINFO small = info;
+    small.cbSize = sizeof info - 4;
+    small.fMask = SIF_POS;
+    small.nPos = 7;
+    EXPECT_EQ(SendMessageW(control, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&small)), 0);
 }
 
 } // namespace
