@@ -662,8 +662,9 @@ int ScrollEngine::SetInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redra
     const bool visibilityChanged = ((state.flags & kBarShownOnRequest) != 0) != wanted;
     if (visibilityChanged) {
         ApplyVisibility(hwnd, *record, bar, wanted);
-    } else if (redraw && !record->tracking) {
-        RedrawFrame(hwnd);
+    } else if (redraw && !record->tracking && state.visible) {
+        // Only this bar changed: it is painted again, not the whole frame.
+        RedrawBar(hwnd, bar);
     }
     ScrollRecord* still = Record(hwnd);
     return still ? still->bars[bar].info.pos : 0;
@@ -675,7 +676,7 @@ int ScrollEngine::SetPos(HWND hwnd, int bar, int pos, BOOL redraw) {
     ScrollBarRecord& state = record->bars[bar];
     const int old = state.info.pos;
     state.info.pos = ClampScrollPos(pos, state.info);
-    if (redraw && !record->tracking) RedrawFrame(hwnd);
+    if (redraw && !record->tracking && state.visible) RedrawBar(hwnd, bar);
     return old;
 }
 
