@@ -55,6 +55,8 @@ SkinObject* SkinScrollHost::SetObject(SkinObject* object) {
 void SkinScrollHost::InstallEngine() {
     if (engineTried_ || !hwnd_) return;
     engineTried_ = true;
+    // A date-time picker borrows only the border: it has no scroll bars.
+    if (kind_ == kKindDateTime) return;
     if (!ScrollEngine::RunsOn(SkinEngine::Instance().Kind()) || !DefaultScrollObject()) return;
     if (!ScrollEngine::Install(hwnd_)) return;
     engineInstalled_ = true;

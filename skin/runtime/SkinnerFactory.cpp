@@ -5,6 +5,7 @@
 #include "FrameImage.h"
 #include "SkinCheckBox.h"
 #include "SkinComboBox.h"
+#include "SkinDateTime.h"
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
@@ -69,6 +70,8 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
         return std::make_unique<SkinUpDown>();
     case kKindHeader:
         return std::make_unique<SkinHeader>();
+    case kKindDateTime:
+        return std::make_unique<SkinDateTime>();
     case kKindProgress:
         return std::make_unique<SkinProgress>();
     case kKindStatic:

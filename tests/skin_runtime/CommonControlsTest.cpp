@@ -111,6 +111,10 @@ std::wstring WriteSkin() {
     list->color2 = kListText;
     skin->PutObject(std::move(list));
 
+    auto picker = CreateSkinObject(31);
+    picker->SetName("DateTime");
+    skin->PutObject(std::move(picker));
+
     auto image = std::make_unique<ImageObject>();
     image->SetName("cc");
     image->SetEncoded(Picture(), 1);
@@ -279,6 +283,105 @@ TEST_F(CommonControls, ListViewTakesTheSkinsColours) {
     EXPECT_EQ(static_cast<COLORREF>(SendMessageW(list, LVM_GETBKCOLOR, 0, 0)), kListBack);
     EXPECT_EQ(static_cast<COLORREF>(SendMessageW(list, LVM_GETTEXTCOLOR, 0, 0)), kListText);
     EXPECT_TRUE(CloseColour(ClientPixel(list, 150, 150), kListBack));
+}
+
+// What the timers below do inside the picker's calendar loop.
+HWND g_picker = nullptr;
+HWND g_host = nullptr;
+SYSTEMTIME g_picked{};
+bool g_calendarSeen = false;
+
+HWND OpenCalendar() {
+    return reinterpret_cast<HWND>(SendMessageW(g_picker, DTM_GETMONTHCAL, 0, 0));
+}
+
+// Clicks a day of the shown month other than the selected one.
+void CALLBACK PickADay(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND calendar = OpenCalendar();
+    g_calendarSeen = calendar != nullptr;
+    if (!calendar) return;
+    SYSTEMTIME current{};
+    SendMessageW(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&current));
+    RECT client{};
+    GetClientRect(calendar, &client);
+    for (int y = client.bottom / 2; y < client.bottom; y += 3) {
+        for (int x = 4; x < client.right; x += 3) {
+            MCHITTESTINFO hit{};
+            hit.cbSize = sizeof hit;
+            hit.pt = POINT{x, y};
+            SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+            if ((hit.uHit & MCHT_CALENDARDATE) != MCHT_CALENDARDATE || hit.uHit != MCHT_CALENDARDATE)
+                continue;
+            if (hit.st.wDay == current.wDay || hit.st.wMonth != current.wMonth) continue;
+            g_picked = hit.st;
+            PostMessageW(calendar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+            PostMessageW(calendar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+            return;
+        }
+    }
+}
+
+void CALLBACK QuitInside(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    g_calendarSeen = OpenCalendar() != nullptr;
+    PostQuitMessage(7);
+}
+
+void CALLBACK ClickElsewhere(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    g_calendarSeen = OpenCalendar() != nullptr;
+    PostMessageW(g_host, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 300));
+}
+
+TEST_F(CommonControls, DatePickerCalendarOpensPicksAndCloses) {
+    g_picker =
+        ctlwin::AddChild(dialog_, DATETIMEPICK_CLASSW, DTS_SHORTDATEFORMAT, 0, RECT{10, 10, 200, 34}, 130);
+    g_host = dialog_;
+    ASSERT_TRUE(g_picker);
+    SYSTEMTIME start{};
+    start.wYear = 2026;
+    start.wMonth = 12;
+    start.wDay = 9;
+    SendMessageW(g_picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&start));
+    Pump(20);
+    RECT client{};
+    GetClientRect(g_picker, &client);
+    const LPARAM button = MAKELPARAM(client.right - 5, client.bottom / 2);
+    auto dropDown = [&] { SendMessageW(g_picker, WM_LBUTTONDOWN, MK_LBUTTON, button); };
+
+    // Picking a day closes the calendar and sets the date.
+    g_calendarSeen = false;
+    SetTimer(nullptr, 0, 50, &PickADay);
+    dropDown();
+    EXPECT_TRUE(g_calendarSeen);
+    EXPECT_EQ(OpenCalendar(), nullptr);
+    ASSERT_NE(g_picked.wDay, 0);
+    SYSTEMTIME now{};
+    ASSERT_EQ(SendMessageW(g_picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)), GDT_VALID);
+    EXPECT_EQ(now.wYear, g_picked.wYear);
+    EXPECT_EQ(now.wMonth, g_picked.wMonth);
+    EXPECT_EQ(now.wDay, g_picked.wDay);
+
+    // A press elsewhere closes it without a change.
+    g_calendarSeen = false;
+    SetTimer(nullptr, 0, 50, &ClickElsewhere);
+    dropDown();
+    EXPECT_TRUE(g_calendarSeen);
+    EXPECT_EQ(OpenCalendar(), nullptr);
+    SYSTEMTIME after{};
+    SendMessageW(g_picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&after));
+    EXPECT_EQ(after.wDay, g_picked.wDay);
+
+    // WM_QUIT ends the loop and is posted again for the application's loop.
+    g_calendarSeen = false;
+    SetTimer(nullptr, 0, 50, &QuitInside);
+    dropDown();
+    EXPECT_TRUE(g_calendarSeen);
+    EXPECT_EQ(OpenCalendar(), nullptr);
+    MSG quit{};
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 7u);
 }
 
 } // namespace
