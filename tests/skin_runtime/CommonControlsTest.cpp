@@ -311,8 +311,7 @@ void CALLBACK PickADay(HWND, UINT, UINT_PTR id, DWORD) {
             hit.cbSize = sizeof hit;
             hit.pt = POINT{x, y};
             SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-            if ((hit.uHit & MCHT_CALENDARDATE) != MCHT_CALENDARDATE || hit.uHit != MCHT_CALENDARDATE)
-                continue;
+            if (hit.uHit != MCHT_CALENDARDATE) continue;
             if (hit.st.wDay == current.wDay || hit.st.wMonth != current.wMonth) continue;
             g_picked = hit.st;
             PostMessageW(calendar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
