@@ -4,42 +4,13 @@
 // skin in the same run.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "SkinEntries.h"
 
 namespace {
-
-template <typename F>
-double MicrosecondsPerCall(F&& f) {
-    using Clock = std::chrono::steady_clock;
-    f();
-    long n = 1;
-    for (;;) {
-        const auto start = Clock::now();
-        for (long i = 0; i < n; ++i) f();
-        const double s = std::chrono::duration<double>(Clock::now() - start).count();
-        if (s > 0.3) return s * 1e6 / double(n);
-        n *= 2;
-    }
-}
-
-INT_PTR CALLBACK DialogProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
-
-HWND Dialog() {
-    struct {
-        DLGTEMPLATE t;
-        WORD menu, cls, title;
-    } tpl{};
-    tpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
-    tpl.t.cx = 260;
-    tpl.t.cy = 200;
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &tpl.t, nullptr, &DialogProc, 0);
-}
 
 const std::wstring& TenThousandLines() {
     static const std::wstring text = [] {
@@ -63,7 +34,7 @@ HWND Edit(HWND dialog) {
 
 // One step down (back to the top at the end), painted.
 double MicrosecondsPerStep(HWND edit, WORD code) {
-    return MicrosecondsPerCall([&] {
+    return bench::MicrosecondsPerCall([&] {
         const int before = GetScrollPos(edit, SB_VERT);
         SendMessageW(edit, WM_VSCROLL, code, 0);
         if (GetScrollPos(edit, SB_VERT) == before) SendMessageW(edit, WM_VSCROLL, SB_TOP, 0);
@@ -81,10 +52,10 @@ int main() {
         return 1;
     }
     SkinSetDialogDefault(L"Dialog");
-    HWND skinnedDialog = Dialog();
+    HWND skinnedDialog = bench::EmptyDialog(260, 200);
     HWND skinned = Edit(skinnedDialog);
     SkinClearDialogDefault();
-    HWND plainDialog = Dialog();
+    HWND plainDialog = bench::EmptyDialog(260, 200);
     HWND plain = Edit(plainDialog);
 
     std::printf("%-22s %14s %14s %8s\n", "10 000-line edit", "skinned (us)", "platform (us)", "ratio");

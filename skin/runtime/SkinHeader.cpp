@@ -47,15 +47,11 @@ LRESULT SkinHeader::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case HDM_DELETEITEM:
     case HDM_LAYOUT:
     case WM_LBUTTONUP:
-    case WM_MOUSEMOVE: {
-        const HWND hwnd = hwnd_;
-        const LRESULT result = message == WM_MOUSEMOVE ? SkinControl::WindowProc(message, wParam, lParam)
-                                                       : CallPrev(message, wParam, lParam);
-        if (FromWindow(hwnd) == this && (message != WM_MOUSEMOVE || (wParam & MK_LBUTTON))) {
-            InvalidateRect(hwnd, nullptr, FALSE);
-        }
-        return result;
-    }
+        return CallPrevAndInvalidate(message, wParam, lParam);
+    case WM_MOUSEMOVE:
+        // Dragging a divider resizes the items.
+        if (wParam & MK_LBUTTON) InvalidateRect(hwnd_, nullptr, FALSE);
+        return SkinControl::WindowProc(message, wParam, lParam);
     default:
         return SkinControl::WindowProc(message, wParam, lParam);
     }

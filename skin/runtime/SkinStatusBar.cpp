@@ -49,12 +49,8 @@ LRESULT SkinStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case SB_SETTEXTW:
     case SB_SETPARTS:
     case WM_SETTEXT:
-    case WM_SIZE: {
-        const HWND hwnd = hwnd_;
-        const LRESULT result = CallPrev(message, wParam, lParam);
-        if (FromWindow(hwnd) == this) InvalidateRect(hwnd, nullptr, FALSE);
-        return result;
-    }
+    case WM_SIZE:
+        return CallPrevAndInvalidate(message, wParam, lParam);
     default:
         return SkinControl::WindowProc(message, wParam, lParam);
     }

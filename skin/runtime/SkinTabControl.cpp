@@ -142,14 +142,9 @@ LRESULT SkinTabControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case TCM_DELETEITEM:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-    case WM_ENABLE: {
-        // The control repaints only what it thinks changed; the skin's
-        // tabs and the pages' backgrounds all follow the selection.
-        const HWND hwnd = hwnd_;
-        const LRESULT result = CallPrev(message, wParam, lParam);
-        if (FromWindow(hwnd) == this) InvalidateRect(hwnd, nullptr, FALSE);
-        return result;
-    }
+    case WM_ENABLE:
+        // The skin's tabs and the pages' backgrounds follow the selection.
+        return CallPrevAndInvalidate(message, wParam, lParam);
     default:
         return SkinControl::WindowProc(message, wParam, lParam);
     }

@@ -57,13 +57,8 @@ LRESULT SkinTrackbar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case TBM_SETRANGEMAX:
     case WM_KEYDOWN:
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP: {
-        // The control redraws only the pieces it knows; ours is one picture.
-        const HWND hwnd = hwnd_;
-        const LRESULT result = CallPrev(message, wParam, lParam);
-        if (FromWindow(hwnd) == this) InvalidateRect(hwnd, nullptr, FALSE);
-        return result;
-    }
+    case WM_LBUTTONUP:
+        return CallPrevAndInvalidate(message, wParam, lParam);
     default:
         return SkinControl::WindowProc(message, wParam, lParam);
     }
