@@ -5,20 +5,25 @@
 #include "FrameImage.h"
 #include "SkinCheckBox.h"
 #include "SkinComboBox.h"
+#include "SkinControlBar.h"
 #include "SkinDateTime.h"
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
+#include "SkinLink.h"
 #include "SkinListView.h"
+#include "SkinMonthCal.h"
 #include "SkinObject.h"
 #include "SkinProgress.h"
 #include "SkinPushButton.h"
 #include "SkinRadioButton.h"
+#include "SkinRebar.h"
 #include "SkinScrollBar.h"
 #include "SkinScrollHost.h"
 #include "SkinStatic.h"
 #include "SkinStatusBar.h"
 #include "SkinTabControl.h"
+#include "SkinToolbar.h"
 #include "SkinTrackbar.h"
 #include "SkinUpDown.h"
 #include "SkinWnd.h"
@@ -72,6 +77,16 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
         return std::make_unique<SkinHeader>();
     case kKindDateTime:
         return std::make_unique<SkinDateTime>();
+    case kKindMonthCalendar:
+        return std::make_unique<SkinMonthCal>();
+    case kKindToolbar:
+        return std::make_unique<SkinToolbar>();
+    case kKindControlBar:
+        return std::make_unique<SkinControlBar>();
+    case kKindRebar:
+        return std::make_unique<SkinRebar>();
+    case kKindLink:
+        return std::make_unique<SkinLink>();
     case kKindProgress:
         return std::make_unique<SkinProgress>();
     case kKindStatic:

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <string>
 
 #include "ControlWindows.h"
@@ -61,7 +62,7 @@ TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
     ASSERT_TRUE(SkinLoadFile(L"xpblue.tvf"));
     ASSERT_TRUE(SkinSetDialogDefault(L"Dialog"));
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    HWND dialog = ctlwin::CreateHostDialog(640, 450);
+    HWND dialog = ctlwin::CreateHostDialog(640, 500);
     ASSERT_TRUE(dialog);
     SetWindowTextW(dialog, L"Skinned controls");
 
@@ -110,6 +111,13 @@ TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
         {DATETIMEPICK_CLASSW, DTS_SHORTDATEFORMAT, 0, {310, 266, 470, 290}, L"", false},
         {WC_LINK, 0, 0, {480, 266, 630, 290}, L"A <a>link control</a>", false},
         {STATUSCLASSNAMEW, 0, 0, {0, 0, 0, 0}, L"Ready", true},
+        {TOOLBARCLASSNAMEW,
+         TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+         0,
+         {10, 300, 300, 326},
+         L"",
+         true},
+        {MONTHCAL_CLASSW, 0, WS_EX_CLIENTEDGE, {320, 300, 560, 470}, L"", true},
     };
     std::vector<std::pair<HWND, const Control*>> made;
     int id = 100;
@@ -184,6 +192,37 @@ TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
     SendMessageW(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
     SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready"));
     SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"Recorder connected"));
+    HWND toolbar = made[21].first;
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    TBADDBITMAP standard{HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
+    SendMessageW(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard));
+    TBBUTTON buttons[] = {
+        {STD_FILEOPEN,
+         1,
+         TBSTATE_ENABLED,
+         BTNS_BUTTON | BTNS_AUTOSIZE,
+         {},
+         0,
+         reinterpret_cast<INT_PTR>(L"Import")},
+        {STD_PROPERTIES,
+         2,
+         TBSTATE_ENABLED | TBSTATE_CHECKED,
+         BTNS_CHECK | BTNS_AUTOSIZE,
+         {},
+         0,
+         reinterpret_cast<INT_PTR>(L"Settings")},
+        {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
+        {STD_PRINT,
+         3,
+         TBSTATE_ENABLED,
+         BTNS_DROPDOWN | BTNS_AUTOSIZE,
+         {},
+         0,
+         reinterpret_cast<INT_PTR>(L"Copy")},
+        {STD_DELETE, 4, 0, BTNS_BUTTON | BTNS_AUTOSIZE, {}, 0, reinterpret_cast<INT_PTR>(L"Wipe")},
+    };
+    SendMessageW(toolbar, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
     testwin::Pump(100);
 
     WindowRegistry& registry = WindowRegistry::Instance();
