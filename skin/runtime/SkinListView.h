@@ -1,5 +1,6 @@
 // List views and tree views (kinds 28 and 29): scroll hosts whose content
-// colours are pushed to the control, which paints its items itself.
+// colours are pushed to the control, which paints its items itself; a tree
+// view's selected item is then painted again from the skin's item pictures.
 #pragma once
 
 #include "SkinScrollHost.h"
@@ -11,7 +12,12 @@ public:
     bool Attach(HWND hwnd) override;
     void Detach() override;
     SkinObject* SetObject(SkinObject* object) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void PushColours(bool skin);
+    // WM_PAINT of a tree view: the control into a buffer, the caret item
+    // over it.
+    void PaintTree();
+    void PaintCaretItem(HDC dc);
 };
