@@ -3,9 +3,9 @@
 // buffer to the window: the floor any double-buffered frame pays.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 
+#include "BenchSupport.h"
 #include "Resource.h"
 #include "SkinEntries.h"
 
@@ -13,34 +13,9 @@ namespace {
 
 constexpr int kSettingsTemplate = IDD_SETTINGS;
 
-template <typename F>
-double MicrosecondsPerCall(F&& f) {
-    using Clock = std::chrono::steady_clock;
-    f();
-    long n = 1;
-    for (;;) {
-        const auto start = Clock::now();
-        for (long i = 0; i < n; ++i) f();
-        const double s = std::chrono::duration<double>(Clock::now() - start).count();
-        if (s > 0.3) return s * 1e6 / double(n);
-        n *= 2;
-    }
-}
-
-INT_PTR CALLBACK DialogProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
-
 // A dialog of the settings dialog's template size (319 x 406 units).
 HWND SettingsSizedDialog() {
-    struct {
-        DLGTEMPLATE t;
-        WORD menu, cls, title;
-    } tpl{};
-    tpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
-    tpl.t.cx = 319;
-    tpl.t.cy = 406;
-    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &tpl.t, nullptr, &DialogProc, 0);
+    return bench::EmptyDialog(319, 406);
 }
 
 struct Row {
@@ -54,7 +29,7 @@ Row Measure(const char* name, HWND hwnd) {
     GetWindowRect(hwnd, &r);
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
-    const double skinned = MicrosecondsPerCall([&] {
+    const double skinned = bench::MicrosecondsPerCall([&] {
         SendMessageW(hwnd, WM_NCPAINT, 1, 0);
         GdiFlush();
     });
@@ -62,7 +37,7 @@ Row Measure(const char* name, HWND hwnd) {
     HDC buffer = CreateCompatibleDC(windowDc);
     HBITMAP bitmap = CreateCompatibleBitmap(windowDc, w, h);
     HGDIOBJ old = SelectObject(buffer, bitmap);
-    const double floor = MicrosecondsPerCall([&] {
+    const double floor = bench::MicrosecondsPerCall([&] {
         BitBlt(windowDc, 0, 0, w, h, buffer, 0, 0, SRCCOPY);
         GdiFlush();
     });
@@ -76,7 +51,7 @@ Row Measure(const char* name, HWND hwnd) {
 // The whole settings dialog, frame and every control, as brevox shows it
 // (template from brevox's own resources), skinned and not.
 double MicrosecondsPerFullRepaint(HWND dialog) {
-    return MicrosecondsPerCall([&] {
+    return bench::MicrosecondsPerCall([&] {
         RedrawWindow(dialog, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         GdiFlush();
@@ -85,7 +60,7 @@ double MicrosecondsPerFullRepaint(HWND dialog) {
 
 HWND SettingsDialog() {
     HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kSettingsTemplate), nullptr,
-                                     &DialogProc, 0);
+                                     &bench::EmptyDialogProc, 0);
     ShowWindow(dialog, SW_SHOW);
     return dialog;
 }

@@ -103,6 +103,13 @@ void SkinControl::PaintOwnerBackground(HDC dc, const RECT& rect) {
     }
 }
 
+LRESULT SkinControl::CallPrevAndInvalidate(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = hwnd_;
+    const LRESULT result = CallPrev(message, wParam, lParam);
+    if (FromWindow(hwnd) == this) InvalidateRect(hwnd, nullptr, FALSE);
+    return result;
+}
+
 void SkinControl::PaintThroughBuffer(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);

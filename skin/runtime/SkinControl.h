@@ -46,6 +46,10 @@ protected:
     // The whole client through a client-sized buffer onto `dc`.
     void PaintThroughBuffer(HDC dc);
     bool TakesFonts() const;
+    // Passes a message that changes what the control shows to the control,
+    // then invalidates the whole client: the control would repaint only
+    // the pieces it knows, the skin's picture is one piece.
+    LRESULT CallPrevAndInvalidate(UINT message, WPARAM wParam, LPARAM lParam);
 
     ControlKind kind_;
     bool hovering_ = false;

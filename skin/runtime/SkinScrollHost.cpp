@@ -2,8 +2,19 @@
 
 #include "ControlObject.h"
 #include "NineGridDraw.h"
+#include "ScrollEngine.h"
+#include "ScrollObjects.h"
 #include "Skin.h"
+#include "SkinEngine.h"
+#include "SkinMessages.h"
 #include "WindowRegistry.h"
+
+namespace {
+const ScrollBarObject* DefaultScrollObject() {
+    return dynamic_cast<const ScrollBarObject*>(
+        WindowRegistry::Instance().CurrentSkin().FindObjectByType(12));
+}
+} // namespace
 
 SkinScrollHost::~SkinScrollHost() {
     ReleaseBrushes();
@@ -16,11 +27,50 @@ void SkinScrollHost::ReleaseBrushes() {
     readOnlyBrush_ = nullptr;
 }
 
+bool SkinScrollHost::Attach(HWND hwnd) {
+    // Owner-drawn list boxes keep the content and frame their owner gives them.
+    constexpr LONG_PTR kOwnerDrawn = LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE;
+    if (kind_ == kKindListBox && (GetWindowLongPtrW(hwnd, GWL_STYLE) & kOwnerDrawn)) return false;
+    if (!SkinControl::Attach(hwnd)) return false;
+    // After the control's own creation has run its first layout.
+    PostMessageW(hwnd, kWmSkinInitScroll, 0, 0);
+    return true;
+}
+
+void SkinScrollHost::Detach() {
+    if (engineInstalled_ && hwnd_ && !destroyed_) ScrollEngine::Uninstall(hwnd_);
+    engineInstalled_ = false;
+    SkinControl::Detach();
+}
+
 SkinObject* SkinScrollHost::SetObject(SkinObject* object) {
     // New colours: the brushes are made again when the control first asks,
     // which may be while the base repaints it.
     ReleaseBrushes();
-    return SkinControl::SetObject(object);
+    SkinObject* previous = SkinControl::SetObject(object);
+    if (engineInstalled_) SizeBars();
+    return previous;
+}
+
+void SkinScrollHost::InstallEngine() {
+    if (engineTried_ || !hwnd_) return;
+    engineTried_ = true;
+    // A date-time picker borrows only the border: it has no scroll bars.
+    if (kind_ == kKindDateTime) return;
+    if (!ScrollEngine::RunsOn(SkinEngine::Instance().Kind()) || !DefaultScrollObject()) return;
+    if (!ScrollEngine::Install(hwnd_)) return;
+    engineInstalled_ = true;
+    ScrollEngine::SetStyle(hwnd_, SB_BOTH, 2);
+    SizeBars();
+}
+
+void SkinScrollHost::SizeBars() {
+    const ScrollBarObject* bars = DefaultScrollObject();
+    if (!bars || !ScrollEngine::Record(hwnd_)) return;
+    const int size = bars->states[ScrollBarObject::Normal].arrow1.source.Height();
+    if (size > 0) ScrollEngine::SetArrowSize(hwnd_, SB_BOTH, size, size);
+    const int thumb = bars->states[ScrollBarObject::Normal].thumb.source.Width();
+    if (thumb > 0) ScrollEngine::SetMinThumb(hwnd_, SB_BOTH, thumb);
 }
 
 COLORREF SkinScrollHost::BackColour() const {
@@ -94,6 +144,9 @@ void SkinScrollHost::PaintNonClient(HRGN update) {
 
 LRESULT SkinScrollHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case kWmSkinInitScroll:
+        InstallEngine();
+        return 0;
     case WM_NCPAINT:
         PaintNonClient(reinterpret_cast<HRGN>(wParam));
         return 0;

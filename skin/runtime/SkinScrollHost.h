@@ -1,7 +1,8 @@
 // Base of the skinners of controls that scroll their own content (edits,
-// list boxes and the like): the skin's border in place of the system's
-// frame, and the brushes the control is painted with. The control paints
-// its content itself; the skinned scroll bars build on this later.
+// list boxes, IP address controls, list and tree views): the skin's border
+// in place of the system's frame, the brushes the control is painted with,
+// and the scroll-bar engine for its window scroll bars, sized from the
+// skin's scroll-bar pictures. The control paints its content itself.
 #pragma once
 
 #include "ControlRules.h"
@@ -12,6 +13,8 @@ public:
     explicit SkinScrollHost(ControlKind kind) : SkinControl(kind) {}
     ~SkinScrollHost() override;
 
+    bool Attach(HWND hwnd) override;
+    void Detach() override;
     SkinObject* SetObject(SkinObject* object) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -31,9 +34,18 @@ protected:
     // WM_NCPAINT: the control paints inside the border, the skin the border.
     void PaintNonClient(HRGN update);
 
+    bool EngineInstalled() const { return engineInstalled_; }
+
 private:
     void ReleaseBrushes();
+    // WM_SKIN_INITSCROLL: the engine, once, where it runs and the skin has
+    // scroll-bar pictures.
+    void InstallEngine();
+    // Arrow and thumb sizes from the skin's scroll-bar object.
+    void SizeBars();
 
+    bool engineInstalled_ = false;
+    bool engineTried_ = false;
     HBRUSH backBrush_ = nullptr;
     HBRUSH readOnlyBrush_ = nullptr;
 };

@@ -5,13 +5,27 @@
 #include "FrameImage.h"
 #include "SkinCheckBox.h"
 #include "SkinComboBox.h"
+#include "SkinControlBar.h"
+#include "SkinDateTime.h"
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
+#include "SkinHeader.h"
+#include "SkinLink.h"
+#include "SkinListView.h"
+#include "SkinMonthCal.h"
 #include "SkinObject.h"
 #include "SkinProgress.h"
 #include "SkinPushButton.h"
 #include "SkinRadioButton.h"
+#include "SkinRebar.h"
+#include "SkinScrollBar.h"
+#include "SkinScrollHost.h"
 #include "SkinStatic.h"
+#include "SkinStatusBar.h"
+#include "SkinTabControl.h"
+#include "SkinToolbar.h"
+#include "SkinTrackbar.h"
+#include "SkinUpDown.h"
 #include "SkinWnd.h"
 
 namespace {
@@ -43,6 +57,36 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
     case kKindEdit:
     case kKindRichEdit:
         return std::make_unique<SkinEdit>(kind);
+    case kKindListBox:
+    case kKindIpAddress:
+        return std::make_unique<SkinScrollHost>(kind);
+    case kKindScrollBar:
+        return std::make_unique<SkinScrollBar>();
+    case kKindListView:
+    case kKindTreeView:
+        return std::make_unique<SkinListView>(kind);
+    case kKindTrackbar:
+        return std::make_unique<SkinTrackbar>();
+    case kKindStatusBar:
+        return std::make_unique<SkinStatusBar>();
+    case kKindTabControl:
+        return std::make_unique<SkinTabControl>();
+    case kKindUpDown:
+        return std::make_unique<SkinUpDown>();
+    case kKindHeader:
+        return std::make_unique<SkinHeader>();
+    case kKindDateTime:
+        return std::make_unique<SkinDateTime>();
+    case kKindMonthCalendar:
+        return std::make_unique<SkinMonthCal>();
+    case kKindToolbar:
+        return std::make_unique<SkinToolbar>();
+    case kKindControlBar:
+        return std::make_unique<SkinControlBar>();
+    case kKindRebar:
+        return std::make_unique<SkinRebar>();
+    case kKindLink:
+        return std::make_unique<SkinLink>();
     case kKindProgress:
         return std::make_unique<SkinProgress>();
     case kKindStatic:

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "ControlRules.h"
+#include "TabRules.h"
 
 namespace {
 
@@ -166,6 +167,73 @@ TEST(ProgressRules, PositionsStayInTheRangeWithoutOverflow) {
     for (const auto& c : cases) {
         EXPECT_EQ(ProgressStepped(c.pos, c.step, c.low, c.high), c.next)
             << c.pos << " + " << c.step << " in " << c.low << ".." << c.high;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(TabRules, SideFollowsTheStyleBits) {
+    constexpr uint32_t kBottomOrRight = 0x2, kVertical = 0x80, kMultiline = 0x200, kButtons = 0x100;
+    struct Case {
+        uint32_t style;
+        TabSide side;
+    };
+    const Case cases[] = {
+        {0, TabSide::Top},
+        {kButtons, TabSide::Top},
+        {kBottomOrRight, TabSide::Bottom},
+        {kVertical, TabSide::Left},
+        {kVertical | kMultiline, TabSide::Left},
+        {kVertical | kBottomOrRight, TabSide::Left}, // right needs multiline too
+        {kVertical | kBottomOrRight | kMultiline, TabSide::Right},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TabSideFor(c.style), c.side) << std::hex << c.style;
+}
+
+TEST(TabRules, PageFrameStartsOnePixelOverTheDeepestTabEdge) {
+    const SkinRect client{0, 0, 200, 100};
+    const SkinRect top[] = {{2, 2, 60, 22}, {60, 0, 120, 24}, {2, 24, 60, 44}}; // two rows
+    const SkinRect bottom[] = {{2, 78, 60, 98}, {2, 56, 60, 78}};
+    const SkinRect left[] = {{2, 2, 22, 60}, {22, 2, 40, 60}};
+    const SkinRect right[] = {{178, 2, 198, 60}};
+    struct Case {
+        TabSide side;
+        const SkinRect* tabs;
+        int count;
+        SkinRect frame;
+    };
+    const Case cases[] = {
+        {TabSide::Top, top, 3, {0, 43, 200, 100}},   {TabSide::Bottom, bottom, 2, {0, 0, 200, 57}},
+        {TabSide::Left, left, 2, {39, 0, 200, 100}}, {TabSide::Right, right, 1, {0, 0, 179, 100}},
+        {TabSide::Top, top, 0, {0, 0, 200, 100}},
+    };
+    for (const auto& c : cases) {
+        const SkinRect frame = TabPageFrame(c.side, client, c.tabs, c.count);
+        EXPECT_EQ(frame.left, c.frame.left);
+        EXPECT_EQ(frame.top, c.frame.top);
+        EXPECT_EQ(frame.right, c.frame.right);
+        EXPECT_EQ(frame.bottom, c.frame.bottom);
+    }
+}
+
+TEST(TabRules, StatePriorityDisabledThenPressedThenHovered) {
+    constexpr uint32_t kPressedItem = 0x1, kHighlighted = 0x2;
+    struct Case {
+        bool enabled, buttons, selected;
+        uint32_t itemState;
+        TabState state;
+    };
+    const Case cases[] = {
+        {false, false, true, kHighlighted, kTabDisabled}, {true, false, true, kHighlighted, kTabPressed},
+        {true, false, false, kHighlighted, kTabHovered},  {true, false, false, 0, kTabNormal},
+        {true, true, false, kPressedItem, kTabPressed}, // a pressed button that is not the selection
+        {true, false, false, kPressedItem, kTabNormal}, // the pressed bit means nothing without buttons
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TabStateFor(c.enabled, c.buttons, c.selected, c.itemState), c.state)
+            << c.enabled << c.buttons << c.selected << c.itemState;
     }
 }
 
