@@ -51,8 +51,9 @@ bool ReadInfo(ImageByteReader& in, BmpInfo& info) {
             !in.U32(info.compression) || !in.U32(imageSize) || !in.I32(info.xPelsPerMeter) ||
             !in.I32(info.yPelsPerMeter) || !in.U32(info.colorsUsed))
             return false;
-        // Later header versions carry more fields; the palette follows them.
-        if (!in.Seek(headerStart + 40)) return false;
+        // Later header versions carry more fields (bit-field masks among
+        // them); the palette follows the whole header.
+        if (!in.Seek(headerStart + info.headerSize)) return false;
     } else {
         return false;
     }

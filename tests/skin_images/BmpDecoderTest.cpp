@@ -72,6 +72,25 @@ TEST(BmpDecoder, IndexedDepthsKeepIndicesAndPalette) {
     }
 }
 
+TEST(BmpDecoder, LaterInfoHeadersTakeThePaletteAfterTheWholeHeader) {
+    for (const uint32_t infoSize : {108u, 124u}) {
+        for (const bool fileHeader : {true, false}) {
+            for (const int bits : {1, 4, 8}) {
+                SCOPED_TRACE(testing::Message() << infoSize << (fileHeader ? " file " : " bare ") << bits);
+                BmpSpec s = Indexed(bits);
+                s.infoSize = infoSize;
+                s.fileHeader = fileHeader;
+                const DibImage img = DecodeOk(MakeBmp(s));
+                const int mask = (1 << bits) - 1;
+                EXPECT_EQ(img.GetIndex(1, 0), 1 & mask);
+                EXPECT_EQ(img.GetIndex(0, 1), 3 & mask);
+                EXPECT_EQ(img.GetColor(1, 0), Rgb(1, 2, 3));
+                EXPECT_EQ(img.GetColor(0, 1), (3 & mask) * Rgb(1, 2, 3));
+            }
+        }
+    }
+}
+
 TEST(BmpDecoder, TrueColourTopDownBareAndCoreHeaders) {
     BmpSpec s;
     s.width = 2;
