@@ -117,6 +117,15 @@ bool DecodeTga(ImageByteReader& in, DibImage& out) {
         return Fail(out, "bad TGA header");
 
     in.Skip(h.idLength);
+    const size_t pixelBytes = (size_t(h.depth) + 7) / 8;
+    // Checked before the image is made, so that a header alone cannot cost
+    // its full size in memory. A run packet (one byte and one pixel) yields
+    // at most 128 pixels; plain data holds every pixel.
+    const uint64_t pixels = uint64_t(h.width) * h.height;
+    const uint64_t needed = encoded ? (pixels + 127) / 128 * (1 + pixelBytes) : pixels * pixelBytes;
+    const uint64_t mapBytes =
+        h.colorMapType != 0 ? uint64_t(h.colorMapLength) * ((h.colorMapEntrySize + 7) / 8) : 0;
+    if (in.Remaining() < mapBytes + needed) return Fail(out, "corrupted TGA");
     if (!out.Create(h.width, h.height, h.depth == 8 ? 8 : 24, kImageFormatTga))
         return Fail(out, "TGA Create failed");
     if (h.depth == 32 && !out.CreateAlpha()) return Fail(out, "TGA Create failed");
@@ -128,7 +137,6 @@ bool DecodeTga(ImageByteReader& in, DibImage& out) {
         for (int i = 0; i < 256; ++i) palette[i] = RgbQuad{uint8_t(i), uint8_t(i), uint8_t(i), 0};
     }
 
-    const size_t pixelBytes = (size_t(h.depth) + 7) / 8;
     const int width = h.width;
     const int height = h.height;
     const size_t rowBytes = pixelBytes * size_t(width);
