@@ -134,7 +134,7 @@ void ExpandRle(ImageByteReader& in, DibImage& img, bool nibbles) {
             else
                 img.SetIndex(x, h - 1 - row, value);
         }
-        ++x;
+        if (x < w) ++x;
     };
     for (;;) {
         uint8_t count, value;
@@ -160,7 +160,9 @@ void ExpandRle(ImageByteReader& in, DibImage& img, bool nibbles) {
         case 2: { // delta
             uint8_t dx, dy;
             if (!in.U8(dx) || !in.U8(dy)) return;
-            x += dx;
+            // Columns past the row's end are all dropped alike; holding x
+            // there keeps long chains of deltas from overflowing it.
+            x = std::min(x + dx, w);
             row += dy;
             if (row >= h) return;
             break;

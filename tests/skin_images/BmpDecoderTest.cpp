@@ -179,6 +179,22 @@ TEST(BmpDecoder, Rle8RunsLiteralsDeltaAndOverflowingRuns) {
     EXPECT_EQ(img.GetIndex(0, 0), 0);
 }
 
+TEST(BmpDecoder, Rle8DeltasPastTheRowEndDoNotWrapRound) {
+    // Deltas that move right by 2^32 + 1 columns in all: the column must
+    // stay past the row's end, not come back as column 1.
+    BmpSpec s = Indexed(8);
+    s.width = 4;
+    s.height = 1;
+    s.compression = 1;
+    const uint32_t fullSteps = 0xFFFFFFFFu / 255; // 255 * fullSteps = 2^32 - 1
+    s.pixels.clear();
+    s.pixels.reserve(size_t(fullSteps) * 4 + 10);
+    for (uint32_t i = 0; i < fullSteps; ++i) s.pixels.insert(s.pixels.end(), {0, 2, 255, 0});
+    s.pixels.insert(s.pixels.end(), {0, 2, 2, 0, 1, 9, 0, 1});
+    const DibImage img = DecodeOk(MakeBmp(s));
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(img.GetIndex(x, 0), 0) << x;
+}
+
 TEST(BmpDecoder, Rle4NibblesAndOddLiteralsPaddedToWords) {
     BmpSpec s = Indexed(4);
     s.width = 8;
