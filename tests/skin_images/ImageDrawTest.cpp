@@ -166,8 +166,8 @@ TEST(ImageGdi, ImageRefModesAndFallback) {
 
     // A source at the far end of the coordinate range is outside the image;
     // its natural-size cut must not wrap round to the whole image.
-    Canvas far(8, 8, kBlue);
-    DrawImageRef(far.Dc(), RECT{0, 0, 8, 8},
+    Canvas farOff(8, 8, kBlue);
+    DrawImageRef(farOff.Dc(), RECT{0, 0, 8, 8},
                  Ref("c", {INT32_MAX - 4, INT32_MAX - 4, INT32_MAX, INT32_MAX}, 0), skin, kRed, true);
-    EXPECT_EQ(far.Pixel(0, 0), kRed);
+    EXPECT_EQ(farOff.Pixel(0, 0), kRed);
 }
