@@ -162,6 +162,27 @@ TEST(TgaDecoder, ThirtyTwoBitsGetAlphaAtThePixelsPlace) {
     EXPECT_EQ(img.GetAlpha(1, 1), 10);
 }
 
+TEST(TgaDecoder, ThirtyTwoBitRowsKeepEveryPixelAtAnyWidth) {
+    // Rows are split four pixels at a time with a tail: widths around
+    // multiples of four.
+    for (const int width : {1, 3, 4, 5, 8, 11}) {
+        SCOPED_TRACE(width);
+        TgaSpec s;
+        s.width = width;
+        s.height = 2;
+        s.depth = 32;
+        s.descriptor = 0x20;
+        for (int i = 0; i < width * 2; ++i)
+            s.data.insert(s.data.end(), {uint8_t(i), uint8_t(i + 50), uint8_t(i + 100), uint8_t(200 - i)});
+        const DibImage img = DecodeOk(MakeTga(s));
+        for (int i = 0; i < width * 2; ++i) {
+            const int x = i % width, y = i / width;
+            EXPECT_EQ(img.GetColor(x, y), Rgb(i + 100, i + 50, i)) << x << "," << y;
+            EXPECT_EQ(img.GetAlpha(x, y), 200 - i) << x << "," << y;
+        }
+    }
+}
+
 TEST(TgaDecoder, PacketsCrossRowEnds) {
     TgaSpec s;
     s.type = 10;
