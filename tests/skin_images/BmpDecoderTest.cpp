@@ -267,7 +267,7 @@ TEST(BmpDecoder, PixelDataMustBeThereBeforeTheImageIsMade) {
     // data cannot hold is refused up front.
     struct Case {
         const char* what;
-        BmpSpec spec;
+        BmpSpec image;
         bool decodes;
     };
     BmpSpec padless = Plain(2, 2, 24, 0);
@@ -298,10 +298,10 @@ TEST(BmpDecoder, PixelDataMustBeThereBeforeTheImageIsMade) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Bytes file = MakeBmp(c.spec);
+        const Bytes file = MakeBmp(c.image);
         if (c.decodes) {
             const DibImage img = DecodeOk(file);
-            EXPECT_EQ(img.Width(), c.spec.width);
+            EXPECT_EQ(img.Width(), c.image.width);
         } else {
             EXPECT_EQ(DecodeError(file), "corrupted BMP");
         }
