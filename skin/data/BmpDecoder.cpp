@@ -51,8 +51,9 @@ bool ReadInfo(ImageByteReader& in, BmpInfo& info) {
             !in.U32(info.compression) || !in.U32(imageSize) || !in.I32(info.xPelsPerMeter) ||
             !in.I32(info.yPelsPerMeter) || !in.U32(info.colorsUsed))
             return false;
-        // Later header versions carry more fields; the palette follows them.
-        if (!in.Seek(headerStart + 40)) return false;
+        // Later header versions carry more fields (bit-field masks among
+        // them); the palette follows the whole header.
+        if (!in.Seek(headerStart + info.headerSize)) return false;
     } else {
         return false;
     }
@@ -69,6 +70,40 @@ bool ReadInfo(ImageByteReader& in, BmpInfo& info) {
     }
     // height == INT32_MIN has no absolute value.
     return info.width > 0 && info.height != 0 && info.height != INT32_MIN;
+}
+
+// Bytes of stored pixel data the image needs at the least. Plain rows must
+// all be there, though the last row's padding may be missing. A run-length
+// packet of two bytes yields at most 255 pixels, so encoded data shorter
+// than that could not describe the image either.
+uint64_t MinimumPixelBytes(const BmpInfo& info, int height) {
+    const uint64_t pixels = uint64_t(info.width) * uint64_t(height);
+    const bool encoded = info.compression == kCompressionRle8 || info.compression == kCompressionRle4;
+    if (encoded && info.bitCount <= 8) return (pixels + 254) / 255 * 2;
+    const uint64_t rowBits = uint64_t(info.width) * info.bitCount;
+    const uint64_t rowSize = (rowBits + 31) / 32 * 4;
+    return rowSize * uint64_t(height - 1) + (rowBits + 7) / 8;
+}
+
+// The message for a compression the depth does not allow, or nullptr.
+const char* CompressionError(const BmpInfo& info) {
+    switch (info.bitCount) {
+    case 1:
+    case 4:
+    case 8:
+        if (info.compression != kCompressionNone && info.compression != kCompressionRle8 &&
+            info.compression != kCompressionRle4)
+            return "compression type not supported";
+        return nullptr;
+    case 24:
+        return info.compression != kCompressionNone ? "unknown compression" : nullptr;
+    case 32:
+        if (info.compression != kCompressionNone && info.compression != kCompressionBitFields)
+            return "unknown compression";
+        return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 int DpiFromPelsPerMeter(int32_t ppm) {
@@ -99,7 +134,7 @@ void ExpandRle(ImageByteReader& in, DibImage& img, bool nibbles) {
             else
                 img.SetIndex(x, h - 1 - row, value);
         }
-        ++x;
+        if (x < w) ++x;
     };
     for (;;) {
         uint8_t count, value;
@@ -125,7 +160,9 @@ void ExpandRle(ImageByteReader& in, DibImage& img, bool nibbles) {
         case 2: { // delta
             uint8_t dx, dy;
             if (!in.U8(dx) || !in.U8(dy)) return;
-            x += dx;
+            // Columns past the row's end are all dropped alike; holding x
+            // there keeps long chains of deltas from overflowing it.
+            x = std::min(x + dx, w);
             row += dy;
             if (row >= h) return;
             break;
@@ -232,37 +269,49 @@ bool DecodeBmp(ImageByteReader& in, DibImage& out) {
     if (!ReadInfo(in, info)) return Fail(out, "Error reading BMP info");
     const bool topDown = info.height < 0;
     const int height = std::abs(info.height);
+    const size_t headerEnd = in.Position();
+    const size_t headerStart = headerEnd - info.headerSize;
+
+    int entries = 0;
+    if (info.bitCount <= 8) {
+        const int maxEntries = 1 << info.bitCount;
+        entries = maxEntries;
+        if (!info.core && info.colorsUsed > 0 && info.colorsUsed < uint32_t(maxEntries))
+            entries = int(info.colorsUsed);
+    }
+    const size_t entrySize = info.core ? 3 : 4;
+    const bool bitFields =
+        info.compression == kCompressionBitFields && (info.bitCount == 16 || info.bitCount == 32);
+    // Masks follow a 40-byte header and sit inside longer ones.
+    const size_t maskBytes = bitFields && info.headerSize == 40 ? 12 : 0;
+    // Without a file header the pixels follow the masks and the palette.
+    const size_t pixelStart =
+        pixelOffset != 0 ? start + pixelOffset : headerEnd + maskBytes + size_t(entries) * entrySize;
+    const size_t present = pixelStart < in.Length() ? in.Length() - pixelStart : 0;
+    // Checked before the image is made: a header alone must not cost its
+    // full size in memory.
+    if (const char* error = CompressionError(info)) return Fail(out, error);
+    if (present < MinimumPixelBytes(info, height)) return Fail(out, "corrupted BMP");
 
     if (!out.Create(info.width, height, info.bitCount, kImageFormatBmp))
         return Fail(out, "Can't allocate memory");
     out.SetDpi(DpiFromPelsPerMeter(info.xPelsPerMeter), DpiFromPelsPerMeter(info.yPelsPerMeter));
     if (out.Cancelled()) return Fail(out, "Cancelled");
 
-    if (info.bitCount <= 8) {
-        const int maxEntries = 1 << info.bitCount;
-        int entries = maxEntries;
-        if (!info.core && info.colorsUsed > 0 && info.colorsUsed < uint32_t(maxEntries))
-            entries = int(info.colorsUsed);
-        RgbQuad* palette = out.Palette();
-        const size_t entrySize = info.core ? 3 : 4;
-        for (int i = 0; i < entries; ++i) {
-            uint8_t e[4] = {};
-            if (in.ReadSome(e, entrySize) < entrySize) break;
-            palette[i] = RgbQuad{e[0], e[1], e[2], 0};
-        }
+    RgbQuad* palette = out.Palette();
+    for (int i = 0; i < entries; ++i) {
+        uint8_t e[4] = {};
+        if (in.ReadSome(e, entrySize) < entrySize) break;
+        palette[i] = RgbQuad{e[0], e[1], e[2], 0};
     }
 
     uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
-    if (info.compression == kCompressionBitFields && (info.bitCount == 16 || info.bitCount == 32)) {
-        // Masks follow the 40-byte header (and sit inside longer headers).
-        const size_t maskPos = start + (type == kBmpType ? 14 : 0) + 40;
-        in.Seek(maskPos);
+    if (bitFields) {
+        in.Seek(headerStart + 40);
         if (info.bitCount == 16 && !(in.U32(masks[0]) && in.U32(masks[1]) && in.U32(masks[2])))
             masks[0] = masks[1] = masks[2] = 0;
-        if (info.bitCount == 32) in.Skip(12);
-        if (info.headerSize > 40) in.Seek(start + (type == kBmpType ? 14 : 0) + info.headerSize);
     }
-    if (pixelOffset != 0) in.Seek(start + pixelOffset);
+    in.Seek(pixelStart);
 
     switch (info.bitCount) {
     case 1:
@@ -270,23 +319,16 @@ bool DecodeBmp(ImageByteReader& in, DibImage& out) {
     case 8:
         if (info.compression == kCompressionNone)
             ReadPlainRows(in, out);
-        else if (info.compression == kCompressionRle8)
-            ExpandRle(in, out, false);
-        else if (info.compression == kCompressionRle4)
-            ExpandRle(in, out, true);
         else
-            return Fail(out, "compression type not supported");
+            ExpandRle(in, out, info.compression == kCompressionRle4);
         break;
     case 16:
         Read16BitRows(in, out, masks[0], masks[1], masks[2]);
         break;
     case 24:
-        if (info.compression != kCompressionNone) return Fail(out, "unknown compression");
         ReadPlainRows(in, out);
         break;
     case 32:
-        if (info.compression != kCompressionNone && info.compression != kCompressionBitFields)
-            return Fail(out, "unknown compression");
         if (!Read32BitRows(in, out)) return Fail(out, "can't allocate memory");
         break;
     }

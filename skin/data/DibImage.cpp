@@ -96,6 +96,14 @@ size_t DibImage::DibSize() const {
 }
 
 uint8_t* DibImage::Create(int width, int height, int bitsPerPixel, int format) {
+    return Allocate(width, height, bitsPerPixel, format, true);
+}
+
+uint8_t* DibImage::CreateForOverwrite(int width, int height, int bitsPerPixel, int format) {
+    return Allocate(width, height, bitsPerPixel, format, false);
+}
+
+uint8_t* DibImage::Allocate(int width, int height, int bitsPerPixel, int format, bool zeroPixels) {
     dib_.reset();
     alpha_.reset();
     width_ = height_ = bpp_ = rowSize_ = 0;
@@ -124,7 +132,13 @@ uint8_t* DibImage::Create(int width, int height, int bitsPerPixel, int format) {
         SetLastError("DibImage::Create can't allocate memory");
         return nullptr;
     }
-    std::memset(dib_.get(), 0, size_t(total));
+    const size_t headerBytes = size_t(kBitmapInfoHeaderSize + paletteBytes);
+    std::memset(dib_.get(), 0, zeroPixels ? size_t(total) : headerBytes);
+    if (!zeroPixels) {
+        const size_t used = (size_t(width) * bpp + 7) / 8;
+        for (uint64_t y = 0; y < uint64_t(height) && used < rowSize; ++y)
+            std::memset(dib_.get() + headerBytes + y * rowSize + used, 0, size_t(rowSize) - used);
+    }
     width_ = width;
     height_ = height;
     bpp_ = bpp;
@@ -250,12 +264,12 @@ void DibImage::SetColor(int x, int y, uint32_t colorref) {
     p[2] = uint8_t(colorref);
 }
 
-bool DibImage::CreateAlpha() {
+bool DibImage::CreateAlpha(bool opaque) {
     if (!dib_) return false;
     const size_t n = size_t(width_) * size_t(height_);
     alpha_.reset(new (std::nothrow) uint8_t[n]);
     if (!alpha_) return false;
-    std::memset(alpha_.get(), 255, n);
+    if (opaque) std::memset(alpha_.get(), 255, n);
     return true;
 }
 

@@ -59,6 +59,10 @@ public:
     // 1 (below 2), 4 (2-4), 8 (5-8), 24 (above 8). Returns the DIB buffer
     // (header first) or nullptr with LastError() set.
     uint8_t* Create(int width, int height, int bitsPerPixel, int format);
+    // The same for a caller that writes every pixel itself: the pixel bytes
+    // are left as allocated (row padding is zeroed), which spares a decoder
+    // a pass over the whole image.
+    uint8_t* CreateForOverwrite(int width, int height, int bitsPerPixel, int format);
     void Clear(); // back to the empty state (keeps limit and flags)
 
     // Decodes a complete BMP or TGA file image. On failure the image stays
@@ -119,7 +123,9 @@ public:
     void SetColor(int x, int y, uint32_t colorref); // 24 bits only
 
     bool HasAlpha() const { return alpha_ != nullptr; }
-    bool CreateAlpha(); // all 255; false when out of memory
+    // All 255, or left as allocated for a caller that writes every value;
+    // false when out of memory.
+    bool CreateAlpha(bool opaque = true);
     void DropAlpha();
     uint8_t* Alpha() { return alpha_.get(); }
     const uint8_t* Alpha() const { return alpha_.get(); }
@@ -156,6 +162,7 @@ public:
 
 private:
     void WriteHeader();
+    uint8_t* Allocate(int width, int height, int bitsPerPixel, int format, bool zeroPixels);
     // A blank w x h image of this one's depth, format, palette, alpha plane,
     // transparency, blending and resolution (the start of crop and rotate).
     bool CreateSibling(int w, int h, DibImage& result) const;

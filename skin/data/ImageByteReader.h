@@ -46,6 +46,17 @@ public:
         ReadSome(out, count);
         return true;
     }
+    // The next `count` bytes in place, or nullptr (position at end) when
+    // fewer remain.
+    const uint8_t* Take(size_t count) {
+        if (count > Remaining()) {
+            pos_ = length_;
+            return nullptr;
+        }
+        const uint8_t* p = data_ + pos_;
+        pos_ += count;
+        return p;
+    }
     bool U8(uint8_t& v) {
         if (AtEnd()) return false;
         v = data_[pos_++];

@@ -150,8 +150,8 @@ void DrawImageKeyed(HDC dc, const RECT& dest, const DibImage& image, int drawMod
     if (!image.IsValid() || !image.Enabled()) return;
     RECT area = dest;
     if (drawMode != kDrawTiled && drawMode != kDrawStretched) {
-        area.right = std::min(int(dest.right), int(dest.left) + image.Width());
-        area.bottom = std::min(int(dest.bottom), int(dest.top) + image.Height());
+        area.right = LONG(std::min<int64_t>(dest.right, int64_t(dest.left) + image.Width()));
+        area.bottom = LONG(std::min<int64_t>(dest.bottom, int64_t(dest.top) + image.Height()));
     }
     if (area.right <= area.left || area.bottom <= area.top) return;
     const uint32_t key = keyColour & 0x00FFFFFF;
@@ -164,8 +164,9 @@ void DrawImageKeyed(HDC dc, const RECT& dest, const DibImage& image, int drawMod
 
 void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLookup& skin, COLORREF fillColour,
                   bool fill) {
-    const int destW = dest.right - dest.left;
-    const int destH = dest.bottom - dest.top;
+    // Source rectangles come from skin files: sums are taken wide.
+    const int64_t destW = int64_t(dest.right) - dest.left;
+    const int64_t destH = int64_t(dest.bottom) - dest.top;
     if (destW <= 0 || destH <= 0) return;
 
     const DibImage* image = ref.IsEmpty() ? nullptr : skin.FindImage(ImageName(ref.name).text);
@@ -177,8 +178,8 @@ void DrawImageRef(HDC dc, const RECT& dest, const ImageRef& ref, const ImageLook
         int bottom = s.bottom;
         if (ref.drawMode == kDrawNatural) {
             // Only the top-left part that fits the destination is cut.
-            right = std::min<int>(s.right, s.left + destW);
-            bottom = std::min<int>(s.bottom, s.top + destH);
+            right = int(std::min<int64_t>(s.right, s.left + destW));
+            bottom = int(std::min<int64_t>(s.bottom, s.top + destH));
         }
         ok = image->Crop(s.left, s.top, right, bottom, cut) && cut.IsValid();
     }

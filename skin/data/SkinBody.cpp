@@ -44,7 +44,10 @@ bool DecompressSkinBody(const uint8_t* data, size_t size, std::vector<uint8_t>& 
 std::vector<uint8_t> CompressSkinBody(const uint8_t* body, size_t size) {
     std::vector<uint8_t> out;
     if (!LzoReady()) return out;
-    std::vector<uint8_t> work(LZO1X_1_MEM_COMPRESS);
+    // The compressor clears its dictionary itself on every call, so one
+    // work area per thread serves them all: a fresh 128 KiB for each call
+    // cost more than compressing a small body.
+    thread_local std::vector<uint8_t> work(LZO1X_1_MEM_COMPRESS);
     out.resize(4 + size + size / 16 + 64 + 3);
     lzo_uint packed = 0;
     lzo1x_1_compress(body, size, out.data() + 4, &packed, work.data());

@@ -37,13 +37,16 @@ void SkinObject::Register(const char* key, int type, void* v, int size) {
     e.type = type;
     e.size = size;
     e.value = v;
-    e.key = std::string(key).substr(0, PropertyEntry::kMaxKey);
-    const auto found = keyIndex_.find(e.key);
+    // The entry's copy of the key is cut, but the index holds the key as
+    // registered, so a long key is found by its full spelling.
+    std::string fullKey(key);
+    e.key = fullKey.substr(0, PropertyEntry::kMaxKey);
+    const auto found = keyIndex_.find(fullKey);
     if (found != keyIndex_.end()) {
         registry_[found->second] = e;
         return;
     }
-    keyIndex_.emplace(e.key, registry_.size());
+    keyIndex_.emplace(std::move(fullKey), registry_.size());
     registry_.push_back(std::move(e));
 }
 

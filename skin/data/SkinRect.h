@@ -9,8 +9,16 @@ struct SkinRect {
     int32_t right = 0;
     int32_t bottom = 0;
 
-    int32_t Width() const { return right - left; }
-    int32_t Height() const { return bottom - top; }
+    // Stored values may be anything: the extents are taken wide and held
+    // to the int32 range instead of wrapping.
+    int32_t Width() const { return Clamp(int64_t(right) - left); }
+    int32_t Height() const { return Clamp(int64_t(bottom) - top); }
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const SkinRect&) const = default;
+
+private:
+    static int32_t Clamp(int64_t v) {
+        return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : int32_t(v);
+    }
 };
 static_assert(sizeof(SkinRect) == 16, "SkinRect is stored as 16 bytes");

@@ -1,6 +1,7 @@
 // Property registration and lookup.
 
 #include "BarObjects.h"
+#include "ButtonObjects.h"
 #include "EditObjects.h"
 #include "MiscControlObjects.h"
 #include "SkinTestUtil.h"
@@ -33,6 +34,27 @@ TEST(Property, KeysKeepTheirOddCapitals) {
     EXPECT_NE(f.FindProperty("activeframe.topleft"), nullptr);
     TabControlObject t;
     EXPECT_EQ(t.Properties()[5].key, "TRANSpARENT");
+}
+
+TEST(Property, KeysLongerThanTheCutAreFoundByTheirFullSpelling) {
+    // The entry's key is cut to 30 characters; the lookup goes by the key
+    // as registered.
+    struct Case {
+        const char* key;
+        CheckBoxObject::State state;
+    };
+    const Case cases[] = {
+        {"HIGHLIGHTEDNORMAL.BACKGROUNDIMAGE", CheckBoxObject::HighlightedNormal},
+        {"HighlightedSelected.BackgroundImage", CheckBoxObject::HighlightedSelected},
+    };
+    for (const int code : {5, 11}) {
+        CheckBoxObject box(code);
+        for (const Case& c : cases) {
+            const PropertyEntry* e = box.FindProperty(c.key);
+            ASSERT_NE(e, nullptr) << code << " " << c.key;
+            EXPECT_EQ(e->value, &box.states[c.state].background) << code << " " << c.key;
+        }
+    }
 }
 
 TEST(Property, StatusBarItemFontIsTheFont) {

@@ -100,6 +100,60 @@ TEST(SkinDamage, ImageLengthBeyondTheDataIsCut) {
     ASSERT_NE(skin.FindImage("pic"), nullptr);
 }
 
+TEST(SkinDamage, HeaderOnlyHugeImagesFailBeforeTheirAllocation) {
+    // Sizes beyond the decoder's memory limit: a decoder that made the image
+    // before looking at the data would report the allocation instead.
+    const auto le16 = [](std::vector<uint8_t>& b, uint32_t v) {
+        b.push_back(uint8_t(v));
+        b.push_back(uint8_t(v >> 8));
+    };
+    std::vector<uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    le16(tga, 65535);
+    le16(tga, 65535);
+    tga.push_back(32);
+    tga.push_back(0);
+    std::vector<uint8_t> bmp = SolidBmp(1, 1, 0);
+    bmp.resize(54);                    // file and information headers, no pixels
+    for (const size_t at : {18, 22}) { // width, height: 60000
+        bmp[at] = 0x60;
+        bmp[at + 1] = 0xEA;
+    }
+    const std::vector<uint8_t> dib(bmp.begin() + 14, bmp.end());
+    struct Case {
+        const char* name;
+        uint32_t format;
+        std::vector<uint8_t> data;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"tga", kImageFormatTga, tga, "corrupted TGA"},
+        {"bmp", kImageFormatBmp, bmp, "corrupted BMP"},
+        {"dib", kImageFormatBmp, dib, "corrupted BMP"},
+    };
+    auto body = Header(1, 13, 0);
+    AppendU32(body, std::size(cases));
+    for (const Case& c : cases) {
+        ImageObject image;
+        image.SetName(c.name);
+        auto record = SaveObject(image, 13);
+        record.resize(record.size() - 8); // an empty image's length and format
+        AppendU32(record, uint32_t(c.data.size()));
+        AppendU32(record, c.format);
+        Append(record, c.data);
+        Append(body, record);
+    }
+    AppendU32(body, 0);
+    const auto file = Pack(body);
+    Skin skin;
+    ASSERT_TRUE(skin.LoadMemory(file.data(), file.size()));
+    for (const Case& c : cases) {
+        const DibImage* image = skin.FindImage(c.name);
+        ASSERT_NE(image, nullptr) << c.name;
+        EXPECT_FALSE(image->IsValid()) << c.name;
+        EXPECT_STREQ(image->LastError(), c.error) << c.name;
+    }
+}
+
 TEST(SkinDamage, DeepNestingIsBounded) {
     // A chain of static texts, each the only child of the one before.
     std::vector<uint8_t> chain;

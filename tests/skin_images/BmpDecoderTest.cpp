@@ -72,6 +72,25 @@ TEST(BmpDecoder, IndexedDepthsKeepIndicesAndPalette) {
     }
 }
 
+TEST(BmpDecoder, LaterInfoHeadersTakeThePaletteAfterTheWholeHeader) {
+    for (const uint32_t infoSize : {108u, 124u}) {
+        for (const bool fileHeader : {true, false}) {
+            for (const int bits : {1, 4, 8}) {
+                SCOPED_TRACE(testing::Message() << infoSize << (fileHeader ? " file " : " bare ") << bits);
+                BmpSpec s = Indexed(bits);
+                s.infoSize = infoSize;
+                s.fileHeader = fileHeader;
+                const DibImage img = DecodeOk(MakeBmp(s));
+                const int mask = (1 << bits) - 1;
+                EXPECT_EQ(img.GetIndex(1, 0), 1 & mask);
+                EXPECT_EQ(img.GetIndex(0, 1), 3 & mask);
+                EXPECT_EQ(img.GetColor(1, 0), Rgb(1, 2, 3));
+                EXPECT_EQ(img.GetColor(0, 1), (3 & mask) * Rgb(1, 2, 3));
+            }
+        }
+    }
+}
+
 TEST(BmpDecoder, TrueColourTopDownBareAndCoreHeaders) {
     BmpSpec s;
     s.width = 2;
@@ -160,6 +179,22 @@ TEST(BmpDecoder, Rle8RunsLiteralsDeltaAndOverflowingRuns) {
     EXPECT_EQ(img.GetIndex(0, 0), 0);
 }
 
+TEST(BmpDecoder, Rle8DeltasPastTheRowEndDoNotWrapRound) {
+    // Deltas that move right by 2^32 + 1 columns in all: the column must
+    // stay past the row's end, not come back as column 1.
+    BmpSpec s = Indexed(8);
+    s.width = 4;
+    s.height = 1;
+    s.compression = 1;
+    const uint32_t fullSteps = 0xFFFFFFFFu / 255; // 255 * fullSteps = 2^32 - 1
+    s.pixels.clear();
+    s.pixels.reserve(size_t(fullSteps) * 4 + 10);
+    for (uint32_t i = 0; i < fullSteps; ++i) s.pixels.insert(s.pixels.end(), {0, 2, 255, 0});
+    s.pixels.insert(s.pixels.end(), {0, 2, 2, 0, 1, 9, 0, 1});
+    const DibImage img = DecodeOk(MakeBmp(s));
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(img.GetIndex(x, 0), 0) << x;
+}
+
 TEST(BmpDecoder, Rle4NibblesAndOddLiteralsPaddedToWords) {
     BmpSpec s = Indexed(4);
     s.width = 8;
@@ -201,8 +236,13 @@ TEST(BmpDecoder, MalformedFilesGiveTheirMessages) {
     s = Plain(2, 2, 32, 2);
     EXPECT_EQ(DecodeError(MakeBmp(s)), "unknown compression");
 
-    s = Plain(60000, 60000, 24, 0);
-    EXPECT_EQ(DecodeError(MakeBmp(s)), "Can't allocate memory");
+    DibImage small;
+    small.SetMemoryLimit(10);
+    s = Plain(100, 100, 24, 0);
+    s.pixels.assign(300 * 100, 0);
+    const Bytes big = MakeBmp(s);
+    EXPECT_FALSE(small.Decode(big.data(), big.size(), kImageFormatBmp));
+    EXPECT_STREQ(small.LastError(), "Can't allocate memory");
 
     EXPECT_EQ(DecodeError(Bytes(40, 7), kImageFormatUnknown), "Decode: Unknown or wrong format");
     EXPECT_EQ(DecodeError(MakeBmp(Indexed(8)), 5), "Decode: Unknown or wrong format");
@@ -222,12 +262,50 @@ TEST(BmpDecoder, FailedDecodeKeepsImageAndCancelStops) {
     EXPECT_STREQ(img.LastError(), "Cancelled");
 }
 
-TEST(BmpDecoder, TruncatedPixelDataDecodesWhatIsThere) {
-    BmpSpec s;
-    s.width = 2;
-    s.height = 2;
-    s.pixels = {1, 2, 3}; // one pixel of the bottom row
-    const DibImage img = DecodeOk(MakeBmp(s));
-    EXPECT_EQ(img.GetColor(0, 1), Rgb(3, 2, 1));
-    EXPECT_EQ(img.GetColor(0, 0), 0u);
+TEST(BmpDecoder, PixelDataMustBeThereBeforeTheImageIsMade) {
+    // A header alone must not make the decoder allocate the image: what the
+    // data cannot hold is refused up front.
+    struct Case {
+        const char* what;
+        BmpSpec image;
+        bool decodes;
+    };
+    BmpSpec padless = Plain(2, 2, 24, 0);
+    padless.pixels = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12}; // last row's padding missing
+    BmpSpec short24 = padless;
+    short24.pixels.resize(13);
+    BmpSpec hugeHeader = Plain(30000, 30000, 24, 0);
+    BmpSpec hugeBare = Plain(30000, 30000, 8, 0);
+    hugeBare.fileHeader = false;
+    BmpSpec rle = Indexed(8);
+    rle.width = 255 * 4;
+    rle.height = 1;
+    rle.compression = 1;
+    rle.pixels = {255, 1, 255, 1, 255, 1, 255, 1, 0, 1}; // four full runs cover the row
+    BmpSpec rleShort = rle;
+    rleShort.width = 255 * 4 + 1;
+    rleShort.pixels = {0, 1, 0, 1, 0, 1, 0, 1}; // eight bytes cannot cover 1021 pixels
+    BmpSpec hugeRle = Indexed(8);
+    hugeRle.width = 40000;
+    hugeRle.height = 40000;
+    hugeRle.compression = 1;
+    hugeRle.pixels = {0, 1};
+    const Case cases[] = {
+        {"last row without padding", padless, true},  {"a pixel short", short24, false},
+        {"header only", hugeHeader, false},           {"bare header only", hugeBare, false},
+        {"runs cover the image", rle, true},          {"runs could not cover the image", rleShort, false},
+        {"header and end of bitmap", hugeRle, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Bytes file = MakeBmp(c.image);
+        if (c.decodes) {
+            const DibImage img = DecodeOk(file);
+            EXPECT_EQ(img.Width(), c.image.width);
+        } else {
+            EXPECT_EQ(DecodeError(file), "corrupted BMP");
+        }
+    }
+    const DibImage img = DecodeOk(MakeBmp(padless));
+    EXPECT_EQ(img.GetColor(1, 0), Rgb(12, 11, 10));
 }

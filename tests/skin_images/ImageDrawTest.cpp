@@ -163,4 +163,11 @@ TEST(ImageGdi, ImageRefModesAndFallback) {
     EXPECT_EQ(missing.Pixel(3, 3), kRed);  // empty source rectangle
     EXPECT_EQ(missing.Pixel(5, 5), kRed);  // source outside the image
     EXPECT_EQ(missing.Pixel(7, 7), kBlue); // no fill asked
+
+    // A source at the far end of the coordinate range is outside the image;
+    // its natural-size cut must not wrap round to the whole image.
+    Canvas farOff(8, 8, kBlue);
+    DrawImageRef(farOff.Dc(), RECT{0, 0, 8, 8},
+                 Ref("c", {INT32_MAX - 4, INT32_MAX - 4, INT32_MAX, INT32_MAX}, 0), skin, kRed, true);
+    EXPECT_EQ(farOff.Pixel(0, 0), kRed);
 }

@@ -25,6 +25,7 @@ struct BmpSpec {
     Bytes pixels;                  // stored pixel bytes as they go into the file
     bool fileHeader = true;
     bool coreHeader = false; // 12-byte header, 3-byte palette entries
+    uint32_t infoSize = 40;  // 108 and 124 write the later fields as zeros
 };
 
 inline Bytes MakeBmp(const BmpSpec& s) {
@@ -36,7 +37,7 @@ inline Bytes MakeBmp(const BmpSpec& s) {
         Put16(info, 1);
         Put16(info, unsigned(s.bits));
     } else {
-        Put32(info, 40);
+        Put32(info, s.infoSize);
         Put32(info, uint32_t(s.width));
         Put32(info, uint32_t(s.height));
         Put16(info, 1);
@@ -47,6 +48,7 @@ inline Bytes MakeBmp(const BmpSpec& s) {
         Put32(info, 3780);
         Put32(info, uint32_t(s.palette.size()));
         Put32(info, 0);
+        info.resize(s.infoSize, 0);
     }
     for (uint32_t m : s.masks) Put32(info, m);
     for (uint32_t c : s.palette) {
@@ -74,6 +76,7 @@ struct TgaSpec {
     int depth = 24;
     int descriptor = 0;
     std::vector<uint32_t> colorMap; // 0x00RRGGBB, written as 3 bytes B, G, R
+    int colorMapEntrySize = 24;     // 15 and 16: 5-5-5 in two bytes; 32: B, G, R, 0xFF
     Bytes id;
     Bytes data;
 };
@@ -85,7 +88,7 @@ inline Bytes MakeTga(const TgaSpec& s) {
     out.push_back(uint8_t(s.type));
     Put16(out, 0);
     Put16(out, unsigned(s.colorMap.size()));
-    out.push_back(s.colorMap.empty() ? 0 : 24);
+    out.push_back(uint8_t(s.colorMap.empty() ? 0 : s.colorMapEntrySize));
     Put16(out, 0);
     Put16(out, 0);
     Put16(out, unsigned(s.width));
@@ -94,9 +97,14 @@ inline Bytes MakeTga(const TgaSpec& s) {
     out.push_back(uint8_t(s.descriptor));
     out.insert(out.end(), s.id.begin(), s.id.end());
     for (uint32_t c : s.colorMap) {
+        if (s.colorMapEntrySize <= 16) {
+            Put16(out, ((c >> 19) & 31) << 10 | ((c >> 11) & 31) << 5 | ((c >> 3) & 31));
+            continue;
+        }
         out.push_back(uint8_t(c));
         out.push_back(uint8_t(c >> 8));
         out.push_back(uint8_t(c >> 16));
+        if (s.colorMapEntrySize == 32) out.push_back(0xFF);
     }
     out.insert(out.end(), s.data.begin(), s.data.end());
     return out;

@@ -82,6 +82,75 @@ TEST(TgaDecoder, ColourMappedGreyAndSixteenBit) {
     EXPECT_EQ(img.GetColor(0, 0), Rgb(248, 24, 136)); // low three bits zero
 }
 
+TEST(TgaDecoder, ColourMapsOfEveryEntrySize) {
+    struct Case {
+        int entrySize;
+        int type;
+        uint32_t expected; // entry 1 as decoded (0x00RRGGBB)
+    };
+    // 15 and 16 bits keep five bits a channel: the low three bits are zero.
+    const Case cases[] = {
+        {15, 1, 0x107850}, {16, 9, 0x107850}, {24, 1, 0x127856}, {32, 9, 0x127856}, {32, 1, 0x127856},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.entrySize << " bits, type " << c.type);
+        TgaSpec s;
+        s.type = c.type;
+        s.width = 3;
+        s.height = 1;
+        s.depth = 8;
+        s.colorMapEntrySize = c.entrySize;
+        s.colorMap = {0x000000, 0x127856, 0xFFFFFF};
+        // Pixels 1 2 0: plain, or one raw packet of three.
+        s.data = c.type == 9 ? Bytes{0x02, 1, 2, 0} : Bytes{1, 2, 0};
+        s.descriptor = 0x20;
+        const DibImage img = DecodeOk(MakeTga(s));
+        ASSERT_EQ(img.BitsPerPixel(), 8);
+        const uint32_t rgb = c.expected;
+        EXPECT_EQ(img.GetColor(0, 0), Rgb(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        EXPECT_EQ(img.GetColor(2, 0), 0u);
+        const uint32_t white = c.entrySize <= 16 ? 0xF8 : 0xFF;
+        EXPECT_EQ(img.GetColor(1, 0), Rgb(white, white, white));
+    }
+}
+
+TEST(TgaDecoder, PixelDataMustBeThereBeforeTheImageIsMade) {
+    // Plain data holds every pixel; a run packet of one pixel covers at most
+    // 128. Less than that is refused before the image is made.
+    struct Case {
+        const char* what;
+        int type;
+        int width;
+        int height;
+        int depth;
+        Bytes data;
+        bool decodes;
+    };
+    Bytes runs;
+    for (int i = 0; i < 4; ++i) runs.insert(runs.end(), {0xFF, 1, 2, 3, 4});
+    const Case cases[] = {
+        {"plain, complete", 2, 2, 1, 24, Bytes(6, 1), true},
+        {"plain, a byte short", 2, 2, 1, 24, Bytes(5, 1), false},
+        {"header only", 2, 40000, 40000, 32, {}, false},
+        {"runs cover the image", 10, 256, 2, 32, runs, true},
+        {"runs could not cover the image", 10, 257, 2, 32, runs, false},
+        {"one run for a huge image", 11, 60000, 60000, 8, {0xFF, 7}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TgaSpec s;
+        s.type = c.type;
+        s.width = c.width;
+        s.height = c.height;
+        s.depth = c.depth;
+        s.data = c.data;
+        if (c.decodes)
+            EXPECT_EQ(DecodeOk(MakeTga(s)).Width(), c.width);
+        else
+            EXPECT_EQ(DecodeError(MakeTga(s)), "corrupted TGA");
+    }
+}
+
 TEST(TgaDecoder, ThirtyTwoBitsGetAlphaAtThePixelsPlace) {
     TgaSpec s = FourPixels(0x10); // mirrored: alpha must follow its pixel
     s.depth = 32;
@@ -91,6 +160,27 @@ TEST(TgaDecoder, ThirtyTwoBitsGetAlphaAtThePixelsPlace) {
     EXPECT_EQ(Layout(img), "43/21");
     EXPECT_EQ(img.GetAlpha(0, 0), 40);
     EXPECT_EQ(img.GetAlpha(1, 1), 10);
+}
+
+TEST(TgaDecoder, ThirtyTwoBitRowsKeepEveryPixelAtAnyWidth) {
+    // Rows are split four pixels at a time with a tail: widths around
+    // multiples of four.
+    for (const int width : {1, 3, 4, 5, 8, 11}) {
+        SCOPED_TRACE(width);
+        TgaSpec s;
+        s.width = width;
+        s.height = 2;
+        s.depth = 32;
+        s.descriptor = 0x20;
+        for (int i = 0; i < width * 2; ++i)
+            s.data.insert(s.data.end(), {uint8_t(i), uint8_t(i + 50), uint8_t(i + 100), uint8_t(200 - i)});
+        const DibImage img = DecodeOk(MakeTga(s));
+        for (int i = 0; i < width * 2; ++i) {
+            const int x = i % width, y = i / width;
+            EXPECT_EQ(img.GetColor(x, y), Rgb(i + 100, i + 50, i)) << x << "," << y;
+            EXPECT_EQ(img.GetAlpha(x, y), 200 - i) << x << "," << y;
+        }
+    }
 }
 
 TEST(TgaDecoder, PacketsCrossRowEnds) {
@@ -155,6 +245,7 @@ TEST(TgaDecoder, MalformedFilesGiveTheirMessages) {
     small.SetMemoryLimit(10);
     s = FourPixels(0);
     s.width = 1000;
+    s.data.assign(1000 * 2 * 3, 0);
     const Bytes big = MakeTga(s);
     EXPECT_FALSE(small.Decode(big.data(), big.size(), kImageFormatTga));
     EXPECT_STREQ(small.LastError(), "TGA Create failed");
