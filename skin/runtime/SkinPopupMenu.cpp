@@ -550,15 +550,7 @@ void SkinPopupMenu::OnShown(bool shown) {
 void SkinPopupMenu::PaintNonClient() {
     if (g_ncPainting || !hwnd_) return;
     g_ncPainting = true;
-    RECT window{};
-    ::GetWindowRect(hwnd_, &window);
-    LayoutParts(window.right - window.left, window.bottom - window.top);
-    if (SizeChangedSinceRegion(window)) {
-        RememberWindowRect(window);
-        ApplyRegion();
-    }
-    ncActive_ = true;
-    PaintNonClientBuffered(nullptr, parts_.part[kPartTopLeft].bottom);
+    PaintOwnFrame();
     g_ncPainting = false;
 }
 

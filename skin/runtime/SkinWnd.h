@@ -30,8 +30,8 @@ public:
     virtual std::wstring GetTooltipText(int x, int y);
     virtual void SetTooltipText(const wchar_t* text);
     virtual SkinObject* TooltipObject();
-    virtual void HideTooltip() {}
-    virtual void ShowTooltip() {}
+    virtual void HideTooltip();
+    virtual void ShowTooltip();
     virtual HMENU GetMenu();
     virtual void SetMenu(HMENU menu);
     virtual LRESULT MenuKey(WPARAM key, LPARAM flags);
@@ -116,6 +116,10 @@ protected:
     void DropPaintBuffers();
     // The title, for frames and dialogs whose style has the whole caption.
     void PaintCaptionTextFor(HDC dc);
+    // The frame of one of the engine's own windows (popup menus, the
+    // tooltip): parts laid out for its size, the region rebuilt when the
+    // size changed, the frame strips painted active.
+    void PaintOwnFrame();
     // Draws the frame elements that are visible for the window's state.
     void PaintElements(HDC dc, const RECT& window);
     // Places the elements for the window's current size.

@@ -288,3 +288,15 @@ void SkinWnd::PaintMinimized(HDC dc, const RECT& rect, bool active) {
         !active && !frame->minimizedInactive.IsEmpty() ? frame->minimizedInactive : frame->minimizedActive;
     DrawNineGrid(dc, rect, grid, WindowRegistry::Instance().CurrentSkin(), RGB(0, 0, 0), false);
 }
+
+void SkinWnd::PaintOwnFrame() {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    LayoutParts(window.right - window.left, window.bottom - window.top);
+    if (SizeChangedSinceRegion(window)) {
+        RememberWindowRect(window);
+        ApplyRegion();
+    }
+    ncActive_ = true;
+    PaintNonClientBuffered(nullptr, parts_.part[kPartTopLeft].bottom);
+}
