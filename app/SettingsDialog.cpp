@@ -1,9 +1,11 @@
 #include "SettingsDialog.h"
 
 #include "AppState.h"
+#include "ButtonTips.h"
 #include "RecorderClock.h"
 #include "RecorderText.h"
 #include "ResolutionDigits.h"
+#include "SkinEntries.h"
 #include "StdoutLine.h"
 #include "TextRules.h"
 #include "ui/DataExchange.h"
@@ -65,6 +67,20 @@ struct SettingsDialog::TextSetter {
 namespace {
 const wchar_t kPasswordFailure[] = L"操作失败，请检查USB连接并重新登陆";
 }
+
+namespace {
+const ButtonTip kTips[] = {
+    {IDC_SET_ADMIN_PSW_APPLY, L"<b>修改密码</b><br>把管理员密码（6 位）写入执法仪"},
+    {IDC_SET_USER_PSW_APPLY, L"<b>修改密码</b><br>把普通用户密码（6 位）写入执法仪"},
+    {IDC_SET_TIME_SYNC, L"<b>同步时间</b><br>用电脑时间设置执法仪时钟"},
+    {IDC_SET_POLICE_NUMBER_APPLY, L"<b>确定</b><br>把警员编号写入执法仪"},
+    {IDC_SET_USER_ADMIN_APPLY, L"<b>确定</b><br>把警员姓名写入执法仪"},
+    {IDC_SET_USER_USER_APPLY, L"<b>确定</b><br>把单位名称写入执法仪"},
+    {IDC_SET_POLICE_APPLY, L"<b>确定</b><br>把单位编号写入执法仪"},
+    {IDC_SET_WIPE, L"<b>清除</b><br>删除执法仪存储中的<font color=#c00000>所有文件</font>（先请您确认）"},
+    {IDC_SET_LEAVE, L"<b>退出系统</b><br>关闭设置，回到登录窗口"},
+};
+} // namespace
 
 void SettingsDialog::FillCombos() {
     AddStrings(Item(IDC_SET_RESOLUTION), {L"1920*1080", L"1280*720"});
@@ -134,6 +150,8 @@ BOOL SettingsDialog::OnInitDialog() {
 
     UpdateData(false);
     SetTimer(Hwnd(), kClockTimer, 1000, nullptr);
+    ApplyButtonTips(Hwnd(), kTips);
+    UpdateSaveTip();
     return TRUE;
 }
 
@@ -166,18 +184,31 @@ void SettingsDialog::OnTextSetter(const TextSetter& row) {
     ui::ShowMessage(Hwnd(), ok ? row.success : row.failure);
 }
 
-void SettingsDialog::OnSave() {
-    UpdateData(true);
-    int resolution = static_cast<int>(SendMessageW(Item(IDC_SET_RESOLUTION), CB_GETCURSEL, 0, 0));
-    wchar_t line[64];
-    std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", resolution);
-    WriteStdout(line);
+RecordingOptions SettingsDialog::SelectedOptions() const {
     RecordingOptions o;
     o.powerOff = static_cast<int>(SendMessageW(Item(IDC_SET_POWEROFF), CB_GETCURSEL, 0, 0));
     o.startupPicture = static_cast<int>(SendMessageW(Item(IDC_SET_STARTUP_PICTURE), CB_GETCURSEL, 0, 0));
     o.segment = static_cast<int>(SendMessageW(Item(IDC_SET_SEGMENT), CB_GETCURSEL, 0, 0));
     o.photoSize = static_cast<int>(SendMessageW(Item(IDC_SET_PHOTO_SIZE), CB_GETCURSEL, 0, 0));
-    o.resolution = resolution;
+    o.resolution = static_cast<int>(SendMessageW(Item(IDC_SET_RESOLUTION), CB_GETCURSEL, 0, 0));
+    return o;
+}
+
+void SettingsDialog::UpdateSaveTip() {
+    // The tip names the digits a save would send for the boxes as they are now.
+    const std::string digits = ComposeResolutionDigits(SelectedOptions());
+    const std::wstring text =
+        L"<b>确定并保存</b><br>把录像选项作为 8 位数字发送到执法仪：<br><font color=#0040c0><b>" +
+        std::wstring(digits.begin(), digits.end()) + L"</b></font>";
+    SkinSetTooltipText(Item(IDC_SET_SAVE), text.c_str());
+}
+
+void SettingsDialog::OnSave() {
+    UpdateData(true);
+    const RecordingOptions o = SelectedOptions();
+    wchar_t line[64];
+    std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", o.resolution);
+    WriteStdout(line);
     std::vector<char> digits = PaddedField(ComposeResolutionDigits(o), KETRO_LEN_RESO);
     bool ok = Set_Reso(digits.data(), App().recorder_id);
     ui::ShowMessage(Hwnd(), ok ? L"设置保存成功" : L"设置保存失败");
@@ -241,6 +272,10 @@ ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM
         OnLeave();
         return Handled(0);
     case WM_COMMAND: {
+        if (HIWORD(wParam) == CBN_SELCHANGE) {
+            UpdateSaveTip();
+            break;
+        }
         if (HIWORD(wParam) != BN_CLICKED) break;
         int id = LOWORD(wParam);
         for (const auto& row : kRows)
