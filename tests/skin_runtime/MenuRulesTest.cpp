@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "MenuBarRules.h"
 #include "MenuRules.h"
 #include "TooltipRules.h"
 
@@ -160,6 +161,58 @@ TEST(MenuPlacement, DropDownUnderItsBarItem) {
         {{10, 100, 60, 120}, 120, 700, {10, 1, 130, 599}},   // too tall either way
     };
     for (const Case& c : cases) EXPECT_EQ(Box(PlaceDropDown(c.item, c.w, c.h, kWork)), c.box);
+}
+
+TEST(MenuBar, EntriesWrapIntoRowsOfTheTallestEntry) {
+    const ItemMargins inner{3, 2, 5, 1};
+    const std::vector<FrameSize> sizes = {{40, 16}, {50, 18}, {60, 16}, {30, 16}};
+    struct Case {
+        int width;
+        bool mdi;
+        int rows;
+        std::vector<std::array<int, 4>> boxes;
+    };
+    const Case cases[] = {
+        // All in one row from the left margin + 4.
+        {300, false, 1, {{7, 2, 47, 20}, {47, 2, 97, 20}, {97, 2, 157, 20}, {157, 2, 187, 20}}},
+        // The third entry would pass 150 - 5: it starts row two, 20 lower.
+        {150, false, 2, {{7, 2, 47, 20}, {47, 2, 97, 20}, {7, 22, 67, 40}, {67, 22, 97, 40}}},
+        // A maximized child: 16 more at the start, and its buttons need a row.
+        {200, true, 2, {{23, 2, 63, 20}, {63, 2, 113, 20}, {113, 2, 173, 20}, {7, 22, 37, 40}}},
+        {240, true, 2, {{23, 2, 63, 20}, {63, 2, 113, 20}, {113, 2, 173, 20}, {173, 2, 203, 20}}},
+    };
+    for (const Case& c : cases) {
+        const MenuBarLayout layout = LayoutMenuBar(sizes, c.width, inner, c.mdi);
+        EXPECT_EQ(layout.rows, c.rows) << c.width << c.mdi;
+        EXPECT_EQ(layout.height, 20 * c.rows + 3) << c.width << c.mdi;
+        ASSERT_EQ(layout.items.size(), c.boxes.size());
+        for (size_t i = 0; i < c.boxes.size(); ++i)
+            EXPECT_EQ(Box(layout.items[i]), c.boxes[i]) << c.width << " " << i;
+    }
+    // An entry wider than the bar keeps a row of its own instead of an empty one before it.
+    EXPECT_EQ(LayoutMenuBar({{500, 16}}, 100, inner, false).rows, 1);
+}
+
+TEST(MenuBar, MdiButtonsAtBothEnds) {
+    const MdiButtonRects r = PlaceMdiButtons(300, 2, 18, ItemMargins{3, 2, 5, 1});
+    EXPECT_EQ(Box(r.icon), (std::array{5, 4, 21, 20}));
+    EXPECT_EQ(Box(r.close), (std::array{279, 4, 295, 20}));
+    EXPECT_EQ(Box(r.restore), (std::array{261, 4, 277, 20}));
+    EXPECT_EQ(Box(r.minimize), (std::array{243, 4, 259, 20}));
+}
+
+TEST(MenuBar, ArrowsSkipDisabledEntriesAndWrap) {
+    const std::vector<bool> enabled = {true, false, true, true};
+    struct Case {
+        int current;
+        bool right;
+        int next;
+    };
+    const Case cases[] = {{-1, true, 0}, {-1, false, 3}, {0, true, 2},
+                          {3, true, 0},  {0, false, 3},  {2, false, 0}};
+    for (const Case& c : cases) EXPECT_EQ(NextBarItem(enabled, c.current, c.right), c.next) << c.current;
+    EXPECT_EQ(NextBarItem({false, false}, 0, true), -1);
+    EXPECT_EQ(NextBarItem({}, -1, true), -1);
 }
 
 TEST(TooltipPlacement, EachCodeAroundThePoint) {

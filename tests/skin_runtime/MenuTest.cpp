@@ -11,12 +11,15 @@
 #include "ObjectFactory.h"
 #include "Skin.h"
 #include "SkinEntries.h"
+#include "SkinFrameWnd.h"
+#include "SkinMenuBar.h"
 #include "SkinMenus.h"
 #include "SkinMessages.h"
 #include "SkinPopupMenu.h"
 #include "TestSkins.h"
 #include "TestWindows.h"
 #include "WindowFrameObjects.h"
+#include "WindowRegistry.h"
 
 namespace {
 
@@ -519,6 +522,170 @@ TEST_F(Menus, SystemMenuItemsFollowTheWindowState) {
     Pump();
     EXPECT_EQ(Seen(WM_SYSCOMMAND), std::vector<WPARAM>{SC_CLOSE});
     DestroyWindow(window);
+}
+
+} // namespace
+
+namespace {
+
+class MenuBars : public Menus {
+protected:
+    // A frame with a menu of `count` entries: "&File" and "&Edit" open
+    // submenus, the rest are commands 500, 501, ...
+    HWND FrameWithMenu(int width, int count = 3) {
+        menu_ = CreateMenu();
+        HMENU file = CreatePopupMenu();
+        AppendMenuW(file, MF_STRING, 200, L"&Open\tCtrl+O");
+        AppendMenuW(file, MF_STRING, 201, L"&Close");
+        HMENU edit = CreatePopupMenu();
+        AppendMenuW(edit, MF_STRING, 210, L"&Copy");
+        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
+        for (int i = 2; i < count; ++i) AppendMenuW(menu_, MF_STRING, 500 + i - 2, L"&Help");
+        frame_ = CreateWindowExW(0, OwnerClass(), L"Menu bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60,
+                                 width, 240, nullptr, menu_, GetModuleHandleW(nullptr), nullptr);
+        EXPECT_TRUE(SkinAttachWindow(frame_, L"Alt"));
+        SetForegroundWindow(frame_);
+        RedrawWindow(frame_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        Pump(30);
+        g_seen.clear();
+        return frame_;
+    }
+    SkinMenuBar& Bar() {
+        return static_cast<SkinFrameWnd*>(WindowRegistry::Instance().Lookup(frame_))->MenuBar();
+    }
+    LPARAM ScreenOfItem(int index) {
+        const RECT r = Bar().ItemRect(index);
+        RECT window{};
+        GetWindowRect(frame_, &window);
+        return MAKELPARAM(window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2);
+    }
+    void TearDown() override {
+        if (IsWindow(frame_)) DestroyWindow(frame_);
+        Menus::TearDown();
+    }
+    HMENU menu_ = nullptr;
+    HWND frame_ = nullptr;
+};
+
+TEST_F(MenuBars, TakesTheMenuAndWrapsEntriesOnANarrowFrame) {
+    HWND wide = FrameWithMenu(500, 6);
+    EXPECT_EQ(GetMenu(wide), nullptr); // the bar draws it
+    const RECT oneRow = Bar().Rect();
+    EXPECT_EQ(Bar().ItemRect(5).top, Bar().ItemRect(0).top);
+    const SIZE wideClient = testwin::ClientSize(wide);
+    SetWindowPos(wide, nullptr, 0, 0, 150, 240, SWP_NOMOVE | SWP_NOZORDER);
+    RedrawWindow(wide, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    const RECT rows = Bar().Rect();
+    EXPECT_GT(Bar().ItemRect(5).top, Bar().ItemRect(0).top);
+    EXPECT_GE(rows.bottom - rows.top, 2 * (oneRow.bottom - oneRow.top) - 8);
+    // The client area gives the extra rows to the bar.
+    EXPECT_LT(testwin::ClientSize(wide).cy, wideClient.cy);
+    // A point in the bar hit-tests as the menu.
+    RECT window{};
+    GetWindowRect(wide, &window);
+    EXPECT_EQ(SendMessageW(wide, WM_NCHITTEST, 0, ScreenOfItem(0)), HTMENU);
+}
+
+TEST_F(MenuBars, HotAndDroppedEntriesFollowTheMouse) {
+    HWND frame = FrameWithMenu(500);
+    SendMessageW(frame, WM_NCMOUSEMOVE, HTMENU, ScreenOfItem(1));
+    EXPECT_EQ(Bar().Hot(), 1);
+    EXPECT_EQ(Bar().Dropped(), -1);
+    SendMessageW(frame, WM_NCLBUTTONDOWN, HTMENU, ScreenOfItem(0));
+    EXPECT_EQ(Bar().Dropped(), 0);
+    ASSERT_NE(Bar().DropDown(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Bar().DropDown()->Hwnd()));
+    // Moving over another entry with a submenu drops that one instead.
+    SendMessageW(frame, kWmSkinMenuMoveOut, 0, ScreenOfItem(1));
+    EXPECT_EQ(Bar().Dropped(), 1);
+    // A click on the dropped entry closes it and leaves it hot.
+    SendMessageW(frame, kWmSkinMenuClickOut, 0, ScreenOfItem(1));
+    EXPECT_EQ(Bar().Dropped(), -1);
+    EXPECT_EQ(Bar().Hot(), 1);
+    // A command entry posts its command.
+    SendMessageW(frame, WM_NCLBUTTONDOWN, HTMENU, ScreenOfItem(2));
+    Pump();
+    EXPECT_EQ(Seen(WM_COMMAND), std::vector<WPARAM>{500});
+    // Choosing in a drop-down posts the command and ends the drop-down.
+    SendMessageW(frame, WM_NCLBUTTONDOWN, HTMENU, ScreenOfItem(0));
+    ASSERT_NE(Bar().DropDown(), nullptr);
+    Key(*Bar().DropDown(), VK_DOWN);
+    Key(*Bar().DropDown(), VK_RETURN);
+    Pump();
+    EXPECT_EQ(Seen(WM_COMMAND), (std::vector<WPARAM>{500, 200}));
+    EXPECT_EQ(Bar().Dropped(), -1);
+    EXPECT_EQ(Bar().DropDown(), nullptr);
+}
+
+TEST_F(MenuBars, F10AltAndArrowsNavigateTheBar) {
+    HWND frame = FrameWithMenu(500);
+    // F10 enters the bar (both transitions are taken), arrows move, down drops.
+    EXPECT_EQ(SendMessageW(frame, kWmSkinMenuKey, VK_F10, 0), 1);
+    EXPECT_EQ(SendMessageW(frame, kWmSkinMenuKey, VK_F10, static_cast<LPARAM>(0xC0000000u)), 1);
+    EXPECT_EQ(Bar().Hot(), 0);
+    EXPECT_EQ(GetFocus(), frame);
+    SendMessageW(frame, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(Bar().Hot(), 1);
+    SendMessageW(frame, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Bar().Dropped(), 1);
+    // The drop-down sends right and left back: the bar moves on.
+    SendMessageW(frame, kWmSkinMenuKey, VK_LEFT, 0);
+    EXPECT_EQ(Bar().Dropped(), 0);
+    SendMessageW(frame, kWmSkinMenuKey, VK_RIGHT, 0);
+    EXPECT_EQ(Bar().Dropped(), 1);
+    // Alt with a letter drops that entry; Escape in the drop-down ends it all.
+    EXPECT_EQ(SendMessageW(frame, kWmSkinMenuKey, 'F', 1 << 29), 1);
+    EXPECT_EQ(Bar().Dropped(), 0);
+    Key(*Bar().DropDown(), VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(Bar().Dropped(), -1);
+    EXPECT_FALSE(Bar().InMenuMode());
+    // Alt alone enters the bar; a second Alt leaves it.
+    EXPECT_EQ(SendMessageW(frame, kWmSkinMenuKey, static_cast<WPARAM>(-1), 1 << 29), 1);
+    EXPECT_TRUE(Bar().InMenuMode());
+    EXPECT_EQ(SendMessageW(frame, kWmSkinMenuKey, static_cast<WPARAM>(-1), 1 << 29), 1);
+    EXPECT_FALSE(Bar().InMenuMode());
+}
+
+TEST_F(MenuBars, RealAltLetterAndEnterChooseThroughTheHook) {
+    HWND frame = FrameWithMenu(500);
+    auto key = [](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        SendInput(1, &input, sizeof input);
+        Pump(30);
+    };
+    SetForegroundWindow(frame);
+    SetFocus(frame);
+    Pump(50);
+    key(VK_MENU, false);
+    key('E', false);
+    key('E', true);
+    key(VK_MENU, true);
+    EXPECT_EQ(Bar().Dropped(), 1);
+    key(VK_DOWN, false);
+    key(VK_DOWN, true);
+    key(VK_RETURN, false);
+    key(VK_RETURN, true);
+    Pump(50);
+    EXPECT_EQ(Seen(WM_COMMAND), std::vector<WPARAM>{210});
+    EXPECT_FALSE(Bar().InMenuMode());
+}
+
+TEST_F(MenuBars, TheMenuGoesBackToTheWindow) {
+    HWND frame = FrameWithMenu(500);
+    HMENU menu = menu_;
+    SkinShutdown(); // detach: the window shows its own menu again
+    EXPECT_EQ(GetMenu(frame), menu);
+    ASSERT_TRUE(SkinStartup(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr));
+    ASSERT_TRUE(SkinLoadFile(testskin::Write(L"runtime-menubar.tvf", {}).c_str()));
+    ASSERT_TRUE(SkinAttachWindow(frame, L"Alt"));
+    EXPECT_EQ(GetMenu(frame), nullptr);
+    DestroyWindow(frame); // destroyed with its window, not left behind
+    EXPECT_FALSE(IsMenu(menu));
 }
 
 } // namespace
