@@ -4,22 +4,11 @@
 #include "SkinMessages.h"
 #include "SkinPopupMenu.h"
 #include "WindowRegistry.h"
+#include "WorkArea.h"
 
 namespace {
 
 constexpr int kPopupMenuType = 17;
-
-SkinRect WorkAreaAt(POINT point) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    RECT r{};
-    if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info)) {
-        r = info.rcWork;
-    } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    }
-    return SkinRect{r.left, r.top, r.right, r.bottom};
-}
 
 } // namespace
 
@@ -31,7 +20,8 @@ int SkinTrackPopupMenu(HMENU menu, int x, int y, HWND owner, bool systemMenu) {
     if (!popup.Create()) return 0;
     popup.Fill(menu);
     const SIZE size = popup.Measure();
-    popup.Place(PlaceTrackedPopup(x, y, size.cx, size.cy, WorkAreaAt(POINT{x, y})));
+    popup.Place(PlaceTrackedPopup(x, y, size.cx, size.cy,
+                                  WorkAreaOf(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST))));
     popup.Show();
 
     MSG msg;

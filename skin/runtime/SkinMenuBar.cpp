@@ -11,6 +11,7 @@
 #include "SkinWnd.h"
 #include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
+#include "WorkArea.h"
 
 namespace {
 
@@ -18,18 +19,6 @@ constexpr int kPopupMenuType = 17;
 constexpr UINT kHoverPollMs = 100;
 constexpr LPARAM kRepeat = 1 << 30;
 constexpr LPARAM kReleased = static_cast<LPARAM>(1u << 31);
-
-SkinRect WorkAreaOf(const RECT& r) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    RECT work{};
-    if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
-        work = info.rcWork;
-    } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    }
-    return SkinRect{work.left, work.top, work.right, work.bottom};
-}
 
 void Fill(HDC dc, const RECT& r, COLORREF colour) {
     const COLORREF old = SetBkColor(dc, colour);
@@ -241,7 +230,7 @@ void SkinMenuBar::Drop(int index) {
     GetWindowRect(hwnd, &window);
     OffsetRect(&screen, window.left, window.top);
     popup->Place(PlaceDropDown(SkinRect{screen.left, screen.top, screen.right, screen.bottom}, size.cx,
-                               size.cy, WorkAreaOf(screen)));
+                               size.cy, WorkAreaOf(MonitorFromRect(&screen, MONITOR_DEFAULTTONEAREST))));
     dropped_ = index;
     hot_ = index;
     popup_ = std::move(popup);

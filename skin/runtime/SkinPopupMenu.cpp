@@ -11,6 +11,7 @@
 #include "SkinFontHandle.h"
 #include "SkinMessages.h"
 #include "WindowRegistry.h"
+#include "WorkArea.h"
 
 namespace {
 
@@ -34,17 +35,6 @@ LRESULT CALLBACK KeepCaptionProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 HWND TopLevelOf(HWND hwnd) {
     while (hwnd && (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) hwnd = GetParent(hwnd);
     return hwnd;
-}
-
-SkinRect WorkAreaOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!monitor || !GetMonitorInfoW(monitor, &info)) {
-        RECT r{};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-        return SkinRect{r.left, r.top, r.right, r.bottom};
-    }
-    return SkinRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
@@ -630,49 +620,28 @@ void SkinPopupMenu::PaintItem(HDC dc, int index) {
 }
 
 void SkinPopupMenu::Paint() {
-    PAINTSTRUCT ps;
-    HDC target = BeginPaint(hwnd_, &ps);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.right > 0 && client.bottom > 0) {
-        HDC dc = CreateCompatibleDC(target);
-        HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-        HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    PaintOwnClient([this](HDC dc, const RECT& client) {
         HGDIOBJ oldFont = SelectObject(dc, Font());
         PaintClientBackground(dc, true);
         const int last = std::min(Count(), firstVisible_ + scroll_.visibleCount);
         for (int i = firstVisible_; i < last; ++i) PaintItem(dc, i);
         if (scroll_.scrolling) {
             const int c = client.right / 2;
-            const int t = 0;
-            const POINT up[3] = {{c - 4, t + 4}, {c, t}, {c + 4, t + 4}};
+            const POINT up[3] = {{c - 4, 4}, {c, 0}, {c + 4, 4}};
             Triangle(dc, up);
             const int b = client.bottom;
             const POINT down[3] = {{c - 4, b - 5}, {c + 4, b - 5}, {c, b - 1}};
             Triangle(dc, down);
         }
-        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
         SelectObject(dc, oldFont);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    EndPaint(hwnd_, &ps);
+    });
 }
 
 LRESULT SkinPopupMenu::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hwnd_) hwnd_ = hwnd;
     switch (message) {
-    case WM_NCCALCSIZE: {
-        RECT* r =
-            wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-        const PopupFrame f = FrameBorders();
-        r->left += f.left;
-        r->right = std::max(r->left, r->right - f.right);
-        r->top += f.top;
-        r->bottom = std::max(r->top, r->bottom - f.bottom);
-        return 0;
-    }
+    case WM_NCCALCSIZE:
+        return OwnFrameCalcSize(wParam, lParam);
     case WM_NCPAINT:
         PaintNonClient();
         return 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "TooltipRules.h"
+#include "WorkArea.h"
 #include "richtext/GdiRichText.h"
 #include "richtext/GdiSystemColours.h"
 
@@ -11,18 +12,6 @@ namespace {
 SkinTooltip::TimerHook& Hook() {
     static SkinTooltip::TimerHook hook;
     return hook;
-}
-
-SkinRect WorkAreaNear(POINT point) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    RECT r{};
-    if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info)) {
-        r = info.rcWork;
-    } else {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    }
-    return SkinRect{r.left, r.top, r.right, r.bottom};
 }
 
 // The built-in look: a 1-pixel frame in the info-text colour on the info
@@ -126,8 +115,9 @@ void SkinTooltip::Display() {
     ReleaseDC(hwnd_, dc);
     const int width = text.cx + design_[kPartLeft].Width() + design_[kPartRight].Width();
     const int height = text.cy + design_[kPartTopLeft].Height() + design_[kPartBottomLeft].Height();
-    const SkinRect r = PlaceTooltip(static_cast<int>(Look().placement), point_.x, point_.y, width, height,
-                                    WorkAreaNear(point_), &usedPlacement_);
+    const SkinRect r =
+        PlaceTooltip(static_cast<int>(Look().placement), point_.x, point_.y, width, height,
+                     WorkAreaOf(MonitorFromPoint(point_, MONITOR_DEFAULTTONEAREST)), &usedPlacement_);
     SetWindowPos(hwnd_, HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(),
                  SWP_NOCOPYBITS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     StartTimer(kHideTimer, Look().hideDelay);
@@ -145,37 +135,18 @@ void SkinTooltip::OnTimer(UINT_PTR id) {
 }
 
 void SkinTooltip::Paint() {
-    PAINTSTRUCT ps;
-    HDC target = BeginPaint(hwnd_, &ps);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.right > 0 && client.bottom > 0) {
-        HDC dc = CreateCompatibleDC(target);
-        HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
-        HGDIOBJ old = SelectObject(dc, bitmap);
+    PaintOwnClient([this](HDC dc, const RECT& client) {
         PaintClientBackground(dc, true);
         SetBkMode(dc, TRANSPARENT);
         richtext::DrawRichText(renderer_, dc, text_, client);
-        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    EndPaint(hwnd_, &ps);
+    });
 }
 
 LRESULT SkinTooltip::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hwnd_) hwnd_ = hwnd;
     switch (message) {
-    case WM_NCCALCSIZE: {
-        RECT* r =
-            wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-        r->left += design_[kPartLeft].Width();
-        r->right = std::max(r->left, r->right - design_[kPartRight].Width());
-        r->top += design_[kPartTopLeft].Height();
-        r->bottom = std::max(r->top, r->bottom - design_[kPartBottomLeft].Height());
-        return 0;
-    }
+    case WM_NCCALCSIZE:
+        return OwnFrameCalcSize(wParam, lParam);
     case WM_NCPAINT:
         if (IsWindowVisible(hwnd)) PaintOwnFrame();
         return 0;

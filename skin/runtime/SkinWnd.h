@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -120,6 +121,12 @@ protected:
     // tooltip): parts laid out for its size, the region rebuilt when the
     // size changed, the frame strips painted active.
     void PaintOwnFrame();
+    // WM_NCCALCSIZE of such a window: the client is inside the design
+    // borders.
+    LRESULT OwnFrameCalcSize(WPARAM wParam, LPARAM lParam) const;
+    // WM_PAINT of such a window: `content` draws the client into a
+    // client-sized buffer that then goes to the screen in one copy.
+    void PaintOwnClient(const std::function<void(HDC, const RECT&)>& content);
     // Draws the frame elements that are visible for the window's state.
     void PaintElements(HDC dc, const RECT& window);
     // Places the elements for the window's current size.

@@ -300,3 +300,31 @@ void SkinWnd::PaintOwnFrame() {
     ncActive_ = true;
     PaintNonClientBuffered(nullptr, parts_.part[kPartTopLeft].bottom);
 }
+
+LRESULT SkinWnd::OwnFrameCalcSize(WPARAM wParam, LPARAM lParam) const {
+    RECT* r =
+        wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+    r->left += design_[kPartLeft].Width();
+    r->right = std::max(r->left, r->right - design_[kPartRight].Width());
+    r->top += design_[kPartTopLeft].Height();
+    r->bottom = std::max(r->top, r->bottom - design_[kPartBottomLeft].Height());
+    return 0;
+}
+
+void SkinWnd::PaintOwnClient(const std::function<void(HDC, const RECT&)>& content) {
+    PAINTSTRUCT ps;
+    HDC target = BeginPaint(hwnd_, &ps);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        HDC dc = CreateCompatibleDC(target);
+        HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        content(dc, client);
+        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    EndPaint(hwnd_, &ps);
+}
