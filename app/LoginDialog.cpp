@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AppState.h"
+#include "ButtonTips.h"
 #include "InertThreadWindows.h"
 #include "MediaImport.h"
 #include "RecorderText.h"
@@ -23,6 +24,14 @@ const wchar_t kAdministrator[] = L"管理员";
 const wchar_t kUser[] = L"用户";
 const wchar_t kNoRecorder[] = L"连接失败,请确认驱动程序已正确安装及USB连接可靠!";
 const wchar_t kWrongPassword[] = L"密码错误，请重新输入!";
+
+const ButtonTip kTips[] = {
+    {IDC_LOGIN_DISK,
+     L"<b>移动磁盘</b><br>核对密码后把执法仪切换为移动磁盘：管理员可读写（并同步时钟），"
+     L"普通用户只读；随后导入照片、录像和录音，本程序退出"},
+    {IDC_LOGIN_SETTINGS, L"<b>设置</b><br>核对管理员密码后打开执法仪参数设置"},
+    {IDC_LOGIN_EXIT, L"<b>退出</b><br>关闭本程序，不改动执法仪"},
+};
 
 // A failed read leaves the buffer empty, which never equals a non-empty
 // typed password.
@@ -59,6 +68,7 @@ BOOL LoginDialog::OnInitDialog() {
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
 
     SendMessageW(role, CB_SETCURSEL, 0, 0);
+    ApplyButtonTips(Hwnd(), kTips);
     return TRUE;
 }
 

@@ -1,9 +1,11 @@
 #include "SettingsDialog.h"
 
 #include "AppState.h"
+#include "ButtonTips.h"
 #include "RecorderClock.h"
 #include "RecorderText.h"
 #include "ResolutionDigits.h"
+#include "SkinEntries.h"
 #include "StdoutLine.h"
 #include "TextRules.h"
 #include "ui/DataExchange.h"
@@ -67,6 +69,20 @@ struct SettingsDialog::TextSetter {
 namespace {
 const wchar_t kPasswordFailure[] = L"操作失败，请检查USB连接并重新登陆";
 }
+
+namespace {
+const ButtonTip kTips[] = {
+    {IDC_SET_ADMIN_PSW_APPLY, L"<b>修改密码</b><br>把管理员密码（6 位）写入执法仪"},
+    {IDC_SET_USER_PSW_APPLY, L"<b>修改密码</b><br>把普通用户密码（6 位）写入执法仪"},
+    {IDC_SET_TIME_SYNC, L"<b>同步时间</b><br>用电脑时间设置执法仪时钟"},
+    {IDC_SET_POLICE_NUMBER_APPLY, L"<b>确定</b><br>把警员编号写入执法仪"},
+    {IDC_SET_USER_ADMIN_APPLY, L"<b>确定</b><br>把警员姓名写入执法仪"},
+    {IDC_SET_USER_USER_APPLY, L"<b>确定</b><br>把单位名称写入执法仪"},
+    {IDC_SET_POLICE_APPLY, L"<b>确定</b><br>把单位编号写入执法仪"},
+    {IDC_SET_WIPE, L"<b>清除</b><br>删除执法仪存储中的<font color=#c00000>所有文件</font>（先请您确认）"},
+    {IDC_SET_LEAVE, L"<b>退出系统</b><br>关闭设置，回到登录窗口"},
+};
+} // namespace
 
 void SettingsDialog::FillCombos() {
     AddStrings(Item(IDC_SET_RESOLUTION), {L"1920*1080", L"1280*720"});
@@ -136,6 +152,8 @@ BOOL SettingsDialog::OnInitDialog() {
 
     UpdateData(false);
     SetTimer(Hwnd(), kClockTimer, 1000, nullptr);
+    ApplyButtonTips(Hwnd(), kTips);
+    UpdateSaveTip();
     return TRUE;
 }
 
@@ -181,27 +199,50 @@ void SettingsDialog::OnTextSetter(const TextSetter& row) {
     ui::ShowMessage(Hwnd(), ok ? row.success : row.failure);
 }
 
+namespace {
+struct OptionBox {
+    int id;
+    int RecordingOptions::*index;
+    const wchar_t* label;
+    int digitPosition; // where the box's digit stands in the eight sent
+};
+// In the order the boxes stand on the screen, so the first empty one is named.
+const OptionBox kOptionBoxes[] = {
+    {IDC_SET_RESOLUTION, &RecordingOptions::resolution, L"分辨率", 0},
+    {IDC_SET_PHOTO_SIZE, &RecordingOptions::photoSize, L"像素设置", 1},
+    {IDC_SET_SEGMENT, &RecordingOptions::segment, L"分段录像", 2},
+    {IDC_SET_POWEROFF, &RecordingOptions::powerOff, L"自动关机", 7},
+    {IDC_SET_STARTUP_PICTURE, &RecordingOptions::startupPicture, L"开机画面", 6},
+};
+} // namespace
+
+RecordingOptions SettingsDialog::SelectedOptions() const {
+    RecordingOptions o;
+    for (const auto& box : kOptionBoxes)
+        o.*box.index = static_cast<int>(SendMessageW(Item(box.id), CB_GETCURSEL, 0, 0));
+    return o;
+}
+
+void SettingsDialog::UpdateSaveTip() {
+    // The tip names the digits a save would send for the boxes as they are
+    // now; an empty box shows "?" because a save asks for it first.
+    const RecordingOptions o = SelectedOptions();
+    std::string digits = ComposeResolutionDigits(o);
+    for (const auto& box : kOptionBoxes)
+        if (o.*box.index < 0) digits[box.digitPosition] = '?';
+    const std::wstring text =
+        L"<b>确定并保存</b><br>把录像选项作为 8 位数字发送到执法仪：<br><font color=#0040c0><b>" +
+        std::wstring(digits.begin(), digits.end()) + L"</b></font>";
+    SkinSetTooltipText(Item(IDC_SET_SAVE), text.c_str());
+}
+
 void SettingsDialog::OnSave() {
     UpdateData(true);
-    int resolution = static_cast<int>(SendMessageW(Item(IDC_SET_RESOLUTION), CB_GETCURSEL, 0, 0));
+    const RecordingOptions o = SelectedOptions();
     wchar_t line[64];
-    std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", resolution);
+    std::swprintf(line, 64, L"m_VideoRes.GetCurSel() = %d\n", o.resolution);
     WriteStdout(line);
-    struct OptionBox {
-        int id;
-        int RecordingOptions::*index;
-        const wchar_t* label;
-    };
-    static const OptionBox kBoxes[] = {
-        {IDC_SET_RESOLUTION, &RecordingOptions::resolution, L"分辨率"},
-        {IDC_SET_PHOTO_SIZE, &RecordingOptions::photoSize, L"像素设置"},
-        {IDC_SET_SEGMENT, &RecordingOptions::segment, L"分段录像"},
-        {IDC_SET_POWEROFF, &RecordingOptions::powerOff, L"自动关机"},
-        {IDC_SET_STARTUP_PICTURE, &RecordingOptions::startupPicture, L"开机画面"},
-    };
-    RecordingOptions o;
-    for (const auto& box : kBoxes) {
-        o.*box.index = static_cast<int>(SendMessageW(Item(box.id), CB_GETCURSEL, 0, 0));
+    for (const auto& box : kOptionBoxes) {
         // A box left empty by a failed or out-of-range read has no value to
         // send; any digit put in its place would overwrite the recorder's
         // option with one the user never chose.
@@ -275,6 +316,10 @@ ui::Dialog::Result SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM
         OnLeave();
         return Handled(0);
     case WM_COMMAND: {
+        if (HIWORD(wParam) == CBN_SELCHANGE) {
+            UpdateSaveTip();
+            break;
+        }
         if (HIWORD(wParam) != BN_CLICKED) break;
         int id = LOWORD(wParam);
         for (const auto& row : kRows)

@@ -2,6 +2,7 @@
 // clock and storage, each changed by its own button.
 #pragma once
 
+#include "ResolutionDigits.h"
 #include "Resource.h"
 #include "ui/Dialog.h"
 
@@ -23,6 +24,8 @@ private:
     void ReadClock();
     void OnTick();
     void OnTextSetter(const TextSetter& row);
+    RecordingOptions SelectedOptions() const;
+    void UpdateSaveTip();
     void OnSave();
     void OnTimeSync();
     void OnWipe();

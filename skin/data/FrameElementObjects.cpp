@@ -47,27 +47,38 @@ SKIN_RECORD_IO_IMPL(CaptionButtonObject, FrameElementObject, {})
 
 MenuBarObject::MenuBarObject() : FrameElementObject(20) {
     Store("font", font);
-    for (int i = 0; i < 3; ++i) StoreBytes(("bytes" + std::to_string(i + 1)).c_str(), values16[i], 16);
-    StoreColor("colorA", colorA);
-    Store("gridA", gridA);
-    StoreBytes("bytes4", value16, 16);
-    StoreColor("colorB", colorB);
-    Store("gridB", gridB);
-    for (int i = 0; i < 12; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
-    Store("gridC", gridC);
+    Store("normal.text", normalText);
+    Store("disabled.text", disabledText);
+    Store("hot.text", hotText);
+    StoreColor("hot.color", hotColor);
+    Store("hot.image", hotImage);
+    Store("dropped.text", droppedText);
+    StoreColor("dropped.color", droppedColor);
+    Store("dropped.image", droppedImage);
+    static const char* const kButtons[] = {"icon", "minimize", "restore", "close"};
+    static const char* const kStates[] = {"normal", "hover", "pressed"};
+    for (int b = 0; b < kMdiButtonCount; ++b) {
+        for (int st = 0; st < kMdiStateCount; ++st) {
+            Store(("mdi." + std::string(kButtons[b]) + "." + kStates[st]).c_str(),
+                  mdiButtons[b * kMdiStateCount + st]);
+        }
+    }
+    Store("background", background);
 }
 
 template <typename IO>
 void MenuBarObject::Fields(IO& io, int minor) {
     io(font);
-    for (auto& v : values16) io.Bytes(v, sizeof v);
-    io(colorA);
-    io(gridA);
-    io.Bytes(value16, sizeof value16);
-    io(colorB);
-    io(gridB);
-    if (minor >= 2) io(images);
-    if (minor >= 3) io(gridC);
+    io(normalText);
+    io(disabledText);
+    io(hotText);
+    io(hotColor);
+    io(hotImage);
+    io(droppedText);
+    io(droppedColor);
+    io(droppedImage);
+    if (minor >= 2) io(mdiButtons);
+    if (minor >= 3) io(background);
 }
 
 SKIN_RECORD_IO_IMPL(MenuBarObject, FrameElementObject, {})

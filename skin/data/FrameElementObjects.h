@@ -38,20 +38,31 @@ public:
     uint32_t toggle = 0;
 };
 
+// The frame's menu bar: its font, the text of normal, disabled, hot and
+// dropped entries, the pictures under hot and dropped entries (their margins
+// inset the text), the MDI buttons of a maximized child, and the bar's own
+// background (whose margins are the bar's inner margins).
 class MenuBarObject : public FrameElementObject {
     SKIN_RECORD_IO
 public:
     MenuBarObject();
 
+    // The MDI buttons' pictures: icon, minimize, restore, close, each normal,
+    // hover and pressed.
+    static constexpr int kMdiButtonCount = 4; // icon, minimize, restore, close
+    static constexpr int kMdiStateCount = 3;  // normal, hover, pressed
+
     SkinFont font = SkinFont::Default("Arial");
-    uint8_t values16[3][16] = {};
-    uint32_t colorA = 0x00727272;
-    NineGridImage gridA{};
-    uint8_t value16[16] = {};
-    uint32_t colorB = 0x00E07272;
-    NineGridImage gridB{};
-    ImageRef images[12] = {};
-    NineGridImage gridC{};
+    TextEffect normalText{};
+    TextEffect disabledText{};
+    TextEffect hotText{};
+    uint32_t hotColor = 0x00727272;
+    NineGridImage hotImage{};
+    TextEffect droppedText{};
+    uint32_t droppedColor = 0x00E07272;
+    NineGridImage droppedImage{};
+    ImageRef mdiButtons[kMdiButtonCount * kMdiStateCount] = {};
+    NineGridImage background{};
 };
 
 // A plain picture on the frame: the element's image, drawn at its design

@@ -4,8 +4,12 @@
 
 #include "EngineClasses.h"
 #include "ScrollInterception.h"
+#include "SkinTooltip.h"
 #include "ThreadHooks.h"
 #include "WindowRegistry.h"
+
+SkinEngine::SkinEngine() = default;
+SkinEngine::~SkinEngine() = default;
 
 SkinEngine& SkinEngine::Instance() {
     static SkinEngine engine;
@@ -23,8 +27,8 @@ bool SkinEngine::Startup(HINSTANCE module) {
                 return false;
             }
             classesRegistered_ = true;
-            tooltipWindow_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kTooltipClass, L"", WS_POPUP,
-                                             0, 0, 0, 0, nullptr, nullptr, module, nullptr);
+            tooltip_ = std::make_unique<SkinTooltip>();
+            if (tooltip_->Create(module)) tooltipWindow_ = tooltip_->Hwnd();
             kind_ = SystemKindFromVersion(GetVersion());
             if (UsesScrollInterception(kind_)) interceptionInstalled_ = InstallScrollInterception();
             if (kind_ == kSystemXp && !CaptureSystemButtonProc()) {
@@ -58,7 +62,7 @@ bool SkinEngine::CaptureSystemButtonProc() {
 void SkinEngine::UndoProcessSetup() {
     if (interceptionInstalled_) RemoveScrollInterception();
     interceptionInstalled_ = false;
-    if (tooltipWindow_) DestroyWindow(tooltipWindow_);
+    tooltip_.reset();
     tooltipWindow_ = nullptr;
     if (classesRegistered_) {
         UnregisterClassW(kTooltipClass, module_);

@@ -6,11 +6,14 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
 #include "SkinFormatVersion.h"
 #include "SystemKind.h"
+
+class SkinTooltip;
 
 class SkinEngine {
 public:
@@ -26,6 +29,8 @@ public:
     SystemKind Kind() const { return kind_; }
     WNDPROC SystemButtonProc() const { return systemButtonProc_; }
     HWND TooltipWindow() const { return tooltipWindow_; }
+    // The shared tooltip; null while the engine is not started.
+    SkinTooltip* Tooltip() const { return tooltip_.get(); }
 
     // At most 50 bytes of the name (code page 936), cut on a character
     // boundary; empty clears it.
@@ -40,7 +45,8 @@ public:
     HHOOK KeyboardHookOf(DWORD thread) const;
 
 private:
-    SkinEngine() = default;
+    SkinEngine();
+    ~SkinEngine();
     bool InstallThreadHooks();
     void RemoveThreadHooks();
     bool CaptureSystemButtonProc();
@@ -54,6 +60,7 @@ private:
     SystemKind kind_ = kSystemOther;
     WNDPROC systemButtonProc_ = nullptr;
     HWND tooltipWindow_ = nullptr;
+    std::unique_ptr<SkinTooltip> tooltip_;
     std::map<DWORD, HHOOK> creationHooks_;
     std::map<DWORD, HHOOK> keyboardHooks_;
     char defaultDialog_[51] = {};

@@ -7,6 +7,7 @@
 #include "Cp936Text.h"
 #include "Skin.h"
 #include "SkinEngine.h"
+#include "SkinWnd.h"
 #include "WindowRegistry.h"
 
 namespace {
@@ -63,5 +64,13 @@ bool SkinSetDialogDefault(const wchar_t* objectName) {
 bool SkinClearDialogDefault() {
     if (!SkinEngine::Instance().Started()) return false;
     SkinEngine::Instance().SetDefaultDialogObject({});
+    return true;
+}
+
+bool SkinSetTooltipText(HWND window, const wchar_t* text) {
+    if (!SkinEngine::Instance().Started()) return false;
+    SkinWnd* skinner = WindowRegistry::Instance().Lookup(window);
+    if (!skinner) return false;
+    skinner->SetTooltipText(text);
     return true;
 }

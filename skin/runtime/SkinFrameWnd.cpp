@@ -11,13 +11,27 @@ constexpr UINT kRedrawAll =
 constexpr UINT kFrameChanged = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 } // namespace
 
+SkinFrameWnd::SkinFrameWnd() : menuBar_(std::make_unique<SkinMenuBar>(*this)) {}
+
+SkinFrameWnd::~SkinFrameWnd() = default;
+
 bool SkinFrameWnd::Resizable() const {
     return IsResizableStyle(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)));
 }
 
 bool SkinFrameWnd::Attach(HWND hwnd) {
     isMdiChild_ = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
-    if (!SkinFramedWnd::Attach(hwnd)) return false;
+    if (!isMdiChild_) {
+        // The bar draws the menu from now on; the system must not.
+        if (HMENU menu = ::GetMenu(hwnd)) {
+            menuBar_->SetMenu(menu);
+            ::SetMenu(hwnd, nullptr);
+        }
+    }
+    if (!SkinFramedWnd::Attach(hwnd)) {
+        GiveMenuBack();
+        return false;
+    }
     if (Resizable()) {
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
     } else {
@@ -29,8 +43,56 @@ bool SkinFrameWnd::Attach(HWND hwnd) {
     return true;
 }
 
+void SkinFrameWnd::GiveMenuBack() {
+    HMENU menu = menuBar_->Menu();
+    menuBar_->SetMenu(nullptr);
+    if (menu && hwnd_ && !destroyed_ && IsWindow(hwnd_)) {
+        ::SetMenu(hwnd_, menu);
+        DrawMenuBar(hwnd_);
+    }
+}
+
+void SkinFrameWnd::Detach() {
+    SkinFramedWnd::Detach();
+    GiveMenuBack();
+}
+
+HMENU SkinFrameWnd::GetMenu() {
+    return menuBar_->Menu();
+}
+
+void SkinFrameWnd::SetMenu(HMENU menu) {
+    menuBar_->SetMenu(menu);
+    ResetLastWindowRect();
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, kFrameChanged);
+}
+
+LRESULT SkinFrameWnd::MenuKey(WPARAM key, LPARAM flags) {
+    return menuBar_->Key(key, flags);
+}
+
+RECT SkinFrameWnd::MenuBarRect() {
+    return menuBar_->Rect();
+}
+
+int SkinFrameWnd::MenuBarHeight(int windowWidth) const {
+    return menuBar_->Height(windowWidth, design_[kPartLeft].Width(), design_[kPartRight].Width());
+}
+
+void SkinFrameWnd::PaintExtra(HDC dc) {
+    const int width = parts_.part[kPartBottomRight].right;
+    const int height = MenuBarHeight(width);
+    const int top = parts_.part[kPartTopLeft].bottom;
+    menuBar_->Layout(
+        height > 0 ? RECT{design_[kPartLeft].Width(), top, width - design_[kPartRight].Width(), top + height}
+                   : RECT{});
+    menuBar_->Paint(dc);
+}
+
 SkinObject* SkinFrameWnd::SetObject(SkinObject* object) {
     SkinObject* previous = SkinWnd::SetObject(object);
+    if (auto* frame = dynamic_cast<const FrameWindowObject*>(object))
+        menuBar_->SetObject(frame->menuBar.get());
     if (!hwnd_ || !object) return previous;
     background_.Release();
     if (!IsIconic(hwnd_)) {
@@ -77,6 +139,11 @@ void SkinFrameWnd::PaintCaptionText(HDC dc, bool) {
 LRESULT SkinFrameWnd::OnNcButtonDown(WPARAM hit, LPARAM point) {
     const POINT p = WindowPoint(point);
     if (OfferToElements(WM_LBUTTONDOWN, p.x, p.y)) return 0;
+    const RECT bar = menuBar_->Rect();
+    if (PtInRect(&bar, p)) {
+        menuBar_->MouseDown(p);
+        return 0;
+    }
     // A maximized frame is never moved or sized from its frame.
     if (ShowsMaximized()) return 0;
     return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
@@ -105,11 +172,14 @@ LRESULT SkinFrameWnd::OnNcDoubleClick(WPARAM hit, LPARAM point) {
 }
 
 LRESULT SkinFrameWnd::OnNcMouseMove(WPARAM hit, LPARAM point) {
-    return OnNcMouse(WM_NCMOUSEMOVE, hit, point);
+    const LRESULT result = OnNcMouse(WM_NCMOUSEMOVE, hit, point);
+    if (IsWindow(hwnd_) && SkinWnd::FromWindow(hwnd_) == this) menuBar_->MouseMove(WindowPoint(point));
+    return result;
 }
 
 LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!FrameObject()) return SkinWnd::WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
     switch (message) {
     case WM_NCLBUTTONDOWN:
         return OnNcButtonDown(wParam, lParam);
@@ -162,10 +232,49 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return CallPrev(message, wParam, lParam);
     case kWmSkinGetStyle:
         return static_cast<LRESULT>(attachStyle_);
-    default: {
-        LRESULT result = 0;
+    case kWmSkinMenuClickOut:
+    case kWmSkinMenuClickOut2: {
+        // The click that closed a drop-down acts on the bar only; elsewhere
+        // it is spent closing the menu, as with the system's menus.
+        const POINT p = WindowPoint(lParam);
+        const RECT bar = menuBar_->Rect();
+        if (PtInRect(&bar, p)) menuBar_->MouseDown(p);
+        return 0;
+    }
+    case kWmSkinMenuMoveOut: {
+        const POINT p = WindowPoint(lParam);
+        const RECT bar = menuBar_->Rect();
+        if (PtInRect(&bar, p)) menuBar_->MouseMove(p);
+        return 0;
+    }
+    case kWmSkinMenuEnded:
+        menuBar_->OnMenuEnded();
+        return CallPrev(message, wParam, lParam);
+    case WM_KEYDOWN:
+        if (menuBar_->OnKeyDown(wParam)) return 0;
+        return CallPrev(message, wParam, lParam);
+    case WM_KILLFOCUS:
+        menuBar_->OnFocusLost();
+        return CallPrev(message, wParam, lParam);
+    case WM_TIMER:
+        if (menuBar_->OnTimer(wParam)) return 0;
+        return SkinWnd::WindowProc(message, wParam, lParam);
+    case WM_NCPAINT:
+        // A menu the application set after attach goes to the bar too.
+        if (!isMdiChild_ && !menuBar_->Menu()) {
+            if (HMENU menu = ::GetMenu(hwnd_); menu && IsMenu(menu)) {
+                menuBar_->SetMenu(menu);
+                ::SetMenu(hwnd_, nullptr);
+                return 0;
+            }
+        }
+        return HandleFrameMessage(message, wParam, lParam, result) ? result : 0;
+    case WM_DESTROY:
+        // The window destroys its menu with itself: it gets it back first.
+        GiveMenuBack();
+        return CallPrev(message, wParam, lParam);
+    default:
         if (HandleFrameMessage(message, wParam, lParam, result)) return result;
         return SkinWnd::WindowProc(message, wParam, lParam);
-    }
     }
 }

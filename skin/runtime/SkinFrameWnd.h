@@ -2,12 +2,23 @@
 // and region, with the system's own move, size and activation underneath.
 #pragma once
 
+#include <memory>
+
 #include "SkinFramedWnd.h"
+#include "SkinMenuBar.h"
 
 class SkinFrameWnd : public SkinFramedWnd {
 public:
+    SkinFrameWnd();
+    ~SkinFrameWnd() override;
     SkinObject* SetObject(SkinObject* object) override;
     bool Attach(HWND hwnd) override;
+    void Detach() override;
+    HMENU GetMenu() override;
+    void SetMenu(HMENU menu) override;
+    LRESULT MenuKey(WPARAM key, LPARAM flags) override;
+    RECT MenuBarRect() override;
+    void PaintExtra(HDC dc) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PaintCaptionText(HDC dc, bool active) override;
 
@@ -16,12 +27,18 @@ public:
     virtual LRESULT OnNcDoubleClick(WPARAM hit, LPARAM point);
     virtual LRESULT OnNcMouseMove(WPARAM hit, LPARAM point);
     int HitTest(int x, int y) override;
+    SkinMenuBar& MenuBar() { return *menuBar_; }
 
 protected:
+    int MenuBarHeight(int windowWidth) const override;
     bool IsMdiChild() const { return isMdiChild_; }
 
 private:
     bool Resizable() const;
+    // Gives the bar's menu back to the window (the system destroys it with
+    // the window, or shows it again after detach).
+    void GiveMenuBack();
     bool isMdiChild_ = false;
+    std::unique_ptr<SkinMenuBar> menuBar_;
     unsigned long long lastUpTime_ = 0;
 };

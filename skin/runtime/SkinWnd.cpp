@@ -10,8 +10,10 @@
 #include "FrameGeometry.h"
 #include "FrameHitTest.h"
 #include "Skin.h"
+#include "SkinEngine.h"
 #include "SkinMessages.h"
 #include "SkinObject.h"
+#include "SkinTooltip.h"
 #include "SkinnerFactory.h"
 #include "SystemMenu.h"
 #include "WindowFrameObjects.h"
@@ -36,6 +38,9 @@ SkinWnd::SkinWnd() {
 }
 
 SkinWnd::~SkinWnd() {
+    // The shared tooltip must not call back into a skinner that is gone.
+    if (SkinTooltip* tip = SkinEngine::Instance().Tooltip(); tip && tip->Owner() == this)
+        tip->SetOwner(nullptr);
     DropPaintBuffers();
     --g_liveSkinners;
 }
@@ -321,6 +326,19 @@ std::wstring SkinWnd::GetTooltipText(int, int) {
 
 void SkinWnd::SetTooltipText(const wchar_t* text) {
     tooltipText_ = text ? text : L"";
+}
+
+void SkinWnd::ShowTooltip() {
+    SkinTooltip* tip = SkinEngine::Instance().Tooltip();
+    if (!tip || tooltipText_.empty()) return;
+    tip->SetObject(TooltipObject());
+    tip->SetOwner(this);
+    tip->Start(tooltipText_, std::nullopt);
+}
+
+void SkinWnd::HideTooltip() {
+    SkinTooltip* tip = SkinEngine::Instance().Tooltip();
+    if (tip && tip->Owner() == this) tip->HideUnlessHovered();
 }
 
 SkinObject* SkinWnd::TooltipObject() {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -30,8 +31,8 @@ public:
     virtual std::wstring GetTooltipText(int x, int y);
     virtual void SetTooltipText(const wchar_t* text);
     virtual SkinObject* TooltipObject();
-    virtual void HideTooltip() {}
-    virtual void ShowTooltip() {}
+    virtual void HideTooltip();
+    virtual void ShowTooltip();
     virtual HMENU GetMenu();
     virtual void SetMenu(HMENU menu);
     virtual LRESULT MenuKey(WPARAM key, LPARAM flags);
@@ -116,6 +117,16 @@ protected:
     void DropPaintBuffers();
     // The title, for frames and dialogs whose style has the whole caption.
     void PaintCaptionTextFor(HDC dc);
+    // The frame of one of the engine's own windows (popup menus, the
+    // tooltip): parts laid out for its size, the region rebuilt when the
+    // size changed, the frame strips painted active.
+    void PaintOwnFrame();
+    // WM_NCCALCSIZE of such a window: the client is inside the design
+    // borders.
+    LRESULT OwnFrameCalcSize(WPARAM wParam, LPARAM lParam) const;
+    // WM_PAINT of such a window: `content` draws the client into a
+    // client-sized buffer that then goes to the screen in one copy.
+    void PaintOwnClient(const std::function<void(HDC, const RECT&)>& content);
     // Draws the frame elements that are visible for the window's state.
     void PaintElements(HDC dc, const RECT& window);
     // Places the elements for the window's current size.

@@ -288,3 +288,43 @@ void SkinWnd::PaintMinimized(HDC dc, const RECT& rect, bool active) {
         !active && !frame->minimizedInactive.IsEmpty() ? frame->minimizedInactive : frame->minimizedActive;
     DrawNineGrid(dc, rect, grid, WindowRegistry::Instance().CurrentSkin(), RGB(0, 0, 0), false);
 }
+
+void SkinWnd::PaintOwnFrame() {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    LayoutParts(window.right - window.left, window.bottom - window.top);
+    if (SizeChangedSinceRegion(window)) {
+        RememberWindowRect(window);
+        ApplyRegion();
+    }
+    ncActive_ = true;
+    PaintNonClientBuffered(nullptr, parts_.part[kPartTopLeft].bottom);
+}
+
+LRESULT SkinWnd::OwnFrameCalcSize(WPARAM wParam, LPARAM lParam) const {
+    RECT* r =
+        wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+    r->left += design_[kPartLeft].Width();
+    r->right = std::max(r->left, r->right - design_[kPartRight].Width());
+    r->top += design_[kPartTopLeft].Height();
+    r->bottom = std::max(r->top, r->bottom - design_[kPartBottomLeft].Height());
+    return 0;
+}
+
+void SkinWnd::PaintOwnClient(const std::function<void(HDC, const RECT&)>& content) {
+    PAINTSTRUCT ps;
+    HDC target = BeginPaint(hwnd_, &ps);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        HDC dc = CreateCompatibleDC(target);
+        HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        content(dc, client);
+        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    EndPaint(hwnd_, &ps);
+}

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "ElementRules.h"
+#include "SkinMenus.h"
 
 namespace {
 
@@ -57,9 +58,14 @@ HMENU BuildSystemMenuPopup(HWND hwnd) {
 void TrackSystemMenu(HWND hwnd, POINT screen) {
     HMENU popup = BuildSystemMenuPopup(hwnd);
     if (!popup) return;
-    const UINT command = static_cast<UINT>(
-        TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x + 2,
-                         screen.y, hwnd, nullptr));
+    SkinTrackPopupMenu(popup, screen.x + 2, screen.y, hwnd, true);
     DestroyMenu(popup);
-    if (command && IsWindow(hwnd)) SendMessageW(hwnd, WM_SYSCOMMAND, command, 0);
+}
+
+int SkinShowSystemMenu(HWND window) {
+    if (!IsWindow(window) || !GetSystemMenu(window, FALSE)) return 0;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TrackSystemMenu(window, cursor);
+    return 0;
 }

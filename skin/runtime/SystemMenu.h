@@ -10,6 +10,7 @@
 // Null when nothing is left. The caller destroys it.
 HMENU BuildSystemMenuPopup(HWND hwnd);
 
-// Shows that popup at `screen` and sends the chosen WM_SYSCOMMAND. Runs a
-// menu loop: the window (and its skinner) may be gone when it returns.
+// Shows that popup as a skinned system menu just right of `screen`; the
+// chosen command is posted as WM_SYSCOMMAND. Runs a menu loop: the window
+// (and its skinner) may be gone when it returns.
 void TrackSystemMenu(HWND hwnd, POINT screen);

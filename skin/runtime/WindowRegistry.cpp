@@ -2,8 +2,10 @@
 
 #include "Skin.h"
 #include "SkinDialog.h"
+#include "SkinEngine.h"
 #include "SkinFrameWnd.h"
 #include "SkinObject.h"
+#include "SkinTooltip.h"
 #include "SkinWnd.h"
 
 namespace {
@@ -157,6 +159,12 @@ bool WindowRegistry::MakeCurrent(std::unique_ptr<Skin> skin) {
             std::unique_ptr<SkinWnd> stale = std::move(it->second);
             windows_.erase(it);
         }
+    }
+    // The tooltip is no registered skinner: it lets go of the old skin's
+    // object before that goes.
+    if (SkinTooltip* tip = SkinEngine::Instance().Tooltip()) {
+        tip->Hide();
+        tip->SetObject(nullptr);
     }
     old.reset();
     return true;

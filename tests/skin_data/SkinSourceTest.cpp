@@ -21,7 +21,7 @@ object 1 "MainFrame" {
     CAPTIONFONT = font("Tahoma", -13, 700, 0x00FFFFFF)
     @captioneffect = effect(1, 1, 0xFFFFFFFF, 0x00402000, 0x8005)
     menubar "Menu" {
-        @colorA = 0x00102030
+        @hot.color = 0x00102030
     }
     object 3 "Close" {
         @kind = 1
@@ -103,7 +103,7 @@ TEST_F(SkinSourceTest, ValuesReachTheObjects) {
     EXPECT_EQ(frame->captionFont.weight, 700);
     EXPECT_STREQ(frame->captionFont.faceName, "Tahoma");
     EXPECT_EQ(frame->captionEffect.flags, 0x8005u);
-    EXPECT_EQ(frame->menuBar->colorA, 0x00102030u);
+    EXPECT_EQ(frame->menuBar->hotColor, 0x00102030u);
     EXPECT_STREQ(frame->menuBar->name, "Menu");
     EXPECT_EQ(frame->Piece(0).width, 8);
     auto* close = static_cast<CaptionButtonObject*>(loaded.FindObject("Close"));

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "EngineClasses.h"
 #include "FrameElementObjects.h"
 #include "ImageObject.h"
 #include "ObjectFactory.h"
@@ -401,7 +402,7 @@ TEST_F(Elements, OwnerDrawnAreaAsksTheWindowToDrawIt) {
 // Runs inside the menu loop: notes the open menu and chooses its last item.
 bool g_menuShown = false;
 void CALLBACK ChooseLastItem(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
+    HWND menu = FindWindowW(kPopupMenuClass, nullptr);
     if (!menu || !IsWindowVisible(menu)) return;
     g_menuShown = true;
     KillTimer(nullptr, id);

@@ -12,3 +12,7 @@ bool SkinLoadResource(HMODULE module, const wchar_t* name, const wchar_t* type);
 bool SkinAttachWindow(HWND window, const wchar_t* objectName);
 bool SkinSetDialogDefault(const wchar_t* objectName);
 bool SkinClearDialogDefault();
+// The skinned tooltip a skinned window shows when the mouse rests on it
+// (marked-up rich text; null or empty: none). False for a window without a
+// skinner.
+bool SkinSetTooltipText(HWND window, const wchar_t* text);

@@ -1,0 +1,261 @@
+// The skin runtime's menus and tooltip on a frame drawn with the default
+// skin. Run without arguments it is an ordinary window to try them out;
+// with "--screenshots DIR" it opens each in turn, saves a picture of the
+// screen around the frame and ends.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "SkinEntries.h"
+#include "SkinMenus.h"
+#include "SkinMessages.h"
+
+namespace {
+
+constexpr int kButtonId = 100;
+const wchar_t kClass[] = L"SkinDemoFrame";
+
+HWND g_frame = nullptr;
+HWND g_button = nullptr;
+std::wstring g_folder;
+
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == 103) DestroyWindow(hwnd);
+        if (LOWORD(wParam) == kButtonId) {
+            HMENU menu = CreatePopupMenu();
+            AppendMenuW(menu, MF_STRING, 301, L"&Read settings");
+            AppendMenuW(menu, MF_STRING | MF_CHECKED, 302, L"&Sync clock");
+            AppendMenuW(menu, MF_STRING | MF_GRAYED, 303, L"&Wipe storage");
+            RECT r{};
+            GetWindowRect(g_button, &r);
+            SkinTrackPopupMenu(menu, r.left, r.bottom, hwnd, false);
+            DestroyMenu(menu);
+        }
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+HMENU MainMenu() {
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, 101, L"&Connect\tCtrl+K");
+    AppendMenuW(file, MF_STRING, 102, L"&Import media...\tCtrl+I");
+    HMENU recent = CreatePopupMenu();
+    AppendMenuW(recent, MF_STRING, 110, L"C:\\MEDIA\\PHOTOS");
+    AppendMenuW(recent, MF_STRING, 111, L"C:\\MEDIA\\MOVIES");
+    AppendMenuW(file, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), L"&Recent folders");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING, 103, L"E&xit\tAlt+F4");
+    HMENU device = CreatePopupMenu();
+    AppendMenuW(device, MF_STRING | MF_CHECKED, 120, L"&Administrator");
+    AppendMenuW(device, MF_STRING, 121, L"&Sync clock");
+    AppendMenuW(device, MF_STRING | MF_GRAYED, 122, L"&Wipe storage");
+    HMENU view = CreatePopupMenu();
+    AppendMenuW(view, MF_STRING, 130, L"&Refresh\tF5");
+    HMENU help = CreatePopupMenu();
+    AppendMenuW(help, MF_STRING, 140, L"&About brevox");
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(device), L"&Recorder");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
+    return bar;
+}
+
+void Pump(int ms) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+// Visible popup menus and the tip, bottom-most first.
+std::vector<HWND> EngineWindows() {
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(h, name, 64);
+            if ((lstrcmpW(name, L"QuarvelinPopupMenuWnd") == 0 ||
+                 lstrcmpW(name, L"QuarvelinTooltip32") == 0) &&
+                IsWindowVisible(h)) {
+                reinterpret_cast<std::vector<HWND>*>(out)->insert(
+                    reinterpret_cast<std::vector<HWND>*>(out)->begin(), h);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The screen around the frame (menus and tips reach past it) as a BMP.
+void Save(const wchar_t* name) {
+    RECT r{};
+    GetWindowRect(g_frame, &r);
+    r.right += 160;
+    r.bottom += 120;
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    // The engine's own popups (menus, the tip) from their window pictures:
+    // the display's copy of top-most popups is not always current.
+    for (HWND popup : EngineWindows()) {
+        RECT p{};
+        GetWindowRect(popup, &p);
+        HDC dc = GetWindowDC(popup);
+        BitBlt(memory, p.left - r.left, p.top - r.top, p.right - p.left, p.bottom - p.top, dc, 0, 0, SRCCOPY);
+        ReleaseDC(popup, dc);
+    }
+    SelectObject(memory, old);
+    const DWORD stride = ((w * 3 + 3) / 4) * 4;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + stride * h;
+    const std::wstring path = g_folder + L"\\" + name;
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(out, &file, sizeof file, &written, nullptr);
+    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+    WriteFile(out, bits, stride * h, &written, nullptr);
+    CloseHandle(out);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+HWND VisiblePopup() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(h, name, 64);
+            if (lstrcmpW(name, L"QuarvelinPopupMenuWnd") == 0 && IsWindowVisible(h)) {
+                *reinterpret_cast<HWND*>(out) = h;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Inside the system menu's loop: the picture, then Escape ends it.
+void CALLBACK ShootSystemMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = VisiblePopup();
+    if (!popup) return;
+    KillTimer(nullptr, id);
+    Pump(200);
+    Save(L"demo-system-menu.bmp");
+    PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+void Screenshots() {
+    RECT window{};
+    GetWindowRect(g_frame, &window);
+    SetCursorPos(window.right + 100, window.bottom + 100);
+    Pump(300);
+    Save(L"demo-frame.bmp");
+
+    // The menu bar's first entry dropped, its submenu open.
+    SendMessageW(g_frame, WM_SKIN_MENUKEY, 'F', 1 << 29); // as Alt+F through the keyboard hook
+    Pump(200);
+    if (HWND popup = VisiblePopup()) {
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);
+        Pump(300);
+        Save(L"demo-menu.bmp");
+        PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+        Pump(100);
+        if (HWND still = VisiblePopup()) PostMessageW(still, WM_KEYDOWN, VK_ESCAPE, 0);
+        Pump(200);
+    }
+
+    // The button's rich-text tip after its delay.
+    RECT button{};
+    GetWindowRect(g_button, &button);
+    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    Pump(100);
+    SendMessageW(g_button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    Pump(1500);
+    Save(L"demo-tooltip.bmp");
+    SendMessageW(g_button, WM_MOUSELEAVE, 0, 0);
+    SetCursorPos(window.right + 100, window.bottom + 100);
+    Pump(200);
+
+    SetTimer(nullptr, 0, 50, &ShootSystemMenu);
+    SetCursorPos(window.left + 12, window.top + 20);
+    SkinShowSystemMenu(g_frame);
+    Pump(200);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    std::wstring args = commandLine ? commandLine : L"";
+    const std::wstring flag = L"--screenshots ";
+    const bool shots = args.rfind(flag, 0) == 0;
+    if (shots) g_folder = args.substr(flag.size());
+
+    SkinStartup(instance, nullptr, nullptr, nullptr);
+    SkinLoadFile(L"xpblue.tvf");
+    SkinSetDialogDefault(L"Dialog");
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &FrameProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClass;
+    RegisterClassW(&wc);
+    g_frame = CreateWindowExW(0, kClass, L"brevox skin demo", WS_OVERLAPPEDWINDOW, 80, 60, 460, 300, nullptr,
+                              MainMenu(), instance, nullptr);
+    g_button =
+        CreateWindowExW(0, L"BUTTON", L"Recorder...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 30, 40, 110, 28,
+                        g_frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
+    SkinAttachWindow(g_frame, L"MainFrame");
+    SkinSetTooltipText(g_button,
+                       L"<b>Recorder</b><br>Opens the <font color=#0040c0>recorder commands</font>:"
+                       L"<br>read settings, sync the clock, wipe");
+    ShowWindow(g_frame, SW_SHOW);
+    UpdateWindow(g_frame);
+
+    if (shots) {
+        Pump(300);
+        Screenshots();
+        DestroyWindow(g_frame);
+    }
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    SkinShutdown();
+    return 0;
+}
