@@ -94,6 +94,14 @@ NineGridImage Grid(int block) {
     return grid;
 }
 
+template <typename T, typename Fill>
+void Add(Skin& skin, int type, const char* name, Fill fill) {
+    auto object = CreateSkinObject(type);
+    object->SetName(name);
+    fill(static_cast<T&>(*object));
+    skin.PutObject(std::move(object));
+}
+
 std::wstring WriteSkin() {
     testskin::Options options;
     options.withStatic = false;
@@ -112,13 +120,11 @@ std::wstring WriteSkin() {
     static_cast<CheckBoxObject&>(*check).transparent = 1;
     skin->PutObject(std::move(check));
 
-    auto track = CreateSkinObject(13);
-    track->SetName("Trackbar");
-    auto& trackbar = static_cast<TrackbarObject&>(*track);
-    trackbar.channel = Grid(kChannel);
-    trackbar.thumbHorizontal = Grid(kThumb);
-    trackbar.mainImage = Grid(kBackground);
-    skin->PutObject(std::move(track));
+    Add<TrackbarObject>(*skin, 13, "Trackbar", [](TrackbarObject& trackbar) {
+        trackbar.channel = Grid(kChannel);
+        trackbar.thumbHorizontal = Grid(kThumb);
+        trackbar.mainImage = Grid(kBackground);
+    });
 
     auto list = CreateSkinObject(28);
     list->SetName("ListView");
@@ -126,26 +132,18 @@ std::wstring WriteSkin() {
     list->color2 = kListText;
     skin->PutObject(std::move(list));
 
-    auto progress = CreateSkinObject(10);
-    progress->SetName("Progress");
-    auto& bar = static_cast<ProgressBarObject&>(*progress);
-    bar.mainImage = Grid(kBarBack);
-    bar.progressImage = Grid(kBarFill);
-    skin->PutObject(std::move(progress));
-
-    auto treeObject = CreateSkinObject(29);
-    treeObject->SetName("TreeView");
-    auto& tree = static_cast<TreeViewObject&>(*treeObject);
-    tree.activeItem = Grid(kActiveItem);
-    tree.inactiveItem = Grid(kInactiveItem);
-    tree.activeColor = kBlocks[kActiveItem].top;
-    tree.inactiveColor = kBlocks[kInactiveItem].top;
-    skin->PutObject(std::move(treeObject));
-
-    auto toolbar = CreateSkinObject(23);
-    toolbar->SetName("Toolbar");
-    static_cast<ToolbarObject&>(*toolbar).images[3] = Grid(kToolHot);
-    skin->PutObject(std::move(toolbar));
+    Add<ProgressBarObject>(*skin, 10, "Progress", [](ProgressBarObject& bar) {
+        bar.mainImage = Grid(kBarBack);
+        bar.progressImage = Grid(kBarFill);
+    });
+    Add<TreeViewObject>(*skin, 29, "TreeView", [](TreeViewObject& tree) {
+        tree.activeItem = Grid(kActiveItem);
+        tree.inactiveItem = Grid(kInactiveItem);
+        tree.activeColor = kBlocks[kActiveItem].top;
+        tree.inactiveColor = kBlocks[kInactiveItem].top;
+    });
+    Add<ToolbarObject>(*skin, 23, "Toolbar",
+                       [](ToolbarObject& toolbar) { toolbar.images[3] = Grid(kToolHot); });
 
     auto picker = CreateSkinObject(31);
     picker->SetName("DateTime");
