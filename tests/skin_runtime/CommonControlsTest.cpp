@@ -1,14 +1,19 @@
 // Tab controls on all four sides, a check box on a tab page, vertical
-// trackbars, and the colours a list view is given. Pictures are two-coloured
-// (outer and inner half) so that a pixel tells how a picture was turned.
+// trackbars and progress bars, the colours a list view is given, a tree's
+// selected item and a toolbar's buttons. Pictures are two-coloured (outer
+// and inner half) so that a pixel tells how a picture was turned.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <vector>
 
+#include "BarObjects.h"
 #include "ButtonObjects.h"
 #include "ControlWindows.h"
 #include "DibImage.h"
@@ -41,15 +46,25 @@ enum Block {
     kBackground,
     kChannel,
     kThumb,
+    kBarBack,
+    kBarFill,
+    kActiveItem,
+    kInactiveItem,
+    kToolHot,
     kBlockCount
 };
 const TwoColours kBlocks[kBlockCount] = {
-    {RGB(200, 40, 40), RGB(40, 40, 200)},   // normal tab: outer red, inner blue
-    {RGB(40, 180, 40), RGB(220, 200, 20)},  // pressed tab: outer green, inner yellow
-    {RGB(150, 90, 200), RGB(150, 90, 200)}, // page frame
-    {RGB(90, 90, 90), RGB(90, 90, 90)},     // tab control background
-    {RGB(0, 140, 140), RGB(0, 140, 140)},   // trackbar channel
-    {RGB(250, 120, 0), RGB(30, 30, 30)},    // trackbar thumb: first half orange
+    {RGB(200, 40, 40), RGB(40, 40, 200)},     // normal tab: outer red, inner blue
+    {RGB(40, 180, 40), RGB(220, 200, 20)},    // pressed tab: outer green, inner yellow
+    {RGB(150, 90, 200), RGB(150, 90, 200)},   // page frame
+    {RGB(90, 90, 90), RGB(90, 90, 90)},       // tab control background
+    {RGB(0, 140, 140), RGB(0, 140, 140)},     // trackbar channel
+    {RGB(250, 120, 0), RGB(30, 30, 30)},      // trackbar thumb: first half orange
+    {RGB(220, 60, 160), RGB(60, 160, 220)},   // progress background: top pink, bottom sky
+    {RGB(250, 230, 0), RGB(0, 100, 0)},       // progress bar: top yellow, bottom dark green
+    {RGB(255, 140, 0), RGB(255, 140, 0)},     // tree's selected item with the focus
+    {RGB(120, 200, 255), RGB(120, 200, 255)}, // tree's selected item without it
+    {RGB(170, 0, 220), RGB(170, 0, 220)},     // toolbar button under the mouse
 };
 constexpr COLORREF kListBack = RGB(240, 250, 200);
 constexpr COLORREF kListText = RGB(120, 0, 60);
@@ -79,6 +94,14 @@ NineGridImage Grid(int block) {
     return grid;
 }
 
+template <typename T, typename Fill>
+void Add(Skin& skin, int type, const char* name, Fill fill) {
+    auto object = CreateSkinObject(type);
+    object->SetName(name);
+    fill(static_cast<T&>(*object));
+    skin.PutObject(std::move(object));
+}
+
 std::wstring WriteSkin() {
     testskin::Options options;
     options.withStatic = false;
@@ -97,19 +120,30 @@ std::wstring WriteSkin() {
     static_cast<CheckBoxObject&>(*check).transparent = 1;
     skin->PutObject(std::move(check));
 
-    auto track = CreateSkinObject(13);
-    track->SetName("Trackbar");
-    auto& trackbar = static_cast<TrackbarObject&>(*track);
-    trackbar.channel = Grid(kChannel);
-    trackbar.thumbHorizontal = Grid(kThumb);
-    trackbar.mainImage = Grid(kBackground);
-    skin->PutObject(std::move(track));
+    Add<TrackbarObject>(*skin, 13, "Trackbar", [](TrackbarObject& trackbar) {
+        trackbar.channel = Grid(kChannel);
+        trackbar.thumbHorizontal = Grid(kThumb);
+        trackbar.mainImage = Grid(kBackground);
+    });
 
     auto list = CreateSkinObject(28);
     list->SetName("ListView");
     list->color1 = kListBack;
     list->color2 = kListText;
     skin->PutObject(std::move(list));
+
+    Add<ProgressBarObject>(*skin, 10, "Progress", [](ProgressBarObject& bar) {
+        bar.mainImage = Grid(kBarBack);
+        bar.progressImage = Grid(kBarFill);
+    });
+    Add<TreeViewObject>(*skin, 29, "TreeView", [](TreeViewObject& tree) {
+        tree.activeItem = Grid(kActiveItem);
+        tree.inactiveItem = Grid(kInactiveItem);
+        tree.activeColor = kBlocks[kActiveItem].top;
+        tree.inactiveColor = kBlocks[kInactiveItem].top;
+    });
+    Add<ToolbarObject>(*skin, 23, "Toolbar",
+                       [](ToolbarObject& toolbar) { toolbar.images[3] = Grid(kToolHot); });
 
     auto picker = CreateSkinObject(31);
     picker->SetName("DateTime");
@@ -125,7 +159,8 @@ std::wstring WriteSkin() {
 class CommonControls : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+        INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                   ICC_TREEVIEW_CLASSES | ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&init);
         ASSERT_TRUE(SkinStartup(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr));
         ASSERT_TRUE(SkinLoadFile(WriteSkin().c_str()));
@@ -274,6 +309,165 @@ TEST_F(CommonControls, VerticalTrackbarIsTheHorizontalPictureTurnedClockwise) {
     GetClientRect(standing, &client);
     RECT box = ctlwin::ColourBox(standing, client, kBlocks[kChannel].top);
     EXPECT_GT(box.bottom - box.top, box.right - box.left);
+}
+
+TEST_F(CommonControls, VerticalProgressIsTheLyingPictureTurnedCounterClockwise) {
+    HWND standing = ctlwin::AddChild(dialog_, PROGRESS_CLASSW, PBS_VERTICAL, 0, RECT{10, 10, 40, 210}, 112);
+    SendMessageW(standing, PBM_SETRANGE32, 0, 100);
+    SendMessageW(standing, PBM_SETPOS, 25, 0);
+    RedrawWindow(standing, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(20);
+    RECT client{};
+    GetClientRect(standing, &client);
+    ASSERT_EQ(client.bottom, 200);
+    // A quarter of 200 pixels filled, from the bottom up; the lying
+    // picture's top comes to the left.
+    const int barTop = client.bottom - 50;
+    const int left = 3;
+    const int right = client.right - 4;
+    const struct {
+        const char* where;
+        int x, y;
+        COLORREF want;
+    } pixels[] = {
+        {"bar, left", left, barTop + 20, kBlocks[kBarFill].top},
+        {"bar, right", right, barTop + 20, kBlocks[kBarFill].bottom},
+        {"bar's first row", left, barTop, kBlocks[kBarFill].top},
+        {"bar's last row", left, client.bottom - 1, kBlocks[kBarFill].top},
+        {"row above the bar", left, barTop - 1, kBlocks[kBarBack].top},
+        {"background, left", left, 60, kBlocks[kBarBack].top},
+        {"background, right", right, 60, kBlocks[kBarBack].bottom},
+    };
+    for (const auto& p : pixels) {
+        EXPECT_TRUE(CloseColour(ClientPixel(standing, p.x, p.y), p.want))
+            << p.where << " " << std::hex << ClientPixel(standing, p.x, p.y);
+    }
+}
+
+TEST_F(CommonControls, TreesSelectedItemShowsTheActiveOrInactivePicture) {
+    const struct {
+        const char* name;
+        DWORD style;
+        bool focused;
+        const COLORREF* want; // none: the control's own selection look
+    } cases[] = {
+        {"focused", 0, true, &kBlocks[kActiveItem].top},
+        {"unfocused, selection always shown", TVS_SHOWSELALWAYS, false, &kBlocks[kInactiveItem].top},
+        {"unfocused", 0, false, nullptr},
+    };
+    HWND other = ctlwin::AddChild(dialog_, L"Edit", 0, WS_EX_CLIENTEDGE, RECT{320, 10, 440, 34}, 131);
+    for (const auto& c : cases) {
+        HWND tree =
+            ctlwin::AddChild(dialog_, WC_TREEVIEWW, c.style, WS_EX_CLIENTEDGE, RECT{10, 10, 300, 200}, 130);
+        ASSERT_TRUE(tree) << c.name;
+        TVINSERTSTRUCTW insert{};
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT;
+        HTREEITEM second = nullptr;
+        for (const wchar_t* text : {L"PHOTOS", L"MOVIES", L"AUDIOS"}) {
+            insert.item.pszText = const_cast<wchar_t*>(text);
+            auto item = reinterpret_cast<HTREEITEM>(
+                SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+            if (!second && text[0] == L'M') second = item;
+        }
+        SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(second));
+        SetFocus(c.focused ? tree : other);
+        RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Pump(20);
+        RECT item{};
+        std::memcpy(&item, &second, sizeof second); // the item goes in the rectangle's first bytes
+        ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item))) << c.name;
+        const COLORREF corner = ClientPixel(tree, item.left + 1, item.top + 1);
+        const COLORREF outside = ClientPixel(tree, item.right + 4, item.top + 1);
+        if (c.want) {
+            EXPECT_TRUE(CloseColour(corner, *c.want)) << c.name << " " << std::hex << corner;
+        } else {
+            EXPECT_FALSE(CloseColour(corner, kBlocks[kActiveItem].top)) << c.name;
+            EXPECT_FALSE(CloseColour(corner, kBlocks[kInactiveItem].top)) << c.name;
+        }
+        // Only the item's text rectangle.
+        EXPECT_FALSE(CloseColour(outside, kBlocks[kActiveItem].top)) << c.name;
+        EXPECT_FALSE(CloseColour(outside, kBlocks[kInactiveItem].top)) << c.name;
+        DestroyWindow(tree);
+    }
+}
+
+// Where a toolbar tells what was done with its buttons.
+std::vector<UINT> g_toolbarNotes; // WM_NOTIFY codes
+std::vector<int> g_toolbarCommands;
+
+LRESULT CALLBACK ToolbarOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY) g_toolbarNotes.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
+    if (message == WM_COMMAND) g_toolbarCommands.push_back(LOWORD(wParam));
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+TEST_F(CommonControls, ToolbarKeepsItsClicksDropDownsAndHover) {
+    HWND bar =
+        ctlwin::AddChild(dialog_, TOOLBARCLASSNAMEW,
+                         TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0,
+                         RECT{10, 10, 300, 40}, 140);
+    ASSERT_TRUE(bar);
+    WNDCLASSW owner{};
+    owner.lpfnWndProc = ToolbarOwnerProc;
+    owner.hInstance = GetModuleHandleW(nullptr);
+    owner.lpszClassName = L"ToolbarOwnerTest";
+    RegisterClassW(&owner);
+    HWND notes = CreateWindowExW(0, owner.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 owner.hInstance, nullptr);
+    SendMessageW(bar, TB_SETPARENT, reinterpret_cast<WPARAM>(notes), 0);
+    SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    TBBUTTON buttons[] = {
+        {I_IMAGENONE,
+         201,
+         TBSTATE_ENABLED,
+         BTNS_BUTTON | BTNS_AUTOSIZE,
+         {},
+         0,
+         reinterpret_cast<INT_PTR>(L"Import")},
+        {I_IMAGENONE,
+         202,
+         TBSTATE_ENABLED,
+         BTNS_DROPDOWN | BTNS_AUTOSIZE,
+         {},
+         0,
+         reinterpret_cast<INT_PTR>(L"Copy")},
+    };
+    SendMessageW(bar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(buttons));
+    RECT plain{};
+    RECT drop{};
+    SendMessageW(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&plain));
+    SendMessageW(bar, TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&drop));
+    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(20);
+    ASSERT_GT(plain.right - plain.left, 6);
+    EXPECT_FALSE(CloseColour(ClientPixel(bar, plain.left + 1, plain.top + 1), kBlocks[kToolHot].top));
+
+    // Hover: the button under the mouse shows the hot picture.
+    const LPARAM overPlain = MAKELPARAM((plain.left + plain.right) / 2, (plain.top + plain.bottom) / 2);
+    SendMessageW(bar, WM_MOUSEMOVE, 0, overPlain);
+    UpdateWindow(bar);
+    Pump(20);
+    EXPECT_EQ(SendMessageW(bar, TB_GETHOTITEM, 0, 0), 0);
+    EXPECT_TRUE(CloseColour(ClientPixel(bar, plain.left + 1, plain.top + 1), kBlocks[kToolHot].top))
+        << std::hex << ClientPixel(bar, plain.left + 1, plain.top + 1);
+
+    // A click on a button is a command; a press on a drop-down arrow asks for the drop-down.
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, overPlain);
+    SendMessageW(bar, WM_LBUTTONUP, 0, overPlain);
+    Pump(20);
+    EXPECT_EQ(g_toolbarCommands, std::vector<int>{201});
+    const LPARAM overArrow = MAKELPARAM(drop.right - 3, (drop.top + drop.bottom) / 2);
+    SendMessageW(bar, WM_MOUSEMOVE, 0, overArrow);
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, overArrow);
+    SendMessageW(bar, WM_LBUTTONUP, 0, overArrow);
+    Pump(20);
+    EXPECT_NE(std::find(g_toolbarNotes.begin(), g_toolbarNotes.end(), static_cast<UINT>(TBN_DROPDOWN)),
+              g_toolbarNotes.end());
+    EXPECT_EQ(g_toolbarCommands, std::vector<int>{201});
+    DestroyWindow(bar);
+    DestroyWindow(notes);
 }
 
 TEST_F(CommonControls, ListViewTakesTheSkinsColours) {

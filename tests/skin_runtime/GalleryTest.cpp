@@ -108,7 +108,7 @@ TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
         {L"Button", BS_GROUPBOX, 0, {110, 240, 300, 290}, L"Group box", true},
         {L"Static", SS_LEFT, 0, {120, 260, 290, 280}, L"Static text", true},
         {L"ScrollBar", SBS_HORZ, 0, {310, 240, 630, 257}, L"", true},
-        {DATETIMEPICK_CLASSW, DTS_SHORTDATEFORMAT, 0, {310, 266, 470, 290}, L"", false},
+        {DATETIMEPICK_CLASSW, DTS_SHORTDATEFORMAT, 0, {310, 266, 470, 290}, L"", true},
         {WC_LINK, 0, 0, {480, 266, 630, 290}, L"A <a>link control</a>", false},
         {STATUSCLASSNAMEW, 0, 0, {0, 0, 0, 0}, L"Ready", true},
         {TOOLBARCLASSNAMEW,
@@ -117,7 +117,7 @@ TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
          {10, 300, 300, 326},
          L"",
          true},
-        {MONTHCAL_CLASSW, 0, WS_EX_CLIENTEDGE, {320, 300, 560, 470}, L"", true},
+        {MONTHCAL_CLASSW, MCS_NOTODAYCIRCLE, WS_EX_CLIENTEDGE, {320, 300, 560, 470}, L"", true},
     };
     std::vector<std::pair<HWND, const Control*>> made;
     int id = 100;
@@ -177,6 +177,14 @@ TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
         SendMessageW(made[12].first, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     SendMessageW(made[12].first, CB_SETCURSEL, 0, 0);
+    SendMessageW(made[13].first, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 20));
+    // The calendar at the size it asks for, so that its today line is not cut off.
+    HWND calendar = made[22].first;
+    RECT wanted{};
+    SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&wanted));
+    AdjustWindowRectEx(&wanted, 0, FALSE, WS_EX_CLIENTEDGE);
+    SetWindowPos(calendar, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
     SendMessageW(made[6].first, PBM_SETPOS, 60, 0);
     SendMessageW(made[3].first, TBM_SETPOS, TRUE, 40);
     SendMessageW(made[7].first, TBM_SETPOS, TRUE, 70);

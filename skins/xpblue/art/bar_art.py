@@ -13,10 +13,15 @@ out by the skin. Pieces, left to right (x, width; all start at the top):
   91, 11  trackbar thumb of vertical trackbars, 21 high: drawn lying with
           its point up, so that the quarter turn of a vertical trackbar
           makes it point right, towards the ticks
+  102, 120 up-down arrows of vertical up-downs, 15 x 11 each: for the
+          states normal, pressed, hovered and disabled the up arrow then
+          the down arrow
+  222, 88  up-down arrows of horizontal up-downs, 11 x 15 each: for the
+          same states the left arrow then the right arrow
 """
 import os
 
-from control_art import KEY, blend, canvas, round_corners, write_bmp
+from control_art import KEY, THUMBS, blend, canvas, round_corners, write_bmp
 
 FACE = (0xEC, 0xE9, 0xD8)
 SHADOW = (0xAC, 0xA8, 0x99)
@@ -96,8 +101,35 @@ def upward_thumb(pixels, x0):
             pixels[y][x] = column[20 - y]
 
 
+def spin_arrow(pixels, x0, width, height, colours, direction):
+    """A small drop-button-like square with a solid triangle: up, down, left or right."""
+    border, top, bottom, arrow = colours
+    for y in range(height):
+        shade = blend(top, bottom, y / (height - 1))
+        for x in range(width):
+            edge = x in (0, width - 1) or y in (0, height - 1)
+            pixels[y][x0 + x] = border if edge else shade
+    cx, cy = x0 + width // 2, height // 2
+    for i in range(3):  # rows (or columns) of 1, 3 and 5 pixels
+        step = {"up": 1, "left": 1}.get(direction, -1)
+        along = (1 - i) * step
+        for j in range(-i, i + 1):
+            if direction in ("up", "down"):
+                pixels[cy - along][cx + j] = arrow
+            else:
+                pixels[cy + j][cx - along] = arrow
+
+
+def spins(pixels):
+    for state, colours in enumerate(THUMBS):
+        spin_arrow(pixels, 102 + state * 30, 15, 11, colours, "up")
+        spin_arrow(pixels, 117 + state * 30, 15, 11, colours, "down")
+        spin_arrow(pixels, 222 + state * 22, 11, 15, colours, "left")
+        spin_arrow(pixels, 233 + state * 22, 11, 15, colours, "right")
+
+
 def bars():
-    pixels = canvas(102, 22)
+    pixels = canvas(310, 22)
     channel(pixels, 0)
     thumb(pixels, 16)
     status_background(pixels, 27)
@@ -105,6 +137,7 @@ def bars():
     header_background(pixels, 59)
     header_item(pixels, 75)
     upward_thumb(pixels, 91)
+    spins(pixels)
     return pixels
 
 
