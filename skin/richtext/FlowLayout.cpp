@@ -69,8 +69,8 @@ private:
     }
 
     void Grow(int width, int height) {
-        block_.width = std::max(block_.width, width + left_ + right_);
-        block_.height += height;
+        block_.width = std::max(block_.width, ClampExtent(std::int64_t(width) + left_ + right_));
+        block_.height = ClampExtent(std::int64_t(block_.height) + height);
     }
 
     void AddNode(Block::Node node) {
@@ -82,8 +82,9 @@ private:
     void AddItem(LayoutItem item, HAlign group, int width, int height, int ascent) {
         int g = int(group);
         int x = line_.groupWidth[g];
-        item.rect = {x, 0, x + width, height};
-        line_.groupWidth[g] += width;
+        int right = ClampExtent(std::int64_t(x) + width);
+        item.rect = {x, 0, right, height};
+        line_.groupWidth[g] = right;
         line_.items.push_back(std::move(item));
         line_.groups.push_back(group);
         ascents_.push_back(ascent);
@@ -214,14 +215,14 @@ private:
     void OnTabs(const FlowCommand& c) {
         int stop = std::max(1, c.width);
         int x = line_.Width();
-        int next = (x / stop + c.count) * stop;
-        AddItem(PieceOf(c, {}), c.group, next - x, c.height, c.ascent);
+        std::int64_t next = (std::int64_t(x) / stop + c.count) * stop;
+        AddItem(PieceOf(c, {}), c.group, ClampExtent(next - x), c.height, c.ascent);
     }
 
     void OnBreaks(const FlowCommand& c) {
         FinishLine(c.height);
         // The empty lines of one tag become one line, so a count costs nothing.
-        Space(c.height * (c.count - 1));
+        Space(ClampExtent(std::int64_t(c.height) * (c.count - 1)));
     }
 
     void OnRule(FlowCommand& c) {

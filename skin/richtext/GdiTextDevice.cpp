@@ -15,6 +15,12 @@ const wchar_t* Wide(std::u16string_view s) {
 // piece by piece.
 constexpr std::size_t kChunk = 4096;
 
+// A handful of fonts, images and modules per text is usual. The caches are
+// searched linearly, so a pathological text with thousands of them gets a
+// fresh cache each time one fills instead of an unbounded one that makes
+// every lookup slower.
+constexpr std::size_t kCacheLimit = 64;
+
 // Bitmaps and icons are checked by the system; an image-list handle is a
 // pointer, so at least make sure it points at readable memory of ours.
 bool Readable(const void* p) {
@@ -37,14 +43,19 @@ GdiTextDevice::~GdiTextDevice() {
     SelectObject(dc_, originalFont_);
     SetBkMode(dc_, originalBkMode_);
     for (auto& f : fonts_) DeleteObject(f.font);
+    ReleaseImages();
+    for (auto& m : modules_)
+        if (m.second) FreeLibrary(m.second);
+}
+
+void GdiTextDevice::ReleaseImages() {
     for (auto& i : images_) {
         if (!i.owned) continue;
         if (i.bitmap) DeleteObject(i.bitmap);
         if (i.icon) DestroyIcon(i.icon);
         if (i.list) ImageList_Destroy(i.list);
     }
-    for (auto& m : modules_)
-        if (m.second) FreeLibrary(m.second);
+    images_.clear();
 }
 
 int GdiTextDevice::PixelsPerInch() {
@@ -56,9 +67,7 @@ GdiTextDevice::FontEntry& GdiTextDevice::Select(const FontSpec& style) {
     auto it =
         std::find_if(fonts_.begin(), fonts_.end(), [&](const FontEntry& e) { return e.style == style; });
     if (it == fonts_.end()) {
-        // A handful of fonts per text is usual; a pathological text gets a
-        // fresh cache instead of an unbounded one.
-        if (fonts_.size() >= 64) {
+        if (fonts_.size() >= kCacheLimit) {
             SelectObject(dc_, originalFont_);
             for (auto& f : fonts_) DeleteObject(f.font);
             fonts_.clear();
@@ -170,6 +179,13 @@ HMODULE GdiTextDevice::ModuleFor(void* module, const std::u16string& file) {
     if (file.empty()) return static_cast<HMODULE>(module);
     for (auto& m : modules_)
         if (m.first == file) return m.second;
+    // Images and strings loaded from a module are copies, so no entry of the
+    // image cache needs a module that is freed here.
+    if (modules_.size() >= kCacheLimit) {
+        for (auto& m : modules_)
+            if (m.second) FreeLibrary(m.second);
+        modules_.clear();
+    }
     HMODULE h = LoadLibraryExW(Wide(file), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     modules_.emplace_back(file, h);
     return h;
@@ -181,6 +197,9 @@ GdiTextDevice::ImageEntry* GdiTextDevice::Load(const ImageSource& s) {
     key.style = key.hotStyle = 0;
     for (auto& e : images_)
         if (e.key == key) return (e.bitmap || e.icon || e.list) ? &e : nullptr;
+    // Entries are only used within the call that looks them up, so the whole
+    // cache may go.
+    if (images_.size() >= kCacheLimit) ReleaseImages();
     ImageEntry e;
     e.key = key;
     if (s.handle) {

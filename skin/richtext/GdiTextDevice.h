@@ -46,6 +46,7 @@ private:
     };
     FontEntry& Select(const FontSpec& style);
     ImageEntry* Load(const ImageSource& source);
+    void ReleaseImages();
     HMODULE ModuleFor(void* module, const std::u16string& file);
 
     HDC dc_;

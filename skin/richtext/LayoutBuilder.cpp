@@ -366,7 +366,7 @@ void LayoutBuilder::AddTabs(int count) {
     c.item = LookOf(style_); // an empty run: only space
     c.item.overline = false;
     c.count = count;
-    c.width = std::max(1, 4 * m.averageWidth);
+    c.width = std::max(1, ClampExtent(4 * std::int64_t(m.averageWidth)));
     c.height = m.height;
     c.ascent = m.ascent;
 }

@@ -8,10 +8,21 @@
 
 #include "richtext/Layout.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace richtext {
+
+// Positions and sizes of a layout saturate here. Sums are taken in 64 bits
+// and clamped, so a text of any length lays out without int overflow, and a
+// few extents added together still fit an int.
+constexpr int kMaxExtent = 1 << 29;
+
+inline int ClampExtent(std::int64_t v) {
+    return int(std::clamp<std::int64_t>(v, -kMaxExtent, kMaxExtent));
+}
 
 struct Table;
 
@@ -27,7 +38,7 @@ struct Line {
     int ruleThickness = 1;
     HAlign ruleAlign = HAlign::Centre;
 
-    int Width() const { return groupWidth[0] + groupWidth[1] + groupWidth[2]; }
+    int Width() const { return ClampExtent(std::int64_t(groupWidth[0]) + groupWidth[1] + groupWidth[2]); }
 };
 
 // Space around the text of a block-level style, in pixels.

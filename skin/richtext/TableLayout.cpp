@@ -26,12 +26,12 @@ void Spread(std::vector<int>& sizes, int first, int span, int gap, int need) {
 
 int Resolve(const LengthSpec& length, int available) {
     if (!length.set) return 0;
-    return length.percent ? int(std::int64_t(available) * length.value / 100) : length.value;
+    return length.percent ? ClampExtent(std::int64_t(available) * length.value / 100) : length.value;
 }
 
 // Width of the table's frame: its borders and the spacing around the columns.
 int FrameWidth(const Table& t) {
-    return 2 * t.border.width + t.spacing * (t.columns + 1);
+    return ClampExtent(2 * std::int64_t(t.border.width) + std::int64_t(t.spacing) * (t.columns + 1));
 }
 
 // Narrowest and widest outer width of each column, for cells `available`
@@ -59,7 +59,7 @@ void ColumnBounds(const Table& t, int available, std::vector<int>& mins, std::ve
 int Sum(const std::vector<int>& v) {
     std::int64_t s = 0;
     for (int x : v) s += x;
-    return int(std::min<std::int64_t>(s, std::int64_t(1) << 30));
+    return ClampExtent(s);
 }
 
 // Column widths for `room` pixels of columns (0: unlimited): each column gets
@@ -95,8 +95,8 @@ void MeasureTable(Table& t, TextDevice& device) {
     }
     std::vector<int> mins, maxs;
     ColumnBounds(t, 0, mins, maxs);
-    t.minWidth = FrameWidth(t) + Sum(mins);
-    t.maxWidth = FrameWidth(t) + Sum(maxs);
+    t.minWidth = ClampExtent(std::int64_t(FrameWidth(t)) + Sum(mins));
+    t.maxWidth = ClampExtent(std::int64_t(FrameWidth(t)) + Sum(maxs));
     if (t.width.set && !t.width.percent) {
         t.minWidth = std::max(t.minWidth, t.width.value);
         t.maxWidth = std::max(t.maxWidth, t.width.value);
@@ -111,8 +111,9 @@ void LayoutTable(Table& t, int available, TextDevice& device) {
     ColumnBounds(t, room, mins, maxs);
     t.columnWidths = ShareColumns(mins, maxs, room);
     for (auto& c : t.cells) {
-        int width = t.spacing * (c->columnSpan - 1) - Chrome(*c, t.padding);
-        for (int i = c->column; i < c->column + c->columnSpan; ++i) width += t.columnWidths[std::size_t(i)];
+        std::int64_t sum = std::int64_t(t.spacing) * (c->columnSpan - 1) - Chrome(*c, t.padding);
+        for (int i = c->column; i < c->column + c->columnSpan; ++i) sum += t.columnWidths[std::size_t(i)];
+        int width = ClampExtent(sum);
         // A cell as wide as its widest line is not wrapped at all.
         int wrap = width >= c->maxWidth ? 0 : std::max(1, width);
         LayoutFlow(device, c->commands, wrap, FlowMode::Place, c->content);
@@ -128,8 +129,8 @@ void LayoutTable(Table& t, int available, TextDevice& device) {
                    c->content.width + Chrome(*c, t.padding));
         }
     }
-    int w = FrameWidth(t) + Sum(t.columnWidths);
-    int h = 2 * t.border.width + t.spacing * (t.rows + 1);
+    int w = ClampExtent(std::int64_t(FrameWidth(t)) + Sum(t.columnWidths));
+    std::int64_t h = 2 * std::int64_t(t.border.width) + std::int64_t(t.spacing) * (t.rows + 1);
     // Percent heights of cells are shares of a table of given height.
     int tableHeight = t.height.set && !t.height.percent ? t.height.value : 0;
     for (int pass = 0; pass < 2; ++pass) {
@@ -140,16 +141,16 @@ void LayoutTable(Table& t, int available, TextDevice& device) {
             Spread(t.rowHeights, c->row, c->rowSpan, t.spacing, ch);
         }
     }
-    h += Sum(t.rowHeights);
+    h = ClampExtent(h + Sum(t.rowHeights));
     if (tableHeight > h && t.rows > 0) {
-        int extra = tableHeight - h;
+        int extra = int(tableHeight - h);
         for (int i = 0; i < t.rows; ++i)
             t.rowHeights[std::size_t(i)] += extra / t.rows + (i < extra % t.rows ? 1 : 0);
         h = tableHeight;
     }
     t.naturalWidth = w;
     if (t.width.set && !t.width.percent) t.naturalWidth = std::max(w, t.width.value);
-    t.laidOutHeight = h;
+    t.laidOutHeight = int(h);
 }
 
 static void EmitBox(const Rect& r, const BoxFill& fill, const BoxBorder& border, const ImageSource* image,
@@ -168,8 +169,7 @@ static void EmitBox(const Rect& r, const BoxFill& fill, const BoxBorder& border,
 }
 
 void PlaceTable(Table& t, int x, int y, int available, std::vector<LayoutItem>& out) {
-    int natural = 2 * t.border.width + t.spacing * (t.columns + 1);
-    for (int cw : t.columnWidths) natural += cw;
+    int natural = ClampExtent(std::int64_t(FrameWidth(t)) + Sum(t.columnWidths));
     int target = std::max({natural, Resolve(t.width, available), t.naturalWidth});
     std::vector<int> cols = t.columnWidths;
     if (target > natural && t.columns > 0) {
@@ -183,21 +183,24 @@ void PlaceTable(Table& t, int x, int y, int available, std::vector<LayoutItem>& 
         else if (t.align == HAlign::Right)
             x += available - target;
     }
-    EmitBox({x, y, x + target, y + t.laidOutHeight}, t.fill, t.border,
-            t.hasBackgroundImage ? &t.backgroundImage : nullptr, out);
+    EmitBox({x, y, ClampExtent(std::int64_t(x) + target), ClampExtent(std::int64_t(y) + t.laidOutHeight)},
+            t.fill, t.border, t.hasBackgroundImage ? &t.backgroundImage : nullptr, out);
 
     std::vector<int> colX(std::size_t(t.columns) + 1), rowY(std::size_t(t.rows) + 1);
-    colX[0] = x + t.border.width + t.spacing;
+    colX[0] = ClampExtent(std::int64_t(x) + t.border.width + t.spacing);
     for (int i = 0; i < t.columns; ++i)
-        colX[std::size_t(i) + 1] = colX[std::size_t(i)] + cols[std::size_t(i)] + t.spacing;
-    rowY[0] = y + t.border.width + t.spacing;
+        colX[std::size_t(i) + 1] =
+            ClampExtent(std::int64_t(colX[std::size_t(i)]) + cols[std::size_t(i)] + t.spacing);
+    rowY[0] = ClampExtent(std::int64_t(y) + t.border.width + t.spacing);
     for (int i = 0; i < t.rows; ++i)
-        rowY[std::size_t(i) + 1] = rowY[std::size_t(i)] + t.rowHeights[std::size_t(i)] + t.spacing;
+        rowY[std::size_t(i) + 1] =
+            ClampExtent(std::int64_t(rowY[std::size_t(i)]) + t.rowHeights[std::size_t(i)] + t.spacing);
 
     for (auto& c : t.cells) {
-        Rect r{colX[std::size_t(c->column)], rowY[std::size_t(c->row)],
-               colX[std::size_t(c->column + c->columnSpan)] - t.spacing,
-               rowY[std::size_t(c->row + c->rowSpan)] - t.spacing};
+        Rect r{colX[std::size_t(c->column)], rowY[std::size_t(c->row)], 0, 0};
+        // Cells past the saturated edge of a huge table collapse there.
+        r.right = std::max(r.left, colX[std::size_t(c->column + c->columnSpan)] - t.spacing);
+        r.bottom = std::max(r.top, rowY[std::size_t(c->row + c->rowSpan)] - t.spacing);
         EmitBox(r, c->fill, c->border, c->hasBackgroundImage ? &c->backgroundImage : nullptr, out);
         int inset = c->border.width + t.padding;
         int innerW = r.Width() - 2 * inset;

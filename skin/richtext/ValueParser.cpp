@@ -109,9 +109,7 @@ Colour ColourResolver::Parse(std::string_view text, Colour fallback) const {
     auto names = SystemColourNames();
     for (std::size_t i = 0; i < names.size(); ++i)
         if (names[i].name == text) return system_[i];
-    // Markup authors write "Red" as often as "red".
-    std::string lower = ToLower(text);
-    if (lower != text) return Parse(lower, fallback);
+    // Names match exactly: "Red" is no colour and keeps the previous one.
     return fallback;
 }
 

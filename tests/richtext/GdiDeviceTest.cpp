@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 namespace richtext {
@@ -180,6 +181,41 @@ TEST(GdiRichText, StringAndBitmapResourcesOfTheResourceModule) {
     renderer.Draw(device, u"<bmp idres=201 width=8 height=4>", {0, 0, 100, 40});
     EXPECT_EQ(canvas.At(2, 2), Rgb(255, 0, 0));
     EXPECT_EQ(canvas.At(9, 2), 0xFFFFFFu);
+}
+
+// Thousands of distinct images in one text cost time in proportion to their
+// number, and an image still draws after many others have passed through.
+TEST(GdiRichText, ManyDistinctImagesCostLinearTime) {
+    Canvas canvas(100, 40);
+    auto seconds = [&](int n) {
+        double best = 1e9;
+        for (int round = 0; round < 3; ++round) {
+            GdiTextDevice device(canvas.Dc());
+            auto start = std::chrono::steady_clock::now();
+            for (int i = 0; i < n; ++i) {
+                ImageSource source;
+                source.handle = 0x7F000000u + std::uintptr_t(i) * 4; // no image: looked up, kept as missing
+                (void)device.ImageSize(source);
+            }
+            best = std::min(best,
+                            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        return best;
+    };
+    double small = seconds(2000), large = seconds(16000);
+    EXPECT_LT(large, small * 8 * 3 + 0.05) << small << " s for 2000, " << large << " s for 16000";
+
+    GdiTextDevice device(canvas.Dc());
+    RichTextRenderer renderer;
+    renderer.SetResourceModule(GetModuleHandleW(nullptr));
+    std::u16string text;
+    for (int i = 0; i < 150; ++i) {
+        std::string h = std::to_string(0x7F000000u + unsigned(i) * 4);
+        text += u"<bmp handle=" + std::u16string(h.begin(), h.end()) + u">";
+    }
+    text += u"<bmp idres=201 width=8 height=4>";
+    renderer.Draw(device, text, {0, 0, 100, 40});
+    EXPECT_EQ(canvas.At(2, 2), Rgb(255, 0, 0));
 }
 
 TEST(GdiRichText, DeviceContextOperationsClipToTheRectangle) {

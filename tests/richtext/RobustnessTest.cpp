@@ -1,6 +1,7 @@
 // Untrusted markup: any length or nesting lays out without crashing, without
 // deep recursion and in time that grows with the length of the text.
 #include "FakeTextDevice.h"
+#include "richtext/LayoutTree.h"
 #include "richtext/RichTextRenderer.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,44 @@ TEST(Robustness, RepeatCountsDoNotMultiplyTheLayout) {
     Size lines = r.Measure(d, Repeat(u"<br=100>", 1000) + u"x");
     EXPECT_EQ(lines.height, 13 * 100 * 1000 + 13);
     EXPECT_EQ(r.Measure(d, u"<br=100000>").height, 13 * 100);
+}
+
+// Sums past the range of int saturate: a long text of large fonts, tab stops
+// or tall rows measures at the limit and places its items in order, never at
+// negative or wrapped positions.
+TEST(Robustness, HugeExtentsSaturate) {
+    struct Case {
+        const char* name;
+        std::u16string text;
+        bool vertical; // the direction that overflows
+        LayoutItem::Kind kind;
+    };
+    const Case cases[] = {
+        {"tab stops", u"<font size=400>" + Repeat(u"<t=100>", 30000) + u"x", false, LayoutItem::Kind::Text},
+        {"line breaks", u"<font size=400>" + Repeat(u"x<br=100>", 60000), true, LayoutItem::Kind::Text},
+        {"table rows", u"<table border=1>" + Repeat(u"<tr><td height=99999>", 25000), true,
+         LayoutItem::Kind::Box},
+    };
+    testing::FakeTextDevice d;
+    RichTextRenderer r;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Layout layout = r.MakeLayout(d, c.text);
+        EXPECT_EQ(c.vertical ? layout.size.height : layout.size.width, kMaxExtent);
+        EXPECT_GT(c.vertical ? layout.size.width : layout.size.height, 0);
+        int last = 0, seen = 0;
+        for (const LayoutItem& item : layout.items) {
+            if (item.kind != c.kind) continue;
+            ++seen;
+            int start = c.vertical ? item.rect.top : item.rect.left;
+            ASSERT_GE(start, last) << "item " << seen;
+            ASSERT_GE(item.rect.Width(), 0);
+            ASSERT_GE(item.rect.Height(), 0);
+            last = start;
+        }
+        EXPECT_GT(seen, 1000);
+        EXPECT_EQ(last, kMaxExtent);
+    }
 }
 
 TEST(Robustness, TimeGrowsLinearlyWithLength) {

@@ -58,7 +58,9 @@ TEST(Colours, HashDigitsNamesAndFallbacks) {
     EXPECT_EQ(colours.Parse("0xFF0000", 1), Rgb(0, 0, 255));
     EXPECT_EQ(colours.Parse("0x7FFF0000", 1), Rgb(0, 0, 255)); // top byte dropped
     EXPECT_EQ(colours.Parse("red", 1), Rgb(255, 0, 0));
-    EXPECT_EQ(colours.Parse("Red", 1), Rgb(255, 0, 0));
+    // Keyword and system colour names match exactly, in lower case only.
+    for (const char* name : {"Red", "RED", "LightGrey", "InfoBackground", "WINDOWTEXT"})
+        EXPECT_EQ(colours.Parse(name, 1), 1u) << name;
     EXPECT_EQ(colours.Parse("lightgrey", 1), Rgb(0xD3, 0xD3, 0xD3));
     EXPECT_EQ(colours.Parse("infobackground", 1), Rgb(0xFF, 0xFF, 0xE1));
     EXPECT_EQ(colours.Parse("windowtext", 1), 0u);
