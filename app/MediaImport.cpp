@@ -1,15 +1,23 @@
 #include "MediaImport.h"
 
 #include "AppState.h"
-#include "FileCopy.h"
+#include "ExtendedPath.h"
 #include "Folders.h"
+#include "ImportManifest.h"
 #include "ImportProgressDialog.h"
+#include "ImportRecord.h"
+#include "ImportStep.h"
 #include "MediaPlan.h"
 #include "StdoutLine.h"
+#include "Utf8.h"
 #include "ui/MessageBox.h"
 
 #include <cwchar>
 #include <vector>
+
+#ifndef BREVOX_VERSION_TEXT
+#define BREVOX_VERSION_TEXT "unknown"
+#endif
 
 namespace {
 
@@ -17,7 +25,28 @@ struct SourceFile {
     std::wstring folder;
     std::wstring name;
     FILETIME created;
+    FILETIME written;
     unsigned long long size;
+};
+
+// Folders that could not be listed, or whose listing broke off: their files
+// are unknown and must not vanish from the summary.
+struct UnreadFolder {
+    std::wstring folder;
+    DWORD error;
+};
+
+// An empty card-reader slot must not raise the system's "no disk" box while
+// drives are probed.
+class NoCriticalErrorBoxes {
+public:
+    NoCriticalErrorBoxes() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_); }
+    ~NoCriticalErrorBoxes() { SetThreadErrorMode(old_, nullptr); }
+    NoCriticalErrorBoxes(const NoCriticalErrorBoxes&) = delete;
+    NoCriticalErrorBoxes& operator=(const NoCriticalErrorBoxes&) = delete;
+
+private:
+    DWORD old_ = 0;
 };
 
 bool IsSeparator(wchar_t c) {
@@ -26,32 +55,57 @@ bool IsSeparator(wchar_t c) {
 
 // Depth first, in the order the file system lists the entries; folders whose
 // name begins with "." are not entered, hidden and system files are taken.
-void ListDirectory(const std::wstring& folder, std::vector<SourceFile>& files) {
+void ListDirectory(const std::wstring& folder, std::vector<SourceFile>& files,
+                   std::vector<UnreadFolder>& unread) {
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(JoinPath(folder, L"*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return;
+    HANDLE find = FindFirstFileW(ExtendedPath(JoinPath(folder, L"*")).c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND) unread.push_back({folder, error});
+        return;
+    }
     do {
         std::wstring name = entry.cFileName;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!name.empty() && name[0] != L'.') ListDirectory(JoinPath(folder, name), files);
+            if (!name.empty() && name[0] != L'.') ListDirectory(JoinPath(folder, name), files, unread);
         } else if (ClassifyMedia(name) != MediaClass::Other) {
             files.push_back(
-                {folder, name, entry.ftCreationTime,
+                {folder, name, entry.ftCreationTime, entry.ftLastWriteTime,
                  (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow});
         }
     } while (FindNextFileW(find, &entry));
+    DWORD error = GetLastError();
+    if (error != ERROR_NO_MORE_FILES) unread.push_back({folder, error});
     FindClose(find);
 }
 
-std::wstring DayFolder(const FILETIME& created) {
+// Local time by the time-zone rule in force at that moment, for the date
+// and the time of day alike.
+SYSTEMTIME LocalTime(const FILETIME& when) {
     SYSTEMTIME utc{}, local{};
-    FileTimeToSystemTime(&created, &utc);
+    FileTimeToSystemTime(&when, &utc);
     if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) local = utc;
+    return local;
+}
+
+std::wstring DayFolder(const FILETIME& created) {
+    SYSTEMTIME local = LocalTime(created);
     return DayFolderName(local.wYear, local.wMonth, local.wDay);
 }
 
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+std::string IsoUtc(const FILETIME& when) {
+    SYSTEMTIME utc{};
+    FileTimeToSystemTime(&when, &utc);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02uZ", utc.wYear, utc.wMonth, utc.wDay,
+                  utc.wHour, utc.wMinute, utc.wSecond);
+    return text;
+}
+
+std::string IsoUtcNow() {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    return IsoUtc(now);
 }
 
 std::wstring ImportRoot() {
@@ -59,9 +113,115 @@ std::wstring ImportRoot() {
     return chosen.empty() ? std::wstring(L"c:\\MEDIA") : chosen;
 }
 
+std::wstring ErrorText(DWORD code) {
+    return L"error " + std::to_wstring(code);
+}
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// "import-YYYYMMDD-HHMMSS" from the local start time, "-N" added when an
+// import of the same second left its records already.
+std::wstring RecordBaseName(const std::wstring& root) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    wchar_t text[40];
+    std::swprintf(text, 40, L"import-%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay, now.wHour,
+                  now.wMinute, now.wSecond);
+    std::wstring base = text;
+    for (unsigned n = 2; Exists(JoinPath(root, base + L".sha256")) || Exists(JoinPath(root, base + L".txt"));
+         ++n)
+        base = text + (L"-" + std::to_wstring(n));
+    return base;
+}
+
+// Written under a temporary name and moved into place only when complete,
+// so a half-written manifest never stands under the final name.
+bool WriteWhole(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = ExtendedPath(path + L".partial");
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size() && FlushFileBuffers(file);
+    CloseHandle(file);
+    ok = ok && MoveFileExW(temporary.c_str(), ExtendedPath(path).c_str(), MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temporary.c_str());
+    return ok;
+}
+
+std::string ComputerName() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &size) ? ToUtf8(name) : std::string();
+}
+
+std::string UserName() {
+    wchar_t name[257] = {};
+    DWORD size = 257;
+    return GetUserNameW(name, &size) ? ToUtf8(name) : std::string();
+}
+
+void VolumeFacts(const std::wstring& driveRoot, ImportRecord& record) {
+    wchar_t label[MAX_PATH + 1] = {};
+    DWORD serial = 0;
+    if (!GetVolumeInformationW(driveRoot.c_str(), label, MAX_PATH + 1, &serial, nullptr, nullptr, nullptr, 0))
+        return;
+    record.volumeLabel = ToUtf8(label);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04lX-%04lX", serial >> 16 & 0xFFFFul, serial & 0xFFFFul);
+    record.volumeSerial = text;
+}
+
+// The import's tests damage a copy between writing and reading it back:
+// BREVOX_TEST_DAMAGE_COPY names the file ("NAME" on every attempt,
+// "NAME:once" on the first only). Unset in real use.
+AfterWriteHook DamageHookFromEnvironment() {
+    wchar_t value[260] = {};
+    if (!GetEnvironmentVariableW(L"BREVOX_TEST_DAMAGE_COPY", value, 260)) return {};
+    std::wstring name = value;
+    bool once = name.size() > 5 && name.compare(name.size() - 5, 5, L":once") == 0;
+    if (once) name.resize(name.size() - 5);
+    return [name, once](const std::wstring& temporary, unsigned attempt) {
+        std::wstring final = temporary.substr(0, temporary.size() - TemporaryCopyName(L"").size());
+        std::wstring base = final.substr(final.find_last_of(L'\\') + 1);
+        if (FileNameLess()(base, name) || FileNameLess()(name, base) || (once && attempt > 1)) return;
+        HANDLE file = CreateFileW(temporary.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return;
+        unsigned char byte = 0;
+        DWORD done = 0;
+        if (ReadFile(file, &byte, 1, &done, nullptr) && done == 1) {
+            byte ^= 0x01;
+            SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+            WriteFile(file, &byte, 1, &done, nullptr);
+        }
+        CloseHandle(file);
+    };
+}
+
+std::wstring SummaryText(const ImportSummary& summary, const std::vector<std::wstring>& notImported) {
+    wchar_t counts[200];
+    std::swprintf(counts, 200, L"媒体导入完成：已校验 %u 个文件，已导入过 %u 个文件，失败 %u 个。",
+                  summary.verified, summary.alreadyImported, summary.failed);
+    std::wstring text = counts;
+    std::wstring name = summary.manifest.substr(summary.manifest.find_last_of(L'\\') + 1);
+    text += summary.manifest.empty() ? L"\n清单未能写入！" : L"\n清单：" + name;
+    constexpr std::size_t kListed = 8;
+    if (!notImported.empty()) {
+        text += L"\n未导入：";
+        for (std::size_t i = 0; i < notImported.size() && i < kListed; ++i) text += L"\n" + notImported[i];
+        if (notImported.size() > kListed) text += L"\n……（详见导入记录）";
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<std::wstring> FindMarkerDrive() {
+    NoCriticalErrorBoxes quiet;
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
         wchar_t root[4] = {letter, L':', L'\\', 0};
         if (GetDriveTypeW(root) != DRIVE_REMOVABLE) continue;
@@ -89,57 +249,101 @@ void OpenDriveInExplorer(const std::wstring& path) {
 }
 
 ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner) {
+    NoCriticalErrorBoxes quiet;
     ImportSummary summary;
+    ImportRecord record;
+    record.started = IsoUtcNow();
+    record.computer = ComputerName();
+    record.user = UserName();
+    record.application = std::string("brevox ") + BREVOX_VERSION_TEXT;
+    VolumeFacts(driveRoot, record);
+
     const std::wstring root = ImportRoot();
     MakeDirectory(root);
+    record.importRoot = ToUtf8(root);
+    const std::wstring base = RecordBaseName(root);
+    const std::wstring manifestPath = JoinPath(root, base + L".sha256");
+    record.manifest = ToUtf8(base + L".sha256");
 
     std::wstring source = driveRoot;
     while (source.size() > 2 && IsSeparator(source.back())) source.pop_back();
     std::vector<SourceFile> files;
-    ListDirectory(source, files);
+    std::vector<UnreadFolder> unread;
+    ListDirectory(source, files, unread);
+
+    std::vector<std::wstring> notImported;
+    for (const auto& u : unread) {
+        WriteStdout(L"folder not read: " + u.folder + L" (" + ErrorText(u.error) + L")\r\n");
+        record.unreadFolders.push_back(ToUtf8(u.folder) + " (" + ToUtf8(ErrorText(u.error)) + ")");
+        notImported.push_back(u.folder + L"\\…");
+        ++summary.failed;
+    }
 
     unsigned long long totalBytes = 0;
     for (const auto& f : files) totalBytes += f.size;
 
     ImportProgressDialog progress(static_cast<unsigned>(files.size()), totalBytes);
     progress.Show(owner);
+    progress.SetManifest(base + L".sha256");
+    progress.SetOutcome(summary.verified, summary.alreadyImported, summary.failed);
+    const AfterWriteHook damage = DamageHookFromEnvironment();
     DestinationNames names;
+    std::string manifest;
     unsigned long long bytesDone = 0;
     unsigned index = 0;
     for (const auto& f : files) {
-        MediaClass mediaClass = ClassifyMedia(f.name);
-        std::wstring from = JoinPath(f.folder, f.name);
-        std::wstring folder = JoinPath(JoinPath(root, MediaClassFolder(mediaClass)), DayFolder(f.created));
-        if (!Exists(folder)) MakeDirectory(folder);
-        std::wstring to = names.Claim(folder, f.name);
-        WriteStdout(from + L"  \t " + to + L"\r\n");
+        const MediaClass mediaClass = ClassifyMedia(f.name);
+        const std::wstring from = JoinPath(f.folder, f.name);
+        const std::wstring classFolder = MediaClassFolder(mediaClass);
+        const std::wstring day = DayFolder(f.created);
+        const std::wstring folder = JoinPath(JoinPath(root, classFolder), day);
         progress.SetCurrentFile(from, index);
-        DWORD error = 0;
-        bool copied = CopyFileInChunks(
-            from, to,
-            [&](unsigned long long done) {
-                progress.SetBytesDone(bytesDone + done);
-                progress.Pump();
-            },
-            &error);
-        if (copied) {
-            ++summary.copied;
+        ImportedFile entry;
+        entry.source = ToUtf8(from);
+        entry.size = f.size;
+        entry.created = IsoUtc(f.created);
+        entry.modified = IsoUtc(f.written);
+
+        ImportStepResult step;
+        if (!MakeDirectory(folder)) {
+            step.note = L"cannot create the folder " + folder;
         } else {
-            ++summary.failed;
-            wchar_t code[32];
-            std::swprintf(code, 32, L"%lu", error);
-            WriteStdout(L"copy failed: " + from + L"  \t " + to + L" (error " + code + L")\r\n");
+            step = ImportOneFile(
+                from, f.size, folder, f.name, names,
+                [&](unsigned long long copied, unsigned long long readBack) {
+                    progress.SetBytesDone(bytesDone + (copied + readBack) / 2);
+                    progress.Pump();
+                },
+                damage);
         }
+        entry.outcome = step.outcome;
+        entry.note = ToUtf8(step.note);
+        if (!step.destination.empty()) WriteStdout(from + L"  \t " + step.destination + L"\r\n");
+        if (step.outcome == ImportOutcome::Failed) {
+            ++summary.failed;
+            notImported.push_back(from);
+            WriteStdout(L"copy failed: " + from + L"  \t " + step.destination + L" (" + step.note + L")\r\n");
+        } else {
+            step.outcome == ImportOutcome::Verified ? ++summary.verified : ++summary.alreadyImported;
+            std::wstring fileName = step.destination.substr(step.destination.find_last_of(L'\\') + 1);
+            entry.destination = ToUtf8(classFolder + L"/" + day + L"/" + fileName);
+            entry.sha256 = ToHex(step.digest);
+            manifest += FormatManifestLine({step.digest, entry.destination});
+        }
+        record.files.push_back(std::move(entry));
         bytesDone += f.size;
         progress.SetBytesDone(bytesDone);
         progress.SetCurrentFile(from, ++index);
+        progress.SetOutcome(summary.verified, summary.alreadyImported, summary.failed);
         progress.Pump();
     }
+
+    record.ended = IsoUtcNow();
+    bool recorded = WriteWhole(JoinPath(root, base + L".txt"), FormatImportRecord(record));
+    if (recorded && WriteWhole(manifestPath, manifest)) summary.manifest = manifestPath;
+    if (summary.manifest.empty()) WriteStdout(L"manifest not written: " + manifestPath + L"\r\n");
     progress.Close();
 
-    wchar_t text[160];
-    std::swprintf(text, 160, L"媒体导入完成：已复制 %u 个文件，失败 %u 个文件。", summary.copied,
-                  summary.failed);
-    ui::ShowMessage(owner, text);
+    ui::ShowMessage(owner, SummaryText(summary, notImported));
     return summary;
 }
