@@ -18,9 +18,6 @@
 #include "MediaPlan.h"
 
 #include <windows.h>
-#include <process.h>
-#else
-#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -33,14 +30,6 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-int ProcessId() {
-#if defined(_WIN32)
-    return _getpid();
-#else
-    return getpid();
-#endif
 }
 
 // Incompressible, distinct content per file.
@@ -82,8 +71,8 @@ double VerifiedImport(const std::vector<fs::path>& files, const fs::path& to) {
     DestinationNames names;
     auto start = Clock::now();
     for (const auto& f : files) {
-        ImportStepResult r = ImportOneFile(f.wstring(), fs::file_size(f), to.wstring(), f.filename().wstring(), names,
-                                           {}, {});
+        ImportStepResult r =
+            ImportOneFile(f.wstring(), fs::file_size(f), to.wstring(), f.filename().wstring(), names, {}, {});
         if (r.outcome != ImportOutcome::Verified) return -1;
     }
     return Seconds(start);
@@ -114,7 +103,9 @@ double Best(double a, double b) {
 } // namespace
 
 int main() {
-    const fs::path folder = fs::temp_directory_path() / ("brevox-import-bench-" + std::to_string(ProcessId()));
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("brevox-import-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
     std::vector<fs::path> files;
     int status = 0;
     std::printf("verified import, %d files, %.1f GB\n", kFiles, static_cast<double>(kTotal) / (1u << 30));
@@ -135,7 +126,8 @@ int main() {
         // machine and the first pass's cache effects stay out of the ratio.
         double plain = -1, verified = -1;
         for (int pass = 0; pass < 2; ++pass) {
-            plain = pass ? Best(plain, PlainCopy(files, folder / "plain")) : PlainCopy(files, folder / "plain");
+            plain =
+                pass ? Best(plain, PlainCopy(files, folder / "plain")) : PlainCopy(files, folder / "plain");
             fs::remove_all(folder / "plain", ec);
             verified = pass ? Best(verified, VerifiedImport(files, folder / "import"))
                             : VerifiedImport(files, folder / "import");

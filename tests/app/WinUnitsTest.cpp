@@ -1,5 +1,6 @@
 // Windows-side helpers of the application: GBK text at the device boundary,
 // folder creation and the verified copy of the import.
+#include "AppDriver.h"
 #include "Folders.h"
 #include "RecorderText.h"
 #include "VerifiedCopy.h"
@@ -59,23 +60,12 @@ TEST(Folders, CreatesParentsWhateverTheCharacters) {
 
 namespace {
 std::string ReadAll(const std::wstring& path) {
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<none>";
-    std::string out;
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) out.append(chunk, got);
-    CloseHandle(file);
-    return out;
+    return e2e::Exists(path) ? e2e::ReadBytes(path) : "<none>";
 }
 
 void WriteAll(const std::wstring& path, const std::string& bytes) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    e2e::WriteBytes(path, bytes);
 }
 
 void FlipFirstByte(const std::wstring& path) {

@@ -16,12 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& entry : parsed.entries) {
         if (!CheckManifestPath(entry.path).empty()) std::abort();
         const std::string& p = entry.path;
-        if (p.find("..") != std::string::npos && (p == ".." || p.rfind("../", 0) == 0 ||
-                                                  p.find("/../") != std::string::npos ||
-                                                  (p.size() >= 3 && p.compare(p.size() - 3, 3, "/..") == 0)))
+        if (p.find("..") != std::string::npos &&
+            (p == ".." || p.rfind("../", 0) == 0 || p.find("/../") != std::string::npos ||
+             (p.size() >= 3 && p.compare(p.size() - 3, 3, "/..") == 0)))
             std::abort();
         ParsedManifest again = ParseManifest(FormatManifestLine(entry));
-        if (again.entries.size() != 1 || again.entries[0].path != p || again.entries[0].digest != entry.digest)
+        if (again.entries.size() != 1 || again.entries[0].path != p ||
+            again.entries[0].digest != entry.digest)
             std::abort();
     }
     return 0;
