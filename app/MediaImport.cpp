@@ -8,6 +8,7 @@
 #include "ImportRecord.h"
 #include "ImportStep.h"
 #include "MediaPlan.h"
+#include "MediaWalk.h"
 #include "StdoutLine.h"
 #include "Utf8.h"
 #include "ui/MessageBox.h"
@@ -20,21 +21,6 @@
 #endif
 
 namespace {
-
-struct SourceFile {
-    std::wstring folder;
-    std::wstring name;
-    FILETIME created;
-    FILETIME written;
-    unsigned long long size;
-};
-
-// Folders that could not be listed, or whose listing broke off: their files
-// are unknown and must not vanish from the summary.
-struct UnreadFolder {
-    std::wstring folder;
-    DWORD error;
-};
 
 // An empty card-reader slot must not raise the system's "no disk" box while
 // drives are probed.
@@ -53,30 +39,36 @@ bool IsSeparator(wchar_t c) {
     return c == L'\\' || c == L'/';
 }
 
-// Depth first, in the order the file system lists the entries; folders whose
-// name begins with "." are not entered, hidden and system files are taken.
-void ListDirectory(const std::wstring& folder, std::vector<SourceFile>& files,
-                   std::vector<UnreadFolder>& unread) {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(ExtendedPath(JoinPath(folder, L"*")).c_str(), &entry);
+FILETIME ToFileTime(std::uint64_t value) {
+    return FILETIME{static_cast<DWORD>(value), static_cast<DWORD>(value >> 32)};
+}
+
+std::uint64_t FromFileTime(const FILETIME& t) {
+    return static_cast<std::uint64_t>(t.dwHighDateTime) << 32 | t.dwLowDateTime;
+}
+
+// One folder of the drive, through "\\?\" so that deep paths are listed too.
+Listing ListDriveFolder(const std::wstring& folder) {
+    Listing listing;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(ExtendedPath(JoinPath(folder, L"*")).c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND) unread.push_back({folder, error});
-        return;
+        if (error != ERROR_FILE_NOT_FOUND) listing.error = error;
+        return listing;
     }
     do {
-        std::wstring name = entry.cFileName;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!name.empty() && name[0] != L'.') ListDirectory(JoinPath(folder, name), files, unread);
-        } else if (ClassifyMedia(name) != MediaClass::Other) {
-            files.push_back(
-                {folder, name, entry.ftCreationTime, entry.ftLastWriteTime,
-                 (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow});
-        }
-    } while (FindNextFileW(find, &entry));
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        listing.entries.push_back(
+            {name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+             FromFileTime(found.ftCreationTime), FromFileTime(found.ftLastWriteTime),
+             static_cast<std::uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow});
+    } while (FindNextFileW(find, &found));
     DWORD error = GetLastError();
-    if (error != ERROR_NO_MORE_FILES) unread.push_back({folder, error});
+    if (error != ERROR_NO_MORE_FILES) listing.error = error;
     FindClose(find);
+    return listing;
 }
 
 // Local time by the time-zone rule in force at that moment, for the date
@@ -267,12 +259,10 @@ ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner) {
 
     std::wstring source = driveRoot;
     while (source.size() > 2 && IsSeparator(source.back())) source.pop_back();
-    std::vector<SourceFile> files;
-    std::vector<UnreadFolder> unread;
-    ListDirectory(source, files, unread);
+    const MediaWalk walk = WalkMedia(source, ListDriveFolder);
 
     std::vector<std::wstring> notImported;
-    for (const auto& u : unread) {
+    for (const auto& u : walk.unread) {
         WriteStdout(L"folder not read: " + u.folder + L" (" + ErrorText(u.error) + L")\r\n");
         record.unreadFolders.push_back(ToUtf8(u.folder) + " (" + ToUtf8(ErrorText(u.error)) + ")");
         notImported.push_back(u.folder + L"\\…");
@@ -280,9 +270,9 @@ ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner) {
     }
 
     unsigned long long totalBytes = 0;
-    for (const auto& f : files) totalBytes += f.size;
+    for (const auto& f : walk.files) totalBytes += f.entry.size;
 
-    ImportProgressDialog progress(static_cast<unsigned>(files.size()), totalBytes);
+    ImportProgressDialog progress(static_cast<unsigned>(walk.files.size()), totalBytes);
     progress.Show(owner);
     progress.SetManifest(base + L".sha256");
     progress.SetOutcome(summary.verified, summary.alreadyImported, summary.failed);
@@ -291,18 +281,19 @@ ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner) {
     std::string manifest;
     unsigned long long bytesDone = 0;
     unsigned index = 0;
-    for (const auto& f : files) {
+    for (const auto& walked : walk.files) {
+        const ListedEntry& f = walked.entry;
         const MediaClass mediaClass = ClassifyMedia(f.name);
-        const std::wstring from = JoinPath(f.folder, f.name);
+        const std::wstring from = JoinPath(walked.folder, f.name);
         const std::wstring classFolder = MediaClassFolder(mediaClass);
-        const std::wstring day = DayFolder(f.created);
+        const std::wstring day = DayFolder(ToFileTime(f.created));
         const std::wstring folder = JoinPath(JoinPath(root, classFolder), day);
         progress.SetCurrentFile(from, index);
         ImportedFile entry;
         entry.source = ToUtf8(from);
         entry.size = f.size;
-        entry.created = IsoUtc(f.created);
-        entry.modified = IsoUtc(f.written);
+        entry.created = IsoUtc(ToFileTime(f.created));
+        entry.modified = IsoUtc(ToFileTime(f.written));
 
         ImportStepResult step;
         if (!MakeDirectory(folder)) {

@@ -1,10 +1,14 @@
 // Naming and composition rules of the application, independent of windows.
 #include "MediaPlan.h"
+#include "MediaWalk.h"
 #include "RecorderClock.h"
 #include "ResolutionDigits.h"
 #include "TextRules.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
 
 TEST(ResolutionDigits, ComposesSaveDigits) {
     RecordingOptions o;
@@ -177,3 +181,27 @@ TEST(MediaPlan, NamesDifferingOnlyInNonAsciiCaseAreOneFile) {
     EXPECT_EQ(*names.Claim(L"D", L"\u4E2D.JPG"), L"D\\\u4E2D.JPG");
 }
 #endif
+
+TEST(MediaWalk, FoldersThatCannotBeReadAreReportedNotPassedOver) {
+    // A fake drive: each folder's listing, with the error that ended it.
+    const std::map<std::wstring, Listing> drive = {
+        {L"R:",
+         {{{L"A.JPG"}, {L"DCIM", true}, {L"LOCKED", true}, {L".hidden", true}, {L"x.txt"}, {L"e.wav"}}, 0}},
+        {L"R:\\DCIM", {{{L"b.jpeg"}, {L"100", true}}, 0}},
+        // Broke off after one entry: what came before is kept.
+        {L"R:\\DCIM\\100", {{{L"c.Mp4"}}, 1392}},
+        // Could not be opened at all.
+        {L"R:\\LOCKED", {{}, 5}},
+        {L"R:\\.hidden", {{{L"h.jpg"}}, 0}},
+    };
+    MediaWalk walk = WalkMedia(L"R:", [&](const std::wstring& folder) { return drive.at(folder); });
+    std::vector<std::wstring> files;
+    for (const auto& f : walk.files) files.push_back(JoinPath(f.folder, f.entry.name));
+    EXPECT_EQ(files, (std::vector<std::wstring>{L"R:\\A.JPG", L"R:\\DCIM\\b.jpeg", L"R:\\DCIM\\100\\c.Mp4",
+                                                L"R:\\e.wav"}));
+    ASSERT_EQ(walk.unread.size(), 2u);
+    EXPECT_EQ(walk.unread[0].folder, L"R:\\DCIM\\100");
+    EXPECT_EQ(walk.unread[0].error, 1392u);
+    EXPECT_EQ(walk.unread[1].folder, L"R:\\LOCKED");
+    EXPECT_EQ(walk.unread[1].error, 5u);
+}
