@@ -36,6 +36,18 @@ std::string Utf8Name(const fs::path& name) {
     }
 }
 
+// A listed path may be checked only where it really is inside the root:
+// a link in the folders must not lead the check elsewhere.
+bool StaysInside(const fs::path& root, const fs::path& path) {
+    std::error_code ec;
+    fs::path real = fs::weakly_canonical(path, ec);
+    if (ec) return false;
+    auto r = root.begin(), p = real.begin();
+    for (; r != root.end(); ++r, ++p)
+        if (p == real.end() || *p != *r) return false;
+    return true;
+}
+
 // Paths that the manifests beside this one account for: files of other
 // imports into the same day folders are not strangers.
 void AddSiblingEntries(const fs::path& folder, const fs::path& self, std::set<std::string>& known) {
@@ -64,7 +76,11 @@ int VerifyManifest(const fs::path& manifestPath, std::ostream& out) {
         for (const auto& p : parsed.problems) out << "  line " << p.line << ": " << p.reason << "\n";
         return 2;
     }
-    const fs::path root = manifest.parent_path();
+    const fs::path root = fs::weakly_canonical(manifest.parent_path(), ec);
+    if (ec) {
+        out << "cannot read the manifest's folder " << Utf8Name(manifestPath) << "\n";
+        return 2;
+    }
     unsigned ok = 0, changed = 0, missing = 0, unreadable = 0, extra = 0;
     std::set<std::string> known, folders;
     for (const auto& entry : parsed.entries) {
@@ -73,7 +89,13 @@ int VerifyManifest(const fs::path& manifestPath, std::ostream& out) {
         folders.insert(slash == std::string::npos ? std::string() : entry.path.substr(0, slash));
         Sha256Digest digest{};
         std::string why;
-        switch (HashFile(root / FromUtf8Path(entry.path), digest, nullptr, &why)) {
+        const fs::path path = root / FromUtf8Path(entry.path);
+        if (!StaysInside(root, path)) {
+            ++unreadable;
+            out << "UNREADABLE " << entry.path << " (leads outside the manifest's folder)\n";
+            continue;
+        }
+        switch (HashFile(path, digest, nullptr, &why)) {
         case FileHashResult::Hashed:
             if (digest == entry.digest) {
                 ++ok;
@@ -95,7 +117,7 @@ int VerifyManifest(const fs::path& manifestPath, std::ostream& out) {
     AddSiblingEntries(root, manifest, known);
     for (const auto& folder : folders) {
         // Manifests and records live in the root itself; only day folders are searched.
-        if (folder.empty()) continue;
+        if (folder.empty() || !StaysInside(root, root / FromUtf8Path(folder))) continue;
         for (fs::directory_iterator it(root / FromUtf8Path(folder), ec), end; !ec && it != end;
              it.increment(ec)) {
             std::error_code typeError;

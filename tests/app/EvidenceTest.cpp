@@ -197,6 +197,23 @@ TEST(ManifestVerify, RefusedManifestChecksNothing) {
     EXPECT_EQ(VerifyManifest(root.path / "no-such.sha256", none), 2);
 }
 
+#if !defined(_WIN32)
+TEST(ManifestVerify, LinksOutOfTheFolderAreNotFollowed) {
+    TempFolder root;
+    Write(root.path / "outside/secret.JPG", "outside");
+    Write(root.path / "outside/other.JPG", "not to be listed either");
+    Write(root.path / "import/PHOTOS/20140718/A.JPG", "inside");
+    fs::create_directory_symlink(root.path / "outside", root.path / "import/PHOTOS/20140719");
+    Write(root.path / "import/import-1.sha256",
+          Line("inside", "PHOTOS/20140718/A.JPG") + Line("outside", "PHOTOS/20140719/secret.JPG"));
+    std::ostringstream out;
+    EXPECT_EQ(VerifyManifest(root.path / "import/import-1.sha256", out), 1);
+    EXPECT_EQ(out.str(),
+              "UNREADABLE PHOTOS/20140719/secret.JPG (leads outside the manifest's folder)\n"
+              "2 files listed: 1 OK, 0 changed, 0 missing, 1 unreadable; 0 extra\n");
+}
+#endif
+
 TEST(ExtendedPath, LongFormOfAbsolutePaths) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"c:\\MEDIA\\PHOTOS", L"\\\\?\\c:\\MEDIA\\PHOTOS"},
