@@ -3,10 +3,12 @@
 #include "AppState.h"
 #include "ExtendedPath.h"
 #include "Folders.h"
+#include "ImportFacts.h"
 #include "ImportManifest.h"
 #include "ImportProgressDialog.h"
 #include "ImportRecord.h"
 #include "ImportStep.h"
+#include "ImportTestHook.h"
 #include "MediaPlan.h"
 #include "MediaWalk.h"
 #include "StdoutLine.h"
@@ -15,10 +17,6 @@
 
 #include <cwchar>
 #include <vector>
-
-#ifndef BREVOX_VERSION_TEXT
-#define BREVOX_VERSION_TEXT "unknown"
-#endif
 
 namespace {
 
@@ -85,21 +83,6 @@ std::wstring DayFolder(const FILETIME& created) {
     return DayFolderName(local.wYear, local.wMonth, local.wDay);
 }
 
-std::string IsoUtc(const FILETIME& when) {
-    SYSTEMTIME utc{};
-    FileTimeToSystemTime(&when, &utc);
-    char text[40];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02uT%02u:%02u:%02uZ", utc.wYear, utc.wMonth, utc.wDay,
-                  utc.wHour, utc.wMinute, utc.wSecond);
-    return text;
-}
-
-std::string IsoUtcNow() {
-    FILETIME now{};
-    GetSystemTimeAsFileTime(&now);
-    return IsoUtc(now);
-}
-
 std::wstring ImportRoot() {
     const std::wstring& chosen = App().mediaRootOverride;
     return chosen.empty() ? std::wstring(L"c:\\MEDIA") : chosen;
@@ -126,72 +109,6 @@ std::wstring RecordBaseName(const std::wstring& root) {
          ++n)
         base = text + (L"-" + std::to_wstring(n));
     return base;
-}
-
-// Written under a temporary name and moved into place only when complete,
-// so a half-written manifest never stands under the final name.
-bool WriteWhole(const std::wstring& path, const std::string& bytes) {
-    const std::wstring temporary = ExtendedPath(path + L".partial");
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size() && FlushFileBuffers(file);
-    CloseHandle(file);
-    ok = ok && MoveFileExW(temporary.c_str(), ExtendedPath(path).c_str(), MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileW(temporary.c_str());
-    return ok;
-}
-
-std::string ComputerName() {
-    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    return GetComputerNameW(name, &size) ? ToUtf8(name) : std::string();
-}
-
-std::string UserName() {
-    wchar_t name[257] = {};
-    DWORD size = 257;
-    return GetUserNameW(name, &size) ? ToUtf8(name) : std::string();
-}
-
-void VolumeFacts(const std::wstring& driveRoot, ImportRecord& record) {
-    wchar_t label[MAX_PATH + 1] = {};
-    DWORD serial = 0;
-    if (!GetVolumeInformationW(driveRoot.c_str(), label, MAX_PATH + 1, &serial, nullptr, nullptr, nullptr, 0))
-        return;
-    record.volumeLabel = ToUtf8(label);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04lX-%04lX", serial >> 16 & 0xFFFFul, serial & 0xFFFFul);
-    record.volumeSerial = text;
-}
-
-// The import's tests damage a copy between writing and reading it back:
-// BREVOX_TEST_DAMAGE_COPY names the file ("NAME" on every attempt,
-// "NAME:once" on the first only). Unset in real use.
-AfterWriteHook DamageHookFromEnvironment() {
-    wchar_t value[260] = {};
-    if (!GetEnvironmentVariableW(L"BREVOX_TEST_DAMAGE_COPY", value, 260)) return {};
-    std::wstring name = value;
-    bool once = name.size() > 5 && name.compare(name.size() - 5, 5, L":once") == 0;
-    if (once) name.resize(name.size() - 5);
-    return [name, once](const std::wstring& temporary, unsigned attempt) {
-        std::wstring final = temporary.substr(0, temporary.size() - TemporaryCopyName(L"").size());
-        std::wstring base = final.substr(final.find_last_of(L'\\') + 1);
-        if (FileNameLess()(base, name) || FileNameLess()(name, base) || (once && attempt > 1)) return;
-        HANDLE file = CreateFileW(temporary.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return;
-        unsigned char byte = 0;
-        DWORD done = 0;
-        if (ReadFile(file, &byte, 1, &done, nullptr) && done == 1) {
-            byte ^= 0x01;
-            SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-            WriteFile(file, &byte, 1, &done, nullptr);
-        }
-        CloseHandle(file);
-    };
 }
 
 std::wstring SummaryText(const ImportSummary& summary, const std::vector<std::wstring>& notImported) {
@@ -245,10 +162,7 @@ ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner) {
     ImportSummary summary;
     ImportRecord record;
     record.started = IsoUtcNow();
-    record.computer = ComputerName();
-    record.user = UserName();
-    record.application = std::string("brevox ") + BREVOX_VERSION_TEXT;
-    VolumeFacts(driveRoot, record);
+    AddSettingFacts(driveRoot, record);
 
     const std::wstring root = ImportRoot();
     MakeDirectory(root);
