@@ -1,5 +1,7 @@
 #include "Folders.h"
 
+#include "ExtendedPath.h"
+
 #include <windows.h>
 
 namespace {
@@ -8,7 +10,7 @@ bool IsSeparator(wchar_t c) {
 }
 
 bool IsFolder(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
+    DWORD attributes = GetFileAttributesW(ExtendedPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 } // namespace
@@ -24,6 +26,6 @@ bool MakeDirectory(const std::wstring& path) {
         // A drive ("c:") or a doubled separator leaves nothing to create.
         if (!(parent.size() == 2 && parent[1] == L':') && !IsSeparator(parent.back())) MakeDirectory(parent);
     }
-    CreateDirectoryW(p.c_str(), nullptr);
+    CreateDirectoryW(ExtendedPath(p).c_str(), nullptr);
     return IsFolder(p);
 }

@@ -55,6 +55,17 @@ void ImportProgressDialog::SetBytesDone(unsigned long long bytes) {
     SendMessageW(Item(IDC_PROGRESS_BAR), PBM_SETPOS, position, 0);
 }
 
+void ImportProgressDialog::SetOutcome(unsigned verified, unsigned alreadyImported, unsigned failed) {
+    if (!Hwnd()) return;
+    wchar_t text[96];
+    std::swprintf(text, 96, L"已校验: %u    已导入过: %u    失败: %u", verified, alreadyImported, failed);
+    SetItemText(IDC_PROGRESS_OUTCOME, text);
+}
+
+void ImportProgressDialog::SetManifest(const std::wstring& name) {
+    if (Hwnd()) SetItemText(IDC_PROGRESS_MANIFEST, L"清单: " + name);
+}
+
 void ImportProgressDialog::Pump() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -1,5 +1,6 @@
 // Progress of a media import: the current file, files done of total and
-// bytes copied. Modeless, so the copy loop keeps it painted through Pump().
+// bytes copied, files verified, already imported and failed, and the
+// manifest's name. Modeless, so the copy loop keeps it painted through Pump().
 #pragma once
 
 #include "Resource.h"
@@ -18,6 +19,8 @@ public:
     void Close();
     void SetCurrentFile(const std::wstring& path, unsigned filesDone);
     void SetBytesDone(unsigned long long bytes);
+    void SetOutcome(unsigned verified, unsigned alreadyImported, unsigned failed);
+    void SetManifest(const std::wstring& name);
     // Handles the messages waiting for this thread's windows.
     void Pump();
 

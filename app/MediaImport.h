@@ -15,11 +15,15 @@ std::optional<std::wstring> FindMarkerDrive();
 void OpenDriveInExplorer(const std::wstring& path);
 
 struct ImportSummary {
-    unsigned copied = 0;
+    unsigned verified = 0;
+    unsigned alreadyImported = 0;
+    // Files not copied, and folders that could not be read completely.
     unsigned failed = 0;
+    std::wstring manifest; // full path; empty when it could not be written
 };
 
 // Copies the drive's photos, videos and audio files into the import root
-// (the chosen folder, else "c:\MEDIA\") by class and day, showing progress
-// in a window owned by `owner`, and ends with a summary box.
+// (the chosen folder, else "c:\MEDIA\") by class and day, verifies every
+// copy, writes the import's manifest and record into the root, shows
+// progress in a window owned by `owner` and ends with a summary box.
 ImportSummary ImportMedia(const std::wstring& driveRoot, HWND owner);

@@ -56,14 +56,17 @@ std::wstring JoinPath(const std::wstring& left, const std::wstring& right) {
     return left + L"\\" + right;
 }
 
-std::wstring DestinationNames::Claim(const std::wstring& folder, const std::wstring& name) {
-    std::wstring path = JoinPath(folder, name);
-    if (taken_.insert(UpperAscii(path)).second) return path;
+std::optional<std::wstring> DestinationNames::Claim(const std::wstring& folder, const std::wstring& name,
+                                                    const std::function<bool(const std::wstring&)>& take,
+                                                    unsigned limit) {
     auto dot = name.rfind(L'.');
     std::wstring stem = dot == std::wstring::npos ? name : name.substr(0, dot);
     std::wstring ext = dot == std::wstring::npos ? L"" : name.substr(dot);
-    for (unsigned n = 2;; ++n) {
-        path = JoinPath(folder, stem + L"_" + std::to_wstring(n) + ext);
-        if (taken_.insert(UpperAscii(path)).second) return path;
+    for (unsigned n = 1; n <= limit; ++n) {
+        std::wstring path = JoinPath(folder, n == 1 ? name : stem + L"_" + std::to_wstring(n) + ext);
+        if (taken_.count(path) || (take && !take(path))) continue;
+        taken_.insert(path);
+        return path;
     }
+    return std::nullopt;
 }

@@ -2,6 +2,10 @@
 // and day folder, and under which name when a name is already taken.
 #pragma once
 
+#include "FileNameOrder.h"
+
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -33,11 +37,15 @@ std::wstring JoinPath(const std::wstring& left, const std::wstring& right);
 // files of the same name, class and day do not overwrite each other.
 class DestinationNames {
 public:
-    // The path to copy to: `folder\name`, or, when that was already given out
-    // in this import, `folder\stem_N.ext` with the smallest free N from 2 on.
-    // Paths are compared without regard to ASCII case, as the file system does.
-    std::wstring Claim(const std::wstring& folder, const std::wstring& name);
+    // Offers `folder\name`, then `folder\stem_N.ext` for N from 2 on, skipping
+    // paths already given out in this import, to `take`, and gives out the
+    // first it accepts (without `take`, the first free one). Paths are
+    // compared as the file system compares names. Nothing when `limit`
+    // candidates were refused.
+    std::optional<std::wstring> Claim(const std::wstring& folder, const std::wstring& name,
+                                      const std::function<bool(const std::wstring&)>& take = {},
+                                      unsigned limit = 10000);
 
 private:
-    std::set<std::wstring> taken_;
+    std::set<std::wstring, FileNameLess> taken_;
 };

@@ -12,10 +12,10 @@ msi_only="${4:-}"
 # What a PC gets. Never the simulator's libusb0.dll: on a real PC that file
 # belongs to the recorder's USB driver, and a copy beside brevox.exe would
 # shadow it.
-FILES=(brevox.exe ketro_dll.dll xpblue.tvf ketro.exe)
+FILES=(brevox.exe ketro_dll.dll xpblue.tvf ketro.exe brevox-verify.exe)
 # DLLs the programs may import without shipping them: Windows' own, and
 # libusb0.dll, which the recorder's driver installs.
-PROVIDED='^(kernel32|user32|gdi32|comctl32|comdlg32|ole32|oleaut32|shell32|shlwapi|advapi32|msvcrt|uxtheme|msimg32|version|winmm|imm32|setupapi|ntdll|libusb0)\.dll$|^api-ms-win-'
+PROVIDED='^(kernel32|user32|gdi32|comctl32|comdlg32|ole32|oleaut32|shell32|shlwapi|advapi32|bcrypt|msvcrt|uxtheme|msimg32|version|winmm|imm32|setupapi|ntdll|libusb0)\.dll$|^api-ms-win-'
 
 for f in "${FILES[@]}"; do
   [ -f "$bin/$f" ] || { echo "make-package: $bin/$f is missing" >&2; exit 1; }

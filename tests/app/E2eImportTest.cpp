@@ -1,6 +1,7 @@
 // Removable-disk mode and the media import end to end: the recorder's drive
 // is R:, a removable drive of the test prefix backed by a folder.
 #include "AppDriver.h"
+#include "ImportDrive.h"
 
 #include <gtest/gtest.h>
 
@@ -11,62 +12,11 @@
 using namespace e2e;
 
 namespace {
-const std::wstring kDrive = L"R:\\";
-const std::wstring kMedia = L"c:\\MEDIA";
-
-void ClearDrive() {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(L"R:\\*", &entry);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        std::wstring name = entry.cFileName;
-        if (name != L"." && name != L"..") RemoveTree(kDrive + name);
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-}
-
-FILETIME Created(const std::wstring& path) {
-    WIN32_FIND_DATAW entry{};
-    HANDLE find = FindFirstFileW(path.c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
-    return entry.ftCreationTime;
-}
-
-std::wstring DayOf(const std::wstring& path) {
-    FILETIME created = Created(path);
-    SYSTEMTIME utc{}, local{};
-    FileTimeToSystemTime(&created, &utc);
-    SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
-    wchar_t day[16];
-    swprintf(day, 16, L"%04d%02d%02d", local.wYear, local.wMonth, local.wDay);
-    return day;
-}
-
-// A media file on the drive with its creation time set to 18 July 2014.
-std::wstring Put(const std::wstring& relative, const std::string& content, DWORD attributes = 0) {
-    std::wstring path = kDrive + relative;
-    for (std::size_t slash = path.find(L'\\', 3); slash != std::wstring::npos;
-         slash = path.find(L'\\', slash + 1))
-        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
-    EXPECT_TRUE(WriteBytes(path, content)) << Gbk(path);
-    SYSTEMTIME local{2014, 7, 5, 18, 12, 0, 0, 0}, utc{};
-    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
-    FILETIME when;
-    SystemTimeToFileTime(&utc, &when);
-    HANDLE file =
-        CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        SetFileTime(file, &when, nullptr, nullptr);
-        CloseHandle(file);
-    }
-    if (attributes) SetFileAttributesW(path.c_str(), attributes);
-    return path;
-}
-
-void ArriveAndFinish(App& app, const std::wstring& summary) {
+void ArriveAndFinish(App& app, const std::wstring& counts) {
     app.SendDeviceChange(0x8000);
     Box box = app.WaitBox(60000);
-    EXPECT_EQ(Gbk(box.text), Gbk(summary));
+    EXPECT_EQ(Gbk(box.text.substr(0, box.text.find(L'\n'))), Gbk(counts));
+    EXPECT_NE(box.text.find(L"\n清单：import-"), std::wstring::npos) << Gbk(box.text);
     EXPECT_EQ(box.caption, L"brevox");
     app.Dismiss(box);
     EXPECT_TRUE(app.WaitExit());
@@ -81,7 +31,7 @@ TEST(MediaImport, ArrivalWithoutMarkerDriveDoesNothing) {
     ASSERT_NE(GetDriveTypeW(kDrive.c_str()), static_cast<UINT>(DRIVE_NO_ROOT_DIR)) << "run scripts/setup";
     EXPECT_EQ(GetDriveTypeW(kDrive.c_str()), static_cast<UINT>(DRIVE_REMOVABLE));
     ClearDrive();
-    Put(L"A.JPG", "photo");
+    PutMedia(L"A.JPG", "photo");
     SimRecorder recorder(L"import-nomarker");
     std::wstring log = recorder.Folder() + L"\\explorer.log";
     App app(recorder, log);
@@ -115,27 +65,26 @@ TEST(MediaImport, DiskModeThenArrivalCopiesByClassAndDay) {
     std::string big(3 * 1024 * 1024 + 17, '\0');
     for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 131 + (i >> 9));
     std::vector<Expected> copied = {
-        {Put(L"A.JPG", "photo A"), L"PHOTOS", L"A.JPG"},
-        {Put(L"DCIM\\b.jpeg", "photo b"), L"PHOTOS", L"b.jpeg"},
-        {Put(L"DCIM\\100\\c.Mp4", big), L"MOVIES", L"c.Mp4"},
-        {Put(L"VIDEO\\d.ASF", "asf"), L"MOVIES", L"d.ASF"},
-        {Put(L"z.jpg.bak", "backup"), L"PHOTOS", L"z.jpg.bak"},
-        {Put(L"f.JPGX", "jpgx"), L"PHOTOS", L"f.JPGX"},
-        {Put(L"s.avi", "hidden video", FILE_ATTRIBUTE_HIDDEN), L"MOVIES", L"s.avi"},
-        {Put(L"录音\\会议 记录.wav", "audio"), L"AUDIOS", L"会议 记录.wav"},
+        {PutMedia(L"A.JPG", "photo A"), L"PHOTOS", L"A.JPG"},
+        {PutMedia(L"DCIM\\b.jpeg", "photo b"), L"PHOTOS", L"b.jpeg"},
+        {PutMedia(L"DCIM\\100\\c.Mp4", big), L"MOVIES", L"c.Mp4"},
+        {PutMedia(L"VIDEO\\d.ASF", "asf"), L"MOVIES", L"d.ASF"},
+        {PutMedia(L"z.jpg.bak", "backup"), L"PHOTOS", L"z.jpg.bak"},
+        {PutMedia(L"f.JPGX", "jpgx"), L"PHOTOS", L"f.JPGX"},
+        {PutMedia(L"s.avi", "hidden video", FILE_ATTRIBUTE_HIDDEN), L"MOVIES", L"s.avi"},
+        {PutMedia(L"录音\\会议 记录.wav", "audio"), L"AUDIOS", L"会议 记录.wav"},
     };
     for (const wchar_t* skipped : {L"x.txt", L"y", L"g.JP", L"a.b.wav", L".hidden\\h.jpg"})
-        Put(skipped, "skip");
+        PutMedia(skipped, "skip");
     // Same name, class and day from two folders: both kept.
-    std::wstring first = Put(L"DCIM\\IMG.JPG", "first IMG");
-    std::wstring second = Put(L"PHOTO\\IMG.JPG", "second IMG");
-    // A copy that cannot succeed: its destination is taken by a folder.
-    std::wstring failing = Put(L"e.wav", "audio e");
+    std::wstring first = PutMedia(L"DCIM\\IMG.JPG", "first IMG");
+    std::wstring second = PutMedia(L"PHOTO\\IMG.JPG", "second IMG");
+    // A copy that cannot succeed: the test holds its source open without
+    // sharing for the first import.
+    std::wstring failing = PutMedia(L"e.wav", "audio e");
     std::wstring blocked = kMedia + L"\\AUDIOS\\" + DayOf(failing) + L"\\e.wav";
-    CreateDirectoryW(kMedia.c_str(), nullptr);
-    CreateDirectoryW((kMedia + L"\\AUDIOS").c_str(), nullptr);
-    CreateDirectoryW((kMedia + L"\\AUDIOS\\" + DayOf(failing)).c_str(), nullptr);
-    ASSERT_TRUE(CreateDirectoryW(blocked.c_str(), nullptr));
+    HANDLE lock = CreateFileW(failing.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
     std::wstring day = DayOf(kDrive + L"A.JPG");
     RecordProperty("creation_time_kept", day == L"20140718" ? "yes" : "no");
@@ -145,9 +94,10 @@ TEST(MediaImport, DiskModeThenArrivalCopiesByClassAndDay) {
     {
         App app(recorder, log);
         ASSERT_NE(app.Login(), nullptr);
-        ArriveAndFinish(app, L"媒体导入完成：已复制 10 个文件，失败 1 个文件。");
+        ArriveAndFinish(app, L"媒体导入完成：已校验 10 个文件，已导入过 0 个文件，失败 1 个。");
         out = app.Stdout();
     }
+    CloseHandle(lock);
     std::string logBytes = ReadBytes(log);
     std::wstring logText(reinterpret_cast<const wchar_t*>(logBytes.data()),
                          logBytes.size() / sizeof(wchar_t));
@@ -167,16 +117,19 @@ TEST(MediaImport, DiskModeThenArrivalCopiesByClassAndDay) {
     EXPECT_FALSE(Exists(kMedia + L"\\AUDIOS\\" + day + L"\\a.b.wav"));
     EXPECT_FALSE(Exists(kMedia + L"\\PHOTOS\\" + day + L"\\g.JP"));
     EXPECT_NE(out.find(Gbk(L"copy failed: " + failing + L"  \t " + blocked)), std::string::npos) << out;
+    EXPECT_FALSE(Exists(blocked));
 
-    // A second import of the same drive replaces the earlier copies.
+    // A second import of the same drive keeps the earlier copies: a changed
+    // file is kept beside its earlier copy, the rest is already there.
     WriteBytes(kDrive + L"A.JPG", "photo A, second version");
     {
         App app(recorder, log);
         ASSERT_NE(app.Login(), nullptr);
-        ArriveAndFinish(app, L"媒体导入完成：已复制 10 个文件，失败 1 个文件。");
+        ArriveAndFinish(app, L"媒体导入完成：已校验 2 个文件，已导入过 9 个文件，失败 0 个。");
     }
-    EXPECT_EQ(ReadBytes(kMedia + L"\\PHOTOS\\" + DayOf(kDrive + L"A.JPG") + L"\\A.JPG"),
-              "photo A, second version");
+    EXPECT_EQ(ReadBytes(photos + L"\\A.JPG"), "photo A");
+    EXPECT_EQ(ReadBytes(photos + L"\\A_2.JPG"), "photo A, second version");
+    EXPECT_EQ(ReadBytes(blocked), "audio e");
     EXPECT_EQ(ReadBytes(photos + L"\\IMG_2.JPG"), "second IMG");
     EXPECT_FALSE(Exists(photos + L"\\IMG_3.JPG"));
     ClearDrive();
@@ -185,8 +138,8 @@ TEST(MediaImport, DiskModeThenArrivalCopiesByClassAndDay) {
 TEST(MediaImport, FolderChooserReplacesTheRoot) {
     ClearDrive();
     WriteBytes(kDrive + L"USBSEL.lct", "KT2024000001 rw\r\n");
-    std::wstring photo = Put(L"DCIM\\A.JPG", "photo");
-    std::wstring audio = Put(L"会议.wav", "audio");
+    std::wstring photo = PutMedia(L"DCIM\\A.JPG", "photo");
+    std::wstring audio = PutMedia(L"会议.wav", "audio");
     // The browser opens on the desktop; Wine's browser ignores its edit box,
     // so the desktop folder itself is chosen. (Roots with blanks and command
     // characters are covered where folders are made.)
@@ -206,7 +159,7 @@ TEST(MediaImport, FolderChooserReplacesTheRoot) {
     for (int i = 0; i < 100 && IsWindow(browser); ++i) Sleep(50);
     ASSERT_FALSE(IsWindow(browser));
 
-    ArriveAndFinish(app, L"媒体导入完成：已复制 2 个文件，失败 0 个文件。");
+    ArriveAndFinish(app, L"媒体导入完成：已校验 2 个文件，已导入过 0 个文件，失败 0 个。");
     std::string out = app.Stdout();
     std::wstring photoCopy = root + L"\\PHOTOS\\" + DayOf(photo) + L"\\A.JPG";
     std::wstring audioCopy = root + L"\\AUDIOS\\" + DayOf(audio) + L"\\会议.wav";
@@ -214,6 +167,12 @@ TEST(MediaImport, FolderChooserReplacesTheRoot) {
     EXPECT_EQ(ReadBytes(audioCopy), "audio");
     EXPECT_NE(out.find(Gbk(photo + L"  \t " + photoCopy + L"\r\n")), std::string::npos) << out;
     for (const wchar_t* kind : {L"\\PHOTOS", L"\\MOVIES", L"\\AUDIOS"}) RemoveTree(root + kind);
+    WIN32_FIND_DATAW entry;
+    HANDLE records = FindFirstFileW((root + L"\\import-*").c_str(), &entry);
+    ASSERT_NE(records, INVALID_HANDLE_VALUE) << "no manifest in the chosen root";
+    do DeleteFileW((root + L"\\" + entry.cFileName).c_str());
+    while (FindNextFileW(records, &entry));
+    FindClose(records);
     ClearDrive();
 }
 
@@ -221,7 +180,7 @@ TEST(MediaImport, ProgressWindowDuringALargeCopy) {
     ClearDrive();
     RemoveTree(kMedia);
     WriteBytes(kDrive + L"USBSEL.lct", "KT2024000001 rw\r\n");
-    std::wstring big = Put(L"VIDEO\\LONG0001.MP4", "");
+    std::wstring big = PutMedia(L"VIDEO\\LONG0001.MP4", "");
     {
         HANDLE file = CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -243,8 +202,10 @@ TEST(MediaImport, ProgressWindowDuringALargeCopy) {
     EXPECT_NE(App::ItemText(progress, 1103).find(L"/ 400.0 MB"), std::wstring::npos);
     CreateDirectoryW((BinFolder() + L"\\screenshots").c_str(), nullptr);
     SaveScreenshot(progress, BinFolder() + L"\\screenshots\\import-progress.bmp");
+    EXPECT_NE(App::ItemText(progress, 1106).find(L"清单: import-"), std::wstring::npos);
     Box box = app.WaitBox(120000);
-    EXPECT_EQ(box.text, L"媒体导入完成：已复制 1 个文件，失败 0 个文件。");
+    EXPECT_EQ(Gbk(box.text.substr(0, box.text.find(L'\n'))),
+              Gbk(L"媒体导入完成：已校验 1 个文件，已导入过 0 个文件，失败 0 个。"));
     app.Dismiss(box);
     EXPECT_TRUE(app.WaitExit());
     WIN32_FILE_ATTRIBUTE_DATA copied{};

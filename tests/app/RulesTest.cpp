@@ -1,10 +1,14 @@
 // Naming and composition rules of the application, independent of windows.
 #include "MediaPlan.h"
+#include "MediaWalk.h"
 #include "RecorderClock.h"
 #include "ResolutionDigits.h"
 #include "TextRules.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
 
 TEST(ResolutionDigits, ComposesSaveDigits) {
     RecordingOptions o;
@@ -131,16 +135,73 @@ TEST(MediaPlan, JoinsWithOneSeparator) {
 
 TEST(MediaPlan, CollisionsGetNumberedSuffixBeforeExtension) {
     DestinationNames names;
-    EXPECT_EQ(names.Claim(L"R\\P\\20140718", L"IMG.JPG"), L"R\\P\\20140718\\IMG.JPG");
-    EXPECT_EQ(names.Claim(L"R\\P\\20140718", L"img.jpg"), L"R\\P\\20140718\\img_2.jpg");
-    EXPECT_EQ(names.Claim(L"R\\P\\20140718", L"IMG.JPG"), L"R\\P\\20140718\\IMG_3.JPG");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140718", L"IMG.JPG"), L"R\\P\\20140718\\IMG.JPG");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140718", L"img.jpg"), L"R\\P\\20140718\\img_2.jpg");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140718", L"IMG.JPG"), L"R\\P\\20140718\\IMG_3.JPG");
     // Another day is another folder: no suffix.
-    EXPECT_EQ(names.Claim(L"R\\P\\20140719", L"IMG.JPG"), L"R\\P\\20140719\\IMG.JPG");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140719", L"IMG.JPG"), L"R\\P\\20140719\\IMG.JPG");
     // A real file that happens to carry a suffix name is not overwritten either.
-    EXPECT_EQ(names.Claim(L"R\\P\\20140718", L"IMG_2.JPG"), L"R\\P\\20140718\\IMG_2_2.JPG");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140718", L"IMG_2.JPG"), L"R\\P\\20140718\\IMG_2_2.JPG");
     // The suffix goes before the last extension; names without one get it at the end.
-    EXPECT_EQ(names.Claim(L"R\\P\\20140718", L"z.jpg.bak"), L"R\\P\\20140718\\z.jpg.bak");
-    EXPECT_EQ(names.Claim(L"R\\P\\20140718", L"z.jpg.bak"), L"R\\P\\20140718\\z.jpg_2.bak");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140718", L"z.jpg.bak"), L"R\\P\\20140718\\z.jpg.bak");
+    EXPECT_EQ(*names.Claim(L"R\\P\\20140718", L"z.jpg.bak"), L"R\\P\\20140718\\z.jpg_2.bak");
     DestinationNames again; // a new import starts afresh: same names again
-    EXPECT_EQ(again.Claim(L"R\\P\\20140718", L"IMG.JPG"), L"R\\P\\20140718\\IMG.JPG");
+    EXPECT_EQ(*again.Claim(L"R\\P\\20140718", L"IMG.JPG"), L"R\\P\\20140718\\IMG.JPG");
+}
+
+TEST(MediaPlan, NamesRefusedByTheFolderAreSkipped) {
+    // Names whose place holds a different file are refused; the walk goes
+    // on past them and past names given out in this import.
+    DestinationNames names;
+    auto refuse = [](std::initializer_list<const wchar_t*> taken) {
+        return [taken](const std::wstring& path) {
+            for (const wchar_t* t : taken)
+                if (path == t) return false;
+            return true;
+        };
+    };
+    EXPECT_EQ(*names.Claim(L"D", L"A.JPG", refuse({L"D\\A.JPG", L"D\\A_2.JPG"})), L"D\\A_3.JPG");
+    EXPECT_EQ(*names.Claim(L"D", L"A.JPG", refuse({L"D\\A.JPG"})), L"D\\A_2.JPG");
+    EXPECT_EQ(*names.Claim(L"D", L"A.JPG", refuse({})), L"D\\A.JPG");
+    EXPECT_EQ(*names.Claim(L"D", L"A.JPG", refuse({})), L"D\\A_4.JPG");
+    EXPECT_FALSE(names
+                     .Claim(
+                         L"D", L"B.JPG", [](const std::wstring&) { return false; }, 50)
+                     .has_value());
+}
+
+#if defined(_WIN32)
+TEST(MediaPlan, NamesDifferingOnlyInNonAsciiCaseAreOneFile) {
+    // NTFS folds the case of every letter, not only A to Z.
+    DestinationNames names;
+    EXPECT_EQ(*names.Claim(L"D", L"\u00C9T\u00C9.JPG"), L"D\\\u00C9T\u00C9.JPG");
+    EXPECT_EQ(*names.Claim(L"D", L"\u00E9t\u00E9.jpg"), L"D\\\u00E9t\u00E9_2.jpg");
+    EXPECT_EQ(*names.Claim(L"D", L"\u0416.wav"), L"D\\\u0416.wav");
+    EXPECT_EQ(*names.Claim(L"D", L"\u0436.WAV"), L"D\\\u0436_2.WAV");
+    EXPECT_EQ(*names.Claim(L"D", L"\u4E2D.JPG"), L"D\\\u4E2D.JPG");
+}
+#endif
+
+TEST(MediaWalk, FoldersThatCannotBeReadAreReportedNotPassedOver) {
+    // A fake drive: each folder's listing, with the error that ended it.
+    const std::map<std::wstring, Listing> drive = {
+        {L"R:",
+         {{{L"A.JPG"}, {L"DCIM", true}, {L"LOCKED", true}, {L".hidden", true}, {L"x.txt"}, {L"e.wav"}}, 0}},
+        {L"R:\\DCIM", {{{L"b.jpeg"}, {L"100", true}}, 0}},
+        // Broke off after one entry: what came before is kept.
+        {L"R:\\DCIM\\100", {{{L"c.Mp4"}}, 1392}},
+        // Could not be opened at all.
+        {L"R:\\LOCKED", {{}, 5}},
+        {L"R:\\.hidden", {{{L"h.jpg"}}, 0}},
+    };
+    MediaWalk walk = WalkMedia(L"R:", [&](const std::wstring& folder) { return drive.at(folder); });
+    std::vector<std::wstring> files;
+    for (const auto& f : walk.files) files.push_back(JoinPath(f.folder, f.entry.name));
+    EXPECT_EQ(files, (std::vector<std::wstring>{L"R:\\A.JPG", L"R:\\DCIM\\b.jpeg", L"R:\\DCIM\\100\\c.Mp4",
+                                                L"R:\\e.wav"}));
+    ASSERT_EQ(walk.unread.size(), 2u);
+    EXPECT_EQ(walk.unread[0].folder, L"R:\\DCIM\\100");
+    EXPECT_EQ(walk.unread[0].error, 1392u);
+    EXPECT_EQ(walk.unread[1].folder, L"R:\\LOCKED");
+    EXPECT_EQ(walk.unread[1].error, 5u);
 }

@@ -1,8 +1,10 @@
-// Windows-side helpers of the application: GBK text at the device boundary
-// and folder creation for the import.
+// Windows-side helpers of the application: GBK text at the device boundary,
+// folder creation and the verified copy of the import.
+#include "AppDriver.h"
 #include "Folders.h"
 #include "InertThreadWindows.h"
 #include "RecorderText.h"
+#include "VerifiedCopy.h"
 
 #include <windows.h>
 
@@ -115,4 +117,83 @@ TEST(InertThreadWindows, DisablesWhatTookInputAndGivesBackOnlyThat) {
     }
     DestroyWindow(owner);
     DestroyWindow(hidden);
+}
+
+namespace {
+std::string ReadAll(const std::wstring& path) {
+    return e2e::Exists(path) ? e2e::ReadBytes(path) : "<none>";
+}
+
+void WriteAll(const std::wstring& path, const std::string& bytes) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    e2e::WriteBytes(path, bytes);
+}
+
+void FlipFirstByte(const std::wstring& path) {
+    std::string bytes = ReadAll(path);
+    bytes[0] ^= 1;
+    WriteAll(path, bytes);
+}
+} // namespace
+
+TEST(VerifiedCopy, NeverLeavesAPartialOrReplacedFile) {
+    const std::wstring folder = L"C:\\brevox-copy-test";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring from = folder + L"\\source.mp4", to = folder + L"\\copy.mp4";
+    std::string content(9 << 20, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 7 + (i >> 12));
+    struct Case {
+        const char* what;
+        bool earlierCopy;    // a good copy already stands under the final name
+        int damagedAttempts; // copies damaged between writing and reading back
+        DWORD attributes;    // of the source
+        bool ok, mismatch;
+    };
+    const Case cases[] = {
+        {"plain", false, 0, 0, true, false},
+        {"read-only hidden system source", false, 0,
+         FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true, false},
+        {"damaged once, retried", false, 1, 0, true, false},
+        {"damaged twice", false, 2, 0, false, true},
+        {"earlier copy in the way", true, 0, 0, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteFileW(to.c_str());
+        WriteAll(from, content);
+        SetFileAttributesW(from.c_str(), c.attributes ? c.attributes : FILE_ATTRIBUTE_NORMAL);
+        if (c.earlierCopy) WriteAll(to, "earlier good copy");
+        unsigned long long lastCopied = 0;
+        VerifiedCopyResult r = VerifiedCopy(
+            from, to, [&](unsigned long long copied, unsigned long long) { lastCopied = copied; },
+            [&](const std::wstring& temporary, unsigned attempt) {
+                if (static_cast<int>(attempt) <= c.damagedAttempts) FlipFirstByte(temporary);
+            });
+        EXPECT_EQ(r.ok, c.ok);
+        EXPECT_EQ(r.mismatch, c.mismatch);
+        EXPECT_EQ(GetFileAttributesW(TemporaryCopyName(to).c_str()), INVALID_FILE_ATTRIBUTES);
+        if (c.earlierCopy) {
+            EXPECT_EQ(ReadAll(to), "earlier good copy");
+        } else if (c.ok) {
+            EXPECT_TRUE(ReadAll(to) == content);
+            EXPECT_EQ(lastCopied, content.size());
+            EXPECT_EQ(GetFileAttributesW(to.c_str()) &
+                          (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+                      0u);
+        } else {
+            EXPECT_EQ(GetFileAttributesW(to.c_str()), INVALID_FILE_ATTRIBUTES);
+        }
+        if (c.ok || c.mismatch) {
+            Sha256 hash;
+            hash.Update(content.data(), content.size());
+            Sha256Digest digest{};
+            hash.Finish(digest);
+            EXPECT_EQ(r.digest, digest);
+        }
+        SetFileAttributesW(from.c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesW(to.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    DeleteFileW(from.c_str());
+    DeleteFileW(to.c_str());
+    RemoveDirectoryW(folder.c_str());
 }

@@ -44,7 +44,7 @@ newer="$v1.$v2.$((v3 + 1)).$v4"
 old_msi="$work/old/brevox-$version.msi"
 new_msi="$work/new/brevox-$newer.msi"
 
-FILES=(brevox.exe ketro.exe ketro_dll.dll xpblue.tvf)
+FILES=(brevox-verify.exe brevox.exe ketro.exe ketro_dll.dll xpblue.tvf)
 # What Windows shows as brevox.exe's version (version resource and manifest)
 # is the version the MSI is built with.
 exe_versions() {
