@@ -38,7 +38,7 @@ void StatusBarObject::Fields(IO& io, int) {
 SKIN_RECORD_IO_IMPL(StatusBarObject, ControlObject, {})
 
 ToolbarObject::ToolbarObject() : ControlObject(23) {
-    for (int i = 0; i < 5; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    for (int i = 0; i < 5; ++i) Store(ComposedKey("image", std::to_string(i + 1)), images[i]);
 }
 
 template <typename IO>

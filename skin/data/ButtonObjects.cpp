@@ -12,17 +12,15 @@ const char* const kButtonStates[] = {"NORMAL", "PRESSED", "DEFAULT", "FOCUSED", 
 const char* const kCheckStates[] = {
     "NORMAL",         "SELECTED",          "DISABLED",           "GRAYEDNORMAL",
     "GRAYEDSELECTED", "HIGHLIGHTEDNORMAL", "HIGHLIGHTEDSELECTED"};
-std::string Key(const char* state, const char* what) {
-    return std::string(state) + "." + what;
+const char* Key(const char* state, const char* what) {
+    return ComposedKey(state, ".", what);
 }
 } // namespace
 
 PushButtonObject::PushButtonObject() : ControlObject(4) {
-    for (int i = 0; i < StateCount; ++i) Register(Key(kButtonStates[i], "IMAGE").c_str(), states[i].image);
-    for (int i = 0; i < StateCount; ++i)
-        Register(Key(kButtonStates[i], "TEXTEFFECT").c_str(), states[i].effect);
-    for (int i = 0; i < StateCount; ++i)
-        StoreBytes(Key(kButtonStates[i], "tail").c_str(), states[i].tail, 16);
+    for (int i = 0; i < StateCount; ++i) Register(Key(kButtonStates[i], "IMAGE"), states[i].image);
+    for (int i = 0; i < StateCount; ++i) Register(Key(kButtonStates[i], "TEXTEFFECT"), states[i].effect);
+    for (int i = 0; i < StateCount; ++i) StoreBytes(Key(kButtonStates[i], "tail"), states[i].tail, 16);
     StoreText("text50", text50, 50);
     StoreInt("value3", value3);
     StoreInt("oldfont.value", oldFontValue);
@@ -54,13 +52,13 @@ SKIN_RECORD_IO_IMPL(PushButtonObject, ControlObject, {
 CheckBoxObject::CheckBoxObject(int typeCode) : ControlObject(typeCode) {
     RegisterInt("TRANSPARENT", transparent);
     for (int i = 0; i < StateCount; ++i) {
-        Register(Key(kCheckStates[i], "BACKGROUNDIMAGE").c_str(), states[i].background);
-        Register(Key(kCheckStates[i], "BOXIMAGE").c_str(), states[i].box);
-        Register(Key(kCheckStates[i], "TEXTEFFECT").c_str(), states[i].effect);
+        Register(Key(kCheckStates[i], "BACKGROUNDIMAGE"), states[i].background);
+        Register(Key(kCheckStates[i], "BOXIMAGE"), states[i].box);
+        Register(Key(kCheckStates[i], "TEXTEFFECT"), states[i].effect);
     }
     for (int i = 0; i < StateCount; ++i) {
-        StoreBytes(Key(kCheckStates[i], "backgroundtail").c_str(), states[i].backgroundTail, 16);
-        StoreBytes(Key(kCheckStates[i], "tail").c_str(), states[i].tail, 16);
+        StoreBytes(Key(kCheckStates[i], "backgroundtail"), states[i].backgroundTail, 16);
+        StoreBytes(Key(kCheckStates[i], "tail"), states[i].tail, 16);
     }
     StoreText("text50", text50, 50);
 }

@@ -47,13 +47,13 @@ SKIN_RECORD_IO_IMPL(CaptionButtonObject, FrameElementObject, {})
 
 MenuBarObject::MenuBarObject() : FrameElementObject(20) {
     Store("font", font);
-    for (int i = 0; i < 3; ++i) StoreBytes(("bytes" + std::to_string(i + 1)).c_str(), values16[i], 16);
+    for (int i = 0; i < 3; ++i) StoreBytes(ComposedKey("bytes", std::to_string(i + 1)), values16[i], 16);
     StoreColor("colorA", colorA);
     Store("gridA", gridA);
     StoreBytes("bytes4", value16, 16);
     StoreColor("colorB", colorB);
     Store("gridB", gridB);
-    for (int i = 0; i < 12; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    for (int i = 0; i < 12; ++i) Store(ComposedKey("image", std::to_string(i + 1)), images[i]);
     Store("gridC", gridC);
 }
 

@@ -30,12 +30,9 @@ TabControlObject::TabControlObject() : ControlObject(16) {
     RegisterInt("TRANSpARENT", transparent);
     RegisterMainImage("BACKGROUND");
     Register("FRAME", frame);
-    for (int i = 0; i < StateCount; ++i)
-        Register((std::string(kNames[i]) + ".TABIMAGE").c_str(), states[i].tab);
-    for (int i = 0; i < StateCount; ++i)
-        Register((std::string(kNames[i]) + ".TEXTEFFECT").c_str(), states[i].effect);
-    for (int i = 0; i < StateCount; ++i)
-        StoreBytes((std::string(kNames[i]) + ".tail").c_str(), states[i].tail, 16);
+    for (int i = 0; i < StateCount; ++i) Register(ComposedKey(kNames[i], ".TABIMAGE"), states[i].tab);
+    for (int i = 0; i < StateCount; ++i) Register(ComposedKey(kNames[i], ".TEXTEFFECT"), states[i].effect);
+    for (int i = 0; i < StateCount; ++i) StoreBytes(ComposedKey(kNames[i], ".tail"), states[i].tail, 16);
 }
 
 template <typename IO>
@@ -53,7 +50,7 @@ SKIN_RECORD_IO_IMPL(TabControlObject, ControlObject, {})
 
 DateTimeObject::DateTimeObject() : ControlObject(31), color4(SysColor(SysColorIndex::ButtonFace)) {
     color1 = SysColor(SysColorIndex::Window);
-    for (int i = 0; i < 3; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    for (int i = 0; i < 3; ++i) Store(ComposedKey("image", std::to_string(i + 1)), images[i]);
     Store("image4", image4);
     StoreBytes("extra4", extra4, 16);
     Store("image5", image5);
@@ -78,8 +75,8 @@ MonthCalendarObject::MonthCalendarObject()
       colors{SysColor(SysColorIndex::Window), SysColor(SysColorIndex::ActiveCaption),
              SysColor(SysColorIndex::CaptionText), SysColor(SysColorIndex::GrayText)} {
     color1 = SysColor(SysColorIndex::Window);
-    for (int i = 0; i < 6; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
-    for (int i = 0; i < 4; ++i) StoreColor(("color" + std::to_string(i + 4)).c_str(), colors[i]);
+    for (int i = 0; i < 6; ++i) Store(ComposedKey("image", std::to_string(i + 1)), images[i]);
+    for (int i = 0; i < 4; ++i) StoreColor(ComposedKey("color", std::to_string(i + 4)), colors[i]);
 }
 
 template <typename IO>

@@ -24,7 +24,7 @@ void PlainImageObject::Fields(IO& io, int) {
 SKIN_RECORD_IO_IMPL(PlainImageObject, SkinObject, {})
 
 PlainValuesObject::PlainValuesObject() : SkinObject(39) {
-    for (int i = 0; i < 4; ++i) StoreInt(("value" + std::to_string(i + 1)).c_str(), values[i]);
+    for (int i = 0; i < 4; ++i) StoreInt(ComposedKey("value", std::to_string(i + 1)), values[i]);
     Store("image", image);
 }
 

@@ -6,8 +6,8 @@ static_assert(sizeof(ScrollBarObject::StateBlock) == 320);
 static_assert(sizeof(SpinObject::Arrows) == 144);
 
 namespace {
-std::string Key(const char* a, const char* b) {
-    return std::string(a) + "." + b;
+const char* Key(const char* a, const char* b) {
+    return ComposedKey(a, ".", b);
 }
 } // namespace
 
@@ -15,13 +15,13 @@ ScrollBarObject::ScrollBarObject() : ControlObject(12) {
     static const char* const kNames[] = {"NORMAL",  "PRESSED",  "HIGHLIGHTED",  "DISABLED",
                                          "VNORMAL", "VPRESSED", "VHIGHLIGHTED", "VDISABLED"};
     for (int i = 0; i < StateCount; ++i) {
-        Register(Key(kNames[i], "ARROW1").c_str(), states[i].arrow1);
-        Register(Key(kNames[i], "ARROW2").c_str(), states[i].arrow2);
-        Register(Key(kNames[i], "SCROLLBAR").c_str(), states[i].track);
-        Register(Key(kNames[i], "THUMB").c_str(), states[i].thumb);
+        Register(Key(kNames[i], "ARROW1"), states[i].arrow1);
+        Register(Key(kNames[i], "ARROW2"), states[i].arrow2);
+        Register(Key(kNames[i], "SCROLLBAR"), states[i].track);
+        Register(Key(kNames[i], "THUMB"), states[i].thumb);
     }
     Register("GRIPPER", gripper);
-    for (int i = 0; i < 5; ++i) StoreInt(("value" + std::to_string(i + 3)).c_str(), values[i]);
+    for (int i = 0; i < 5; ++i) StoreInt(ComposedKey("value", std::to_string(i + 3)), values[i]);
 }
 
 template <typename IO>
@@ -49,7 +49,7 @@ TrackbarObject::TrackbarObject() : ControlObject(13) {
     Register("THUMB.VERTICAL", thumbVertical);
     Register("THUMB.HORIZONTAL", thumbHorizontal);
     StoreInt("value3", value3);
-    for (int i = 0; i < 4; ++i) StoreInt(("value" + std::to_string(i + 4)).c_str(), values[i]);
+    for (int i = 0; i < 4; ++i) StoreInt(ComposedKey("value", std::to_string(i + 4)), values[i]);
 }
 
 template <typename IO>
@@ -69,12 +69,12 @@ SKIN_RECORD_IO_IMPL(TrackbarObject, ControlObject, {})
 SpinObject::SpinObject() : ControlObject(27) {
     static const char* const kNames[] = {"NORMAL", "HOVER", "PRESSED", "DISABLED"};
     for (int i = 0; i < StateCount; ++i) {
-        Register(("VERTICAL." + Key(kNames[i], "UP")).c_str(), vertical[i].up);
-        Register(("VERTICAL." + Key(kNames[i], "DOWN")).c_str(), vertical[i].down);
+        Register(ComposedKey("VERTICAL.", kNames[i], ".UP"), vertical[i].up);
+        Register(ComposedKey("VERTICAL.", kNames[i], ".DOWN"), vertical[i].down);
     }
     for (int i = 0; i < StateCount; ++i) {
-        Register(("HORIZONTAL." + Key(kNames[i], "UP")).c_str(), horizontal[i].up);
-        Register(("HORIZONTAL." + Key(kNames[i], "DOWN")).c_str(), horizontal[i].down);
+        Register(ComposedKey("HORIZONTAL.", kNames[i], ".UP"), horizontal[i].up);
+        Register(ComposedKey("HORIZONTAL.", kNames[i], ".DOWN"), horizontal[i].down);
     }
 }
 

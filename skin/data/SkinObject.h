@@ -103,8 +103,11 @@ private:
 
     int typeCode_;
     std::map<std::string, std::unique_ptr<SkinObject>> children_;
-    std::map<std::string, size_t, std::less<>> keyIndex_;
 };
+
+// A key put together at run time ("NORMAL" "." "IMAGE"), kept for the life
+// of the process so that entries can view it; found again without allocating.
+const char* ComposedKey(std::string_view a, std::string_view b = {}, std::string_view c = {});
 
 // Name of a table key: the text up to its NUL, at most the field size.
 std::string NameKey(const char* text, size_t field);

@@ -27,10 +27,8 @@ WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : S
         for (int i = 0; i < PieceCount; ++i)
             designRects[i] = SkinRect{xs[i % 3], ys[i / 3], xs[i % 3 + 1], ys[i / 3 + 1]};
     }
-    for (int i = 0; i < PieceCount; ++i)
-        Store((std::string("inactive.") + kPieceFields[i]).c_str(), inactiveFrame[i]);
-    for (int i = 0; i < PieceCount; ++i)
-        Store((std::string("design.") + kPieceFields[i]).c_str(), designRects[i]);
+    for (int i = 0; i < PieceCount; ++i) Store(ComposedKey("inactive.", kPieceFields[i]), inactiveFrame[i]);
+    for (int i = 0; i < PieceCount; ++i) Store(ComposedKey("design.", kPieceFields[i]), designRects[i]);
     Store("captionfont", captionFont);
     StoreInt("value3", value3);
     StoreInt("value4", value4);
@@ -40,13 +38,11 @@ WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : S
     Store("captioneffect", captionEffect);
     Store("minimized.active", minimizedActive);
     Store("minimized.inactive", minimizedInactive);
-    for (int i = 0; i < PieceCount; ++i)
-        Store((std::string("active.") + kPieceFields[i]).c_str(), activeFrame[i]);
+    for (int i = 0; i < PieceCount; ++i) Store(ComposedKey("active.", kPieceFields[i]), activeFrame[i]);
 }
 
 void WindowFrameObject::RegisterPieces(const char* prefix, ImageRef* pieces) {
-    for (int i = 0; i < PieceCount; ++i)
-        Register((std::string(prefix) + "." + kPieceNames[i]).c_str(), pieces[i]);
+    for (int i = 0; i < PieceCount; ++i) Register(ComposedKey(prefix, ".", kPieceNames[i]), pieces[i]);
 }
 
 template <typename IO>

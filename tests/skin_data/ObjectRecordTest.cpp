@@ -17,7 +17,8 @@ std::string Values(const SkinObject& o) {
         for (const PropertyEntry& e : *list) {
             if (e.key == "oldfont.value") // only in records before 1.7
                 continue;
-            out += e.key + "=";
+            out += e.key;
+            out += "=";
             if (e.type == PropLongText)
                 out += *static_cast<const std::string*>(e.value);
             else

@@ -34,14 +34,24 @@ void WriteObject(std::string& out, const SkinObject& object, int depth) {
 void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth) {
     std::set<const void*> printed;
     for (const PropertyEntry& e : object.Properties()) {
-        out += Indent(depth) + e.key + " = " + FormatValue(e) + "\n";
+        // Appended piece by piece: no temporary string per line.
+        out += Indent(depth);
+        out += e.key;
+        out += " = ";
+        out += FormatValue(e);
+        out += '\n';
         printed.insert(e.value);
     }
     const auto& stored = object.StoredFields();
     const auto& stock = defaults.StoredFields();
     for (size_t i = 0; i < stored.size(); ++i) {
         if (printed.count(stored[i].value) || (i < stock.size() && SameValue(stored[i], stock[i]))) continue;
-        out += Indent(depth) + "@" + stored[i].key + " = " + FormatValue(stored[i]) + "\n";
+        out += Indent(depth);
+        out += '@';
+        out += stored[i].key;
+        out += " = ";
+        out += FormatValue(stored[i]);
+        out += '\n';
     }
     if (const auto* custom = dynamic_cast<const CustomObject*>(&object)) {
         for (const CustomProperty& p : custom->CustomProperties()) {
