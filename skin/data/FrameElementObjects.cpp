@@ -47,13 +47,15 @@ SKIN_RECORD_IO_IMPL(CaptionButtonObject, FrameElementObject, {})
 
 MenuBarObject::MenuBarObject() : FrameElementObject(20) {
     Store("font", font);
-    for (int i = 0; i < 3; ++i) StoreBytes(ComposedKey("bytes", std::to_string(i + 1)), values16[i], 16);
+    static const auto kBytesKeys = NumberedKeys<3>("bytes", 1);
+    for (int i = 0; i < 3; ++i) StoreBytes(kBytesKeys[i], values16[i], 16);
     StoreColor("colorA", colorA);
     Store("gridA", gridA);
     StoreBytes("bytes4", value16, 16);
     StoreColor("colorB", colorB);
     Store("gridB", gridB);
-    for (int i = 0; i < 12; ++i) Store(ComposedKey("image", std::to_string(i + 1)), images[i]);
+    static const auto kImageKeys = NumberedKeys<12>("image", 1);
+    for (int i = 0; i < 12; ++i) Store(kImageKeys[i], images[i]);
     Store("gridC", gridC);
 }
 
