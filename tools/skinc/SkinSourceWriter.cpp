@@ -8,6 +8,8 @@
 #include <cctype>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <set>
 
 namespace {
@@ -23,11 +25,24 @@ std::string Indent(int depth) {
 
 void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth);
 
-void WriteObject(std::string& out, const SkinObject& object, int depth) {
+// Stock objects to compare against, one per type for a whole dump: building
+// one per written object doubled the cost of a dump.
+class StockObjects {
+public:
+    const SkinObject& For(int typeCode) {
+        auto& slot = stock_[typeCode];
+        if (!slot) slot = CreateSkinObject(typeCode);
+        return *slot;
+    }
+
+private:
+    std::map<int, std::unique_ptr<SkinObject>> stock_;
+};
+
+void WriteObject(std::string& out, const SkinObject& object, StockObjects& stock, int depth) {
     out += Indent(depth) + "object " + std::to_string(object.TypeCode()) + " " +
            QuoteSourceText(NameKey(object.name, sizeof object.name)) + " {\n";
-    const auto defaults = CreateSkinObject(object.TypeCode());
-    WriteBody(out, object, *defaults, depth + 1);
+    WriteBody(out, object, stock.For(object.TypeCode()), depth + 1);
     out += Indent(depth) + "}\n";
 }
 
@@ -71,7 +86,7 @@ void WriteBody(std::string& out, const SkinObject& object, const SkinObject& def
         WriteBody(out, *frame->menuBar, stockBar, depth + 1);
         out += Indent(depth) + "}\n";
     }
-    for (const auto& [name, child] : object.Children()) WriteObject(out, *child, depth);
+    for (const auto& [name, child] : object.Children()) WriteObject(out, *child, stock, depth);
 }
 
 const char* FormatName(int format) {
@@ -90,9 +105,10 @@ std::string FileNameFor(const std::string& name, int format) {
 std::string DumpSkinSource(const Skin& skin, const DumpOptions& options) {
     std::string out =
         "skin " + std::to_string(skin.Version().major) + "." + std::to_string(skin.Version().minor) + "\n";
+    StockObjects stock;
     for (const auto& [name, object] : skin.Objects()) {
         out += "\n";
-        WriteObject(out, *object, 0);
+        WriteObject(out, *object, stock, 0);
     }
     if (!skin.Images().empty()) out += "\n";
     std::set<std::string> files;
@@ -120,8 +136,7 @@ std::string DumpSkinSource(const Skin& skin, const DumpOptions& options) {
     if (!skin.Auxiliaries().empty()) out += "\n";
     for (const auto& [name, aux] : skin.Auxiliaries()) {
         out += "auxiliary " + QuoteSourceText(name) + " {\n";
-        const auto stock = CreateSkinObject(19);
-        WriteBody(out, *aux, *stock, 1);
+        WriteBody(out, *aux, stock.For(19), 1);
         out += "}\n";
     }
     return out;
