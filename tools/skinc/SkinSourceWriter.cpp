@@ -23,7 +23,9 @@ std::string Indent(int depth) {
     return std::string(static_cast<size_t>(depth) * 4, ' ');
 }
 
-void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth);
+class StockObjects;
+void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, StockObjects& stock,
+               int depth);
 
 // Stock objects to compare against, one per type for a whole dump: building
 // one per written object doubled the cost of a dump.
@@ -42,11 +44,12 @@ private:
 void WriteObject(std::string& out, const SkinObject& object, StockObjects& stock, int depth) {
     out += Indent(depth) + "object " + std::to_string(object.TypeCode()) + " " +
            QuoteSourceText(NameKey(object.name, sizeof object.name)) + " {\n";
-    WriteBody(out, object, stock.For(object.TypeCode()), depth + 1);
+    WriteBody(out, object, stock.For(object.TypeCode()), stock, depth + 1);
     out += Indent(depth) + "}\n";
 }
 
-void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth) {
+void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, StockObjects& stock,
+               int depth) {
     std::set<const void*> printed;
     for (const PropertyEntry& e : object.Properties()) {
         // Appended piece by piece: no temporary string per line.
@@ -58,9 +61,11 @@ void WriteBody(std::string& out, const SkinObject& object, const SkinObject& def
         printed.insert(e.value);
     }
     const auto& stored = object.StoredFields();
-    const auto& stock = defaults.StoredFields();
+    const auto& stockFields = defaults.StoredFields();
     for (size_t i = 0; i < stored.size(); ++i) {
-        if (printed.count(stored[i].value) || (i < stock.size() && SameValue(stored[i], stock[i]))) continue;
+        if (printed.count(stored[i].value) ||
+            (i < stockFields.size() && SameValue(stored[i], stockFields[i])))
+            continue;
         out += Indent(depth);
         out += '@';
         out += stored[i].key;
@@ -83,7 +88,7 @@ void WriteBody(std::string& out, const SkinObject& object, const SkinObject& def
         const MenuBarObject stockBar;
         out +=
             Indent(depth) + "menubar " + QuoteSourceText(NameKey(frame->menuBar->name, kTextField)) + " {\n";
-        WriteBody(out, *frame->menuBar, stockBar, depth + 1);
+        WriteBody(out, *frame->menuBar, stockBar, stock, depth + 1);
         out += Indent(depth) + "}\n";
     }
     for (const auto& [name, child] : object.Children()) WriteObject(out, *child, stock, depth);
@@ -136,7 +141,7 @@ std::string DumpSkinSource(const Skin& skin, const DumpOptions& options) {
     if (!skin.Auxiliaries().empty()) out += "\n";
     for (const auto& [name, aux] : skin.Auxiliaries()) {
         out += "auxiliary " + QuoteSourceText(name) + " {\n";
-        WriteBody(out, *aux, stock.For(19), 1);
+        WriteBody(out, *aux, stock.For(19), stock, 1);
         out += "}\n";
     }
     return out;
