@@ -38,7 +38,8 @@ void StatusBarObject::Fields(IO& io, int) {
 SKIN_RECORD_IO_IMPL(StatusBarObject, ControlObject, {})
 
 ToolbarObject::ToolbarObject() : ControlObject(23) {
-    for (int i = 0; i < 5; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    static const auto kImageKeys = NumberedKeys<5>("image", 1);
+    for (int i = 0; i < 5; ++i) Store(kImageKeys[i], images[i]);
 }
 
 template <typename IO>

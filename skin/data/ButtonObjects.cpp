@@ -12,17 +12,15 @@ const char* const kButtonStates[] = {"NORMAL", "PRESSED", "DEFAULT", "FOCUSED", 
 const char* const kCheckStates[] = {
     "NORMAL",         "SELECTED",          "DISABLED",           "GRAYEDNORMAL",
     "GRAYEDSELECTED", "HIGHLIGHTEDNORMAL", "HIGHLIGHTEDSELECTED"};
-std::string Key(const char* state, const char* what) {
-    return std::string(state) + "." + what;
-}
 } // namespace
 
 PushButtonObject::PushButtonObject() : ControlObject(4) {
-    for (int i = 0; i < StateCount; ++i) Register(Key(kButtonStates[i], "IMAGE").c_str(), states[i].image);
-    for (int i = 0; i < StateCount; ++i)
-        Register(Key(kButtonStates[i], "TEXTEFFECT").c_str(), states[i].effect);
-    for (int i = 0; i < StateCount; ++i)
-        StoreBytes(Key(kButtonStates[i], "tail").c_str(), states[i].tail, 16);
+    static const auto kImageKeys = ComposeKeys("", kButtonStates, ".IMAGE");
+    static const auto kEffectKeys = ComposeKeys("", kButtonStates, ".TEXTEFFECT");
+    static const auto kTailKeys = ComposeKeys("", kButtonStates, ".tail");
+    for (int i = 0; i < StateCount; ++i) Register(kImageKeys[i], states[i].image);
+    for (int i = 0; i < StateCount; ++i) Register(kEffectKeys[i], states[i].effect);
+    for (int i = 0; i < StateCount; ++i) StoreBytes(kTailKeys[i], states[i].tail, 16);
     StoreText("text50", text50, 50);
     StoreInt("value3", value3);
     StoreInt("oldfont.value", oldFontValue);
@@ -53,14 +51,19 @@ SKIN_RECORD_IO_IMPL(PushButtonObject, ControlObject, {
 
 CheckBoxObject::CheckBoxObject(int typeCode) : ControlObject(typeCode) {
     RegisterInt("TRANSPARENT", transparent);
+    static const auto kBackgroundKeys = ComposeKeys("", kCheckStates, ".BACKGROUNDIMAGE");
+    static const auto kBoxKeys = ComposeKeys("", kCheckStates, ".BOXIMAGE");
+    static const auto kEffectKeys = ComposeKeys("", kCheckStates, ".TEXTEFFECT");
+    static const auto kBackgroundTailKeys = ComposeKeys("", kCheckStates, ".backgroundtail");
+    static const auto kTailKeys = ComposeKeys("", kCheckStates, ".tail");
     for (int i = 0; i < StateCount; ++i) {
-        Register(Key(kCheckStates[i], "BACKGROUNDIMAGE").c_str(), states[i].background);
-        Register(Key(kCheckStates[i], "BOXIMAGE").c_str(), states[i].box);
-        Register(Key(kCheckStates[i], "TEXTEFFECT").c_str(), states[i].effect);
+        Register(kBackgroundKeys[i], states[i].background);
+        Register(kBoxKeys[i], states[i].box);
+        Register(kEffectKeys[i], states[i].effect);
     }
     for (int i = 0; i < StateCount; ++i) {
-        StoreBytes(Key(kCheckStates[i], "backgroundtail").c_str(), states[i].backgroundTail, 16);
-        StoreBytes(Key(kCheckStates[i], "tail").c_str(), states[i].tail, 16);
+        StoreBytes(kBackgroundTailKeys[i], states[i].backgroundTail, 16);
+        StoreBytes(kTailKeys[i], states[i].tail, 16);
     }
     StoreText("text50", text50, 50);
 }

@@ -67,7 +67,10 @@ void CustomObject::RebuildEntries() {
         e.size = static_cast<int>(p.value.size());
         e.value = p.value.data();
         e.ownsValue = true; // the value lives in the property list, not in a field
-        e.key = std::string(p.key, strnlen(p.key, sizeof p.key)).substr(0, PropertyEntry::kMaxKey);
+        // The key views the property's own field, which lives as long as
+        // the list the entries are rebuilt from.
+        e.key = std::string_view(p.key, strnlen(p.key, sizeof p.key)).substr(0, PropertyEntry::kMaxKey);
+        e.fullKey = e.key;
         e.defaultText = std::string(p.defaultText, strnlen(p.defaultText, sizeof p.defaultText))
                             .substr(0, PropertyEntry::kMaxDefault);
         customEntries_.push_back(std::move(e));
@@ -75,7 +78,7 @@ void CustomObject::RebuildEntries() {
 }
 
 const PropertyEntry* CustomObject::FindProperty(std::string_view key) const {
-    auto same = [key](const std::string& k) {
+    auto same = [key](std::string_view k) {
         return k.size() == key.size() && std::equal(k.begin(), k.end(), key.begin(), [](char a, char b) {
                    return std::toupper(static_cast<unsigned char>(a)) ==
                           std::toupper(static_cast<unsigned char>(b));

@@ -1,6 +1,7 @@
 #include "FrameElementObjects.h"
 #include "Skin.h"
 
+#include <array>
 #include <string>
 
 FrameElementObject::FrameElementObject(int typeCode) : SkinObject(typeCode) {
@@ -57,12 +58,16 @@ MenuBarObject::MenuBarObject() : FrameElementObject(20) {
     Store("dropped.image", droppedImage);
     static const char* const kButtons[] = {"icon", "minimize", "restore", "close"};
     static const char* const kStates[] = {"normal", "hover", "pressed"};
-    for (int b = 0; b < kMdiButtonCount; ++b) {
-        for (int st = 0; st < kMdiStateCount; ++st) {
-            Store(("mdi." + std::string(kButtons[b]) + "." + kStates[st]).c_str(),
-                  mdiButtons[b * kMdiStateCount + st]);
-        }
-    }
+    // Entries view their keys, so the composed ones are kept in a table.
+    static const auto kMdiKeys = [] {
+        std::array<const char*, kMdiButtonCount * kMdiStateCount> keys{};
+        for (int b = 0; b < kMdiButtonCount; ++b)
+            for (int st = 0; st < kMdiStateCount; ++st)
+                keys[b * kMdiStateCount + st] =
+                    ComposedKey("mdi.", std::string(kButtons[b]) + ".", kStates[st]);
+        return keys;
+    }();
+    for (size_t i = 0; i < kMdiKeys.size(); ++i) Store(kMdiKeys[i], mdiButtons[i]);
     Store("background", background);
 }
 

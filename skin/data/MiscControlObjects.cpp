@@ -30,12 +30,12 @@ TabControlObject::TabControlObject() : ControlObject(16) {
     RegisterInt("TRANSpARENT", transparent);
     RegisterMainImage("BACKGROUND");
     Register("FRAME", frame);
-    for (int i = 0; i < StateCount; ++i)
-        Register((std::string(kNames[i]) + ".TABIMAGE").c_str(), states[i].tab);
-    for (int i = 0; i < StateCount; ++i)
-        Register((std::string(kNames[i]) + ".TEXTEFFECT").c_str(), states[i].effect);
-    for (int i = 0; i < StateCount; ++i)
-        StoreBytes((std::string(kNames[i]) + ".tail").c_str(), states[i].tail, 16);
+    static const auto kTabKeys = ComposeKeys("", kNames, ".TABIMAGE");
+    static const auto kEffectKeys = ComposeKeys("", kNames, ".TEXTEFFECT");
+    static const auto kTailKeys = ComposeKeys("", kNames, ".tail");
+    for (int i = 0; i < StateCount; ++i) Register(kTabKeys[i], states[i].tab);
+    for (int i = 0; i < StateCount; ++i) Register(kEffectKeys[i], states[i].effect);
+    for (int i = 0; i < StateCount; ++i) StoreBytes(kTailKeys[i], states[i].tail, 16);
 }
 
 template <typename IO>
@@ -53,7 +53,8 @@ SKIN_RECORD_IO_IMPL(TabControlObject, ControlObject, {})
 
 DateTimeObject::DateTimeObject() : ControlObject(31), color4(SysColor(SysColorIndex::ButtonFace)) {
     color1 = SysColor(SysColorIndex::Window);
-    for (int i = 0; i < 3; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
+    static const auto kImageKeys = NumberedKeys<3>("image", 1);
+    for (int i = 0; i < 3; ++i) Store(kImageKeys[i], images[i]);
     Store("image4", image4);
     StoreBytes("extra4", extra4, 16);
     Store("image5", image5);
@@ -78,8 +79,10 @@ MonthCalendarObject::MonthCalendarObject()
       colors{SysColor(SysColorIndex::Window), SysColor(SysColorIndex::ActiveCaption),
              SysColor(SysColorIndex::CaptionText), SysColor(SysColorIndex::GrayText)} {
     color1 = SysColor(SysColorIndex::Window);
-    for (int i = 0; i < 6; ++i) Store(("image" + std::to_string(i + 1)).c_str(), images[i]);
-    for (int i = 0; i < 4; ++i) StoreColor(("color" + std::to_string(i + 4)).c_str(), colors[i]);
+    static const auto kImageKeys = NumberedKeys<6>("image", 1);
+    for (int i = 0; i < 6; ++i) Store(kImageKeys[i], images[i]);
+    static const auto kColorKeys = NumberedKeys<4>("color", 4);
+    for (int i = 0; i < 4; ++i) StoreColor(kColorKeys[i], colors[i]);
 }
 
 template <typename IO>

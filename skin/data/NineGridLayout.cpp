@@ -5,12 +5,6 @@
 
 namespace {
 
-constexpr int64_t kCoordinateLimit = int64_t(1) << 29;
-
-int32_t Coordinate(int64_t v) {
-    return int32_t(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
-}
-
 // Which single pieces a stretch mode switches to stretched (mode 1
 // stretches all of them already).
 bool StretchedByMode(int mode, int piece) {
@@ -37,14 +31,14 @@ bool StretchedByMode(int mode, int piece) {
 
 NineGridLayout SplitNineGrid(const SkinRect& d, const NineGridImage& grid) {
     const SkinRect& s = grid.source;
-    const int32_t sx[4] = {Coordinate(s.left), Coordinate(int64_t(s.left) + grid.marginLeft),
-                           Coordinate(int64_t(s.right) - grid.marginRight), Coordinate(s.right)};
-    const int32_t sy[4] = {Coordinate(s.top), Coordinate(int64_t(s.top) + grid.marginTop),
-                           Coordinate(int64_t(s.bottom) - grid.marginBottom), Coordinate(s.bottom)};
-    const int32_t dx[4] = {Coordinate(d.left), Coordinate(int64_t(d.left) + grid.marginLeft),
-                           Coordinate(int64_t(d.right) - grid.marginRight), Coordinate(d.right)};
-    const int32_t dy[4] = {Coordinate(d.top), Coordinate(int64_t(d.top) + grid.marginTop),
-                           Coordinate(int64_t(d.bottom) - grid.marginBottom), Coordinate(d.bottom)};
+    const int32_t sx[4] = {HoldCoordinate(s.left), HoldCoordinate(int64_t(s.left) + grid.marginLeft),
+                           HoldCoordinate(int64_t(s.right) - grid.marginRight), HoldCoordinate(s.right)};
+    const int32_t sy[4] = {HoldCoordinate(s.top), HoldCoordinate(int64_t(s.top) + grid.marginTop),
+                           HoldCoordinate(int64_t(s.bottom) - grid.marginBottom), HoldCoordinate(s.bottom)};
+    const int32_t dx[4] = {HoldCoordinate(d.left), HoldCoordinate(int64_t(d.left) + grid.marginLeft),
+                           HoldCoordinate(int64_t(d.right) - grid.marginRight), HoldCoordinate(d.right)};
+    const int32_t dy[4] = {HoldCoordinate(d.top), HoldCoordinate(int64_t(d.top) + grid.marginTop),
+                           HoldCoordinate(int64_t(d.bottom) - grid.marginBottom), HoldCoordinate(d.bottom)};
     NineGridLayout layout;
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {

@@ -12,6 +12,7 @@
 #include "WindowFrameObjects.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace {
@@ -22,17 +23,30 @@ constexpr int kChildCodes[] = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 1
 constexpr int kTopLevelCodes[] = {1,  2,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 23,
                                   24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
 
+// Codes are tested once per four bytes of a damaged body, so membership is
+// one table look-up rather than a search of the list.
+constexpr int kCodeTableSize = 101;
+
 template <size_t N>
-bool Contains(const int (&codes)[N], int code) {
-    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+constexpr std::array<bool, kCodeTableSize> CodeTable(const int (&codes)[N]) {
+    std::array<bool, kCodeTableSize> table{};
+    for (const int code : codes) table[static_cast<size_t>(code)] = true;
+    return table;
+}
+
+constexpr auto kChildTable = CodeTable(kChildCodes);
+constexpr auto kTopLevelTable = CodeTable(kTopLevelCodes);
+
+bool Contains(const std::array<bool, kCodeTableSize>& table, int code) {
+    return code >= 0 && code < kCodeTableSize && table[static_cast<size_t>(code)];
 }
 } // namespace
 
 bool IsTopLevelTypeCode(int code) {
-    return Contains(kTopLevelCodes, code);
+    return Contains(kTopLevelTable, code);
 }
 bool IsChildTypeCode(int code) {
-    return Contains(kChildCodes, code);
+    return Contains(kChildTable, code);
 }
 
 std::unique_ptr<SkinObject> CreateSkinObject(int code) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 enum PropertyType : int {
     PropFont = 0,       // SkinFont, 64 bytes
@@ -25,8 +26,12 @@ struct PropertyEntry {
     int size = 0;
     void* value = nullptr;
     bool ownsValue = false;
-    std::string key;         // at most 30 characters
-    std::string defaultText; // at most 50 characters
+    // Views of text that outlives the entry: the string literal a class
+    // registers, or the key field of a custom property. Registering objects
+    // by the hundred per skin must not allocate per key.
+    std::string_view key;     // at most 30 characters
+    std::string_view fullKey; // as registered (lookup only); may be longer
+    std::string defaultText;  // at most 50 characters
 
     static constexpr size_t kMaxKey = 30;
     static constexpr size_t kMaxDefault = 50;

@@ -5,23 +5,22 @@
 static_assert(sizeof(ScrollBarObject::StateBlock) == 320);
 static_assert(sizeof(SpinObject::Arrows) == 144);
 
-namespace {
-std::string Key(const char* a, const char* b) {
-    return std::string(a) + "." + b;
-}
-} // namespace
-
 ScrollBarObject::ScrollBarObject() : ControlObject(12) {
     static const char* const kNames[] = {"NORMAL",  "PRESSED",  "HIGHLIGHTED",  "DISABLED",
                                          "VNORMAL", "VPRESSED", "VHIGHLIGHTED", "VDISABLED"};
+    static const auto kArrow1Keys = ComposeKeys("", kNames, ".ARROW1");
+    static const auto kArrow2Keys = ComposeKeys("", kNames, ".ARROW2");
+    static const auto kTrackKeys = ComposeKeys("", kNames, ".SCROLLBAR");
+    static const auto kThumbKeys = ComposeKeys("", kNames, ".THUMB");
     for (int i = 0; i < StateCount; ++i) {
-        Register(Key(kNames[i], "ARROW1").c_str(), states[i].arrow1);
-        Register(Key(kNames[i], "ARROW2").c_str(), states[i].arrow2);
-        Register(Key(kNames[i], "SCROLLBAR").c_str(), states[i].track);
-        Register(Key(kNames[i], "THUMB").c_str(), states[i].thumb);
+        Register(kArrow1Keys[i], states[i].arrow1);
+        Register(kArrow2Keys[i], states[i].arrow2);
+        Register(kTrackKeys[i], states[i].track);
+        Register(kThumbKeys[i], states[i].thumb);
     }
     Register("GRIPPER", gripper);
-    for (int i = 0; i < 5; ++i) StoreInt(("value" + std::to_string(i + 3)).c_str(), values[i]);
+    static const auto kValueKeys = NumberedKeys<5>("value", 3);
+    for (int i = 0; i < 5; ++i) StoreInt(kValueKeys[i], values[i]);
 }
 
 template <typename IO>
@@ -49,7 +48,8 @@ TrackbarObject::TrackbarObject() : ControlObject(13) {
     Register("THUMB.VERTICAL", thumbVertical);
     Register("THUMB.HORIZONTAL", thumbHorizontal);
     StoreInt("value3", value3);
-    for (int i = 0; i < 4; ++i) StoreInt(("value" + std::to_string(i + 4)).c_str(), values[i]);
+    static const auto kValueKeys = NumberedKeys<4>("value", 4);
+    for (int i = 0; i < 4; ++i) StoreInt(kValueKeys[i], values[i]);
 }
 
 template <typename IO>
@@ -68,13 +68,17 @@ SKIN_RECORD_IO_IMPL(TrackbarObject, ControlObject, {})
 
 SpinObject::SpinObject() : ControlObject(27) {
     static const char* const kNames[] = {"NORMAL", "HOVER", "PRESSED", "DISABLED"};
+    static const auto kVerticalUpKeys = ComposeKeys("VERTICAL.", kNames, ".UP");
+    static const auto kVerticalDownKeys = ComposeKeys("VERTICAL.", kNames, ".DOWN");
+    static const auto kHorizontalUpKeys = ComposeKeys("HORIZONTAL.", kNames, ".UP");
+    static const auto kHorizontalDownKeys = ComposeKeys("HORIZONTAL.", kNames, ".DOWN");
     for (int i = 0; i < StateCount; ++i) {
-        Register(("VERTICAL." + Key(kNames[i], "UP")).c_str(), vertical[i].up);
-        Register(("VERTICAL." + Key(kNames[i], "DOWN")).c_str(), vertical[i].down);
+        Register(kVerticalUpKeys[i], vertical[i].up);
+        Register(kVerticalDownKeys[i], vertical[i].down);
     }
     for (int i = 0; i < StateCount; ++i) {
-        Register(("HORIZONTAL." + Key(kNames[i], "UP")).c_str(), horizontal[i].up);
-        Register(("HORIZONTAL." + Key(kNames[i], "DOWN")).c_str(), horizontal[i].down);
+        Register(kHorizontalUpKeys[i], horizontal[i].up);
+        Register(kHorizontalDownKeys[i], horizontal[i].down);
     }
 }
 

@@ -4,8 +4,36 @@
 #include "SkinValueIO.h"
 #include "SystemColors.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <mutex>
+#include <set>
+
+namespace {
+constexpr size_t kRegistryReserve = 40;
+constexpr size_t kStoredReserve = 16;
+} // namespace
+
+const char* ComposedKey(std::string_view a, std::string_view b, std::string_view c) {
+    char joined[PropertyEntry::kMaxKey * 4];
+    const size_t n = std::min(a.size() + b.size() + c.size(), sizeof joined);
+    std::string_view parts[] = {a, b, c};
+    size_t at = 0;
+    for (const std::string_view part : parts) {
+        const size_t take = std::min(part.size(), n - at);
+        if (take != 0) std::memcpy(joined + at, part.data(), take);
+        at += take;
+    }
+    // Nodes of a set never move, so the text stays where the entries view it.
+    static std::mutex lock;
+    static std::set<std::string, std::less<>> keys;
+    std::lock_guard guard(lock);
+    const std::string_view key(joined, at);
+    auto found = keys.find(key);
+    if (found == keys.end()) found = keys.emplace(key).first;
+    return found->c_str();
+}
 
 std::string NameKey(const char* text, size_t field) {
     return std::string(text, strnlen(text, field));
@@ -15,6 +43,9 @@ SkinObject::SkinObject(int typeCode)
     : color1(SysColor(SysColorIndex::ButtonFace)),
       color2(SysColor(SysColorIndex::WindowText)),
       typeCode_(typeCode) {
+    // Room for the largest class's keys, so registration does not regrow.
+    registry_.reserve(kRegistryReserve);
+    stored_.reserve(kStoredReserve);
     Register("NAME", PropString, name, kTextField);
     Register("AUTOPLACE", PropInt, &autoPlace, 4);
     StoreColor("color1", color1);
@@ -37,17 +68,18 @@ void SkinObject::Register(const char* key, int type, void* v, int size) {
     e.type = type;
     e.size = size;
     e.value = v;
-    // The entry's copy of the key is cut, but the index holds the key as
-    // registered, so a long key is found by its full spelling.
-    std::string fullKey(key);
-    e.key = fullKey.substr(0, PropertyEntry::kMaxKey);
-    const auto found = keyIndex_.find(fullKey);
-    if (found != keyIndex_.end()) {
-        registry_[found->second] = e;
-        return;
+    // The entry's key is cut; lookup goes by the key as registered, so a
+    // long key is still found by its full spelling.
+    e.fullKey = key;
+    e.key = e.fullKey.substr(0, PropertyEntry::kMaxKey);
+    // A later registration of the same key takes the earlier one's place.
+    for (PropertyEntry& old : registry_) {
+        if (old.fullKey == e.fullKey) {
+            old = e;
+            return;
+        }
     }
-    keyIndex_.emplace(std::move(fullKey), registry_.size());
-    registry_.push_back(std::move(e));
+    registry_.push_back(e);
 }
 
 void SkinObject::Store(const char* key, int type, void* v, int size) {
@@ -56,7 +88,8 @@ void SkinObject::Store(const char* key, int type, void* v, int size) {
     e.size = size;
     e.value = v;
     e.key = key;
-    stored_.push_back(std::move(e));
+    e.fullKey = e.key;
+    stored_.push_back(e);
 }
 
 const PropertyEntry* SkinObject::FindProperty(std::string_view key) const {
@@ -65,8 +98,10 @@ const PropertyEntry* SkinObject::FindProperty(std::string_view key) const {
     for (size_t i = 0; i < n; ++i)
         upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[i])));
     upper[n] = '\0';
-    const auto found = keyIndex_.find(std::string_view(upper, strlen(upper)));
-    return found == keyIndex_.end() ? nullptr : &registry_[found->second];
+    const std::string_view wanted(upper, strlen(upper));
+    for (const PropertyEntry& e : registry_)
+        if (e.fullKey == wanted) return &e;
+    return nullptr;
 }
 
 bool SkinObject::AddChild(std::unique_ptr<SkinObject> child) {

@@ -10,6 +10,7 @@
 #include "SkinFormatVersion.h"
 #include "TextEffect.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -103,8 +104,30 @@ private:
 
     int typeCode_;
     std::map<std::string, std::unique_ptr<SkinObject>> children_;
-    std::map<std::string, size_t, std::less<>> keyIndex_;
 };
+
+// A key put together at run time ("NORMAL" "." "IMAGE"), kept for the life
+// of the process so that entries can view it; found again without allocating.
+const char* ComposedKey(std::string_view a, std::string_view b = {}, std::string_view c = {});
+
+// Keys that differ in one part ("NORMAL.IMAGE", "PRESSED.IMAGE", ...), for
+// a function-local static table: composed once, then a constructor only
+// indexes it.
+template <size_t N>
+std::array<const char*, N> ComposeKeys(std::string_view prefix, const char* const (&middles)[N],
+                                       std::string_view suffix) {
+    std::array<const char*, N> keys{};
+    for (size_t i = 0; i < N; ++i) keys[i] = ComposedKey(prefix, middles[i], suffix);
+    return keys;
+}
+
+// "value3", "value4", ...: N keys numbered from `first`.
+template <size_t N>
+std::array<const char*, N> NumberedKeys(std::string_view prefix, int first) {
+    std::array<const char*, N> keys{};
+    for (size_t i = 0; i < N; ++i) keys[i] = ComposedKey(prefix, std::to_string(first + static_cast<int>(i)));
+    return keys;
+}
 
 // Name of a table key: the text up to its NUL, at most the field size.
 std::string NameKey(const char* text, size_t field);

@@ -22,3 +22,20 @@ private:
     }
 };
 static_assert(sizeof(SkinRect) == 16, "SkinRect is stored as 16 bytes");
+
+// Coordinates built from skin values (rectangles plus margins, sizes) are
+// summed wide and held within +-2^29: far beyond anything drawable, and
+// small enough that a later sum or difference of two held values cannot
+// overflow either.
+constexpr int64_t kSkinCoordinateLimit = int64_t(1) << 29;
+
+constexpr int32_t HoldCoordinate(int64_t v) {
+    return v > kSkinCoordinateLimit    ? int32_t(kSkinCoordinateLimit)
+           : v < -kSkinCoordinateLimit ? int32_t(-kSkinCoordinateLimit)
+                                       : int32_t(v);
+}
+
+constexpr SkinRect HoldRect(const SkinRect& r) {
+    return SkinRect{HoldCoordinate(r.left), HoldCoordinate(r.top), HoldCoordinate(r.right),
+                    HoldCoordinate(r.bottom)};
+}

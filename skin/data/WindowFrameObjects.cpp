@@ -27,10 +27,11 @@ WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : S
         for (int i = 0; i < PieceCount; ++i)
             designRects[i] = SkinRect{xs[i % 3], ys[i / 3], xs[i % 3 + 1], ys[i / 3 + 1]};
     }
-    for (int i = 0; i < PieceCount; ++i)
-        Store((std::string("inactive.") + kPieceFields[i]).c_str(), inactiveFrame[i]);
-    for (int i = 0; i < PieceCount; ++i)
-        Store((std::string("design.") + kPieceFields[i]).c_str(), designRects[i]);
+    static const auto kInactiveKeys = ComposeKeys("inactive.", kPieceFields, "");
+    static const auto kDesignKeys = ComposeKeys("design.", kPieceFields, "");
+    static const auto kActiveKeys = ComposeKeys("active.", kPieceFields, "");
+    for (int i = 0; i < PieceCount; ++i) Store(kInactiveKeys[i], inactiveFrame[i]);
+    for (int i = 0; i < PieceCount; ++i) Store(kDesignKeys[i], designRects[i]);
     Store("captionfont", captionFont);
     StoreInt("value3", value3);
     StoreInt("value4", value4);
@@ -40,13 +41,11 @@ WindowFrameObject::WindowFrameObject(int typeCode, int w, int h, int border) : S
     Store("captioneffect", captionEffect);
     Store("minimized.active", minimizedActive);
     Store("minimized.inactive", minimizedInactive);
-    for (int i = 0; i < PieceCount; ++i)
-        Store((std::string("active.") + kPieceFields[i]).c_str(), activeFrame[i]);
+    for (int i = 0; i < PieceCount; ++i) Store(kActiveKeys[i], activeFrame[i]);
 }
 
-void WindowFrameObject::RegisterPieces(const char* prefix, ImageRef* pieces) {
-    for (int i = 0; i < PieceCount; ++i)
-        Register((std::string(prefix) + "." + kPieceNames[i]).c_str(), pieces[i]);
+void WindowFrameObject::RegisterPieces(const PieceKeys& keys, ImageRef* pieces) {
+    for (int i = 0; i < PieceCount; ++i) Register(keys[i], pieces[i]);
 }
 
 template <typename IO>
@@ -87,9 +86,11 @@ void WindowFrameObject::Resolve(Skin& skin) {
 
 FrameWindowObject::FrameWindowObject()
     : WindowFrameObject(1, 276, 160, 0), menuBar(std::make_unique<MenuBarObject>()) {
-    RegisterPieces("ACTIVEFRAME", activeFrame);
+    static const PieceKeys kActiveKeys = ComposeKeys("ACTIVEFRAME.", kPieceNames, "");
+    static const PieceKeys kInactiveKeys = ComposeKeys("DEACTIVEFRAME.", kPieceNames, "");
+    RegisterPieces(kActiveKeys, activeFrame);
     RegisterColor("ACTIVEFRAME.COLOR", activeColor);
-    RegisterPieces("DEACTIVEFRAME", inactiveFrame);
+    RegisterPieces(kInactiveKeys, inactiveFrame);
     RegisterColor("DEACTIVEFRAME.COLOR", inactiveColor);
     Register("CAPTIONFONT", captionFont);
     RegisterInt("SKINCLIENT", skinClient);
@@ -128,7 +129,8 @@ PopupMenuObject::PopupMenuObject()
     : WindowFrameObject(17, 278, 152, 4),
       itemEffects{TextEffect::Default(), TextEffect::Default(), TextEffect::Default()} {
     activeColor = 0x00E2B61D;
-    RegisterPieces("FRAME", activeFrame);
+    static const PieceKeys kFrameKeys = ComposeKeys("FRAME.", kPieceNames, "");
+    RegisterPieces(kFrameKeys, activeFrame);
     RegisterColor("FRAME.COLOR", activeColor);
     Register("ITEM.FONT", captionFont);
     RegisterColor("ITEM.ACTIVECOLOR", itemActiveColor);

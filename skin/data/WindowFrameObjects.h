@@ -49,7 +49,8 @@ public:
 
 protected:
     // Registers the nine pieces under PREFIX.TOPLEFT ... PREFIX.BOTtoMRIGHT.
-    void RegisterPieces(const char* prefix, ImageRef* pieces);
+    using PieceKeys = std::array<const char*, PieceCount>;
+    void RegisterPieces(const PieceKeys& keys, ImageRef* pieces);
 
 private:
     ResolvedImage pieces_[2 * PieceCount];

@@ -39,14 +39,15 @@ Align Vertical(uint32_t style) {
 }
 
 // Start of an item of `size` inside [begin, end).
+// Sizes may come from skin images: the arithmetic is wide and held.
 int Place(int begin, int end, int size, Align align) {
     switch (align) {
     case Align::kStart:
         return begin;
     case Align::kEnd:
-        return end - size;
+        return HoldCoordinate(int64_t(end) - size);
     default:
-        return begin + (end - begin - size) / 2;
+        return HoldCoordinate(begin + (int64_t(end) - begin - size) / 2);
     }
 }
 
@@ -162,11 +163,11 @@ SkinRect AlignContent(const SkinRect& area, int width, int height, uint32_t styl
     SkinRect placed = area;
     if (width < area.Width()) {
         placed.left = Place(area.left, area.right, width, Horizontal(style, pushButton));
-        placed.right = placed.left + width;
+        placed.right = HoldCoordinate(int64_t(placed.left) + width);
     }
     if (height < area.Height()) {
         placed.top = Place(area.top, area.bottom, height, Vertical(style));
-        placed.bottom = placed.top + height;
+        placed.bottom = HoldCoordinate(int64_t(placed.top) + height);
     }
     return placed;
 }
@@ -182,35 +183,40 @@ GlyphLayout LayOutGlyph(const SkinRect& content, int glyphWidth, int glyphHeight
     GlyphLayout layout;
     const int top = Place(content.top, content.bottom, glyphHeight, Vertical(style));
     const bool leftText = (style & kBsLeftText) != 0;
-    const int left = leftText ? content.right - glyphWidth : content.left;
-    layout.glyph = SkinRect{left, top, left + glyphWidth, top + glyphHeight};
+    const int left = leftText ? HoldCoordinate(int64_t(content.right) - glyphWidth) : content.left;
+    layout.glyph = SkinRect{left, top, HoldCoordinate(int64_t(left) + glyphWidth),
+                            HoldCoordinate(int64_t(top) + glyphHeight)};
     if (leftText) {
         layout.text = SkinRect{content.left, content.top, layout.glyph.left, content.bottom};
     } else {
-        layout.text = SkinRect{layout.glyph.right + 2, content.top, content.right, content.bottom};
+        layout.text = SkinRect{HoldCoordinate(int64_t(layout.glyph.right) + 2), content.top, content.right,
+                               content.bottom};
     }
     return layout;
 }
 
 SkinRect GroupCaptionRect(const SkinRect& client, int textWidth, int textHeight, const Margins& margins,
                           uint32_t style) {
-    const int width = textWidth + margins.left + margins.right;
-    const int height = textHeight + margins.top + margins.bottom;
-    SkinRect caption{0, client.top, 0, client.top + height};
+    // Margins come from the skin file: sums are held, so the arithmetic
+    // below stays within int.
+    const int width = HoldCoordinate(int64_t(textWidth) + margins.left + margins.right);
+    const int height = HoldCoordinate(int64_t(textHeight) + margins.top + margins.bottom);
+    SkinRect caption{0, client.top, 0, HoldCoordinate(int64_t(client.top) + height)};
     switch (style & kBsCenter) {
     case kBsCenter:
-        caption.left = client.left + (client.Width() - width) / 2;
-        caption.right = caption.left + width;
+        caption.left = HoldCoordinate(client.left + (int64_t(client.Width()) - width) / 2);
+        caption.right = HoldCoordinate(int64_t(caption.left) + width);
         break;
     case kBsRight:
-        caption.right = client.right - 4;
-        caption.left = client.right - width - 4;
-        if (caption.left < client.left + 2) caption.left = client.left + 2;
+        caption.right = HoldCoordinate(int64_t(client.right) - 4);
+        caption.left = HoldCoordinate(int64_t(client.right) - width - 4);
+        if (caption.left < int64_t(client.left) + 2) caption.left = HoldCoordinate(int64_t(client.left) + 2);
         break;
     default:
         caption.left = 4;
         caption.right = width + 4;
-        if (caption.right > client.right - 2) caption.right = client.right - 2;
+        if (caption.right > int64_t(client.right) - 2)
+            caption.right = HoldCoordinate(int64_t(client.right) - 2);
         break;
     }
     return caption;

@@ -141,12 +141,18 @@ bool ComboHasEdit(uint32_t style) {
 
 ComboLayout LayoutCombo(int width, int height, const ComboMargins& margins, int buttonWidth, int hoverWidth) {
     ComboLayout layout;
-    const int innerRight = width - margins.right;
-    const int innerBottom = height - margins.bottom;
-    layout.inner = SkinRect{margins.left, margins.top, innerRight, innerBottom};
-    layout.dropButton = SkinRect{width - buttonWidth, margins.top, innerRight, innerBottom};
-    layout.text = SkinRect{margins.left + 1, margins.top + 1, layout.dropButton.left - 2, innerBottom - 1};
-    layout.hoverZone = SkinRect{width - hoverWidth, margins.top, innerRight, innerBottom};
+    // Margins and sizes come from the skin file: every coordinate is taken
+    // wide and held.
+    const int left = HoldCoordinate(margins.left);
+    const int top = HoldCoordinate(margins.top);
+    const int innerRight = HoldCoordinate(int64_t(width) - margins.right);
+    const int innerBottom = HoldCoordinate(int64_t(height) - margins.bottom);
+    layout.inner = SkinRect{left, top, innerRight, innerBottom};
+    layout.dropButton = SkinRect{HoldCoordinate(int64_t(width) - buttonWidth), top, innerRight, innerBottom};
+    layout.text = SkinRect{HoldCoordinate(int64_t(left) + 1), HoldCoordinate(int64_t(top) + 1),
+                           HoldCoordinate(int64_t(layout.dropButton.left) - 2),
+                           HoldCoordinate(int64_t(innerBottom) - 1)};
+    layout.hoverZone = SkinRect{HoldCoordinate(int64_t(width) - hoverWidth), top, innerRight, innerBottom};
     return layout;
 }
 

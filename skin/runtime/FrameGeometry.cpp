@@ -4,25 +4,26 @@
 
 FrameParts LayoutFrameParts(const SkinRect (&design)[kFramePartCount], int width, int height) {
     FrameParts out;
-    for (int i = 0; i < kFramePartCount; ++i) out.part[i] = design[i];
+    for (int i = 0; i < kFramePartCount; ++i) out.part[i] = HoldRect(design[i]);
     SkinRect* p = out.part;
 
-    p[kPartTopRight].left = width - design[kPartTopRight].Width();
+    // Design rectangles come from the skin file: every sum is held.
+    p[kPartTopRight].left = HoldCoordinate(int64_t(width) - design[kPartTopRight].Width());
     p[kPartTopRight].right = width;
     p[kPartTop].right = p[kPartTopRight].left;
 
-    const int bottomTop = height - design[kPartBottomLeft].Height();
+    const int bottomTop = HoldCoordinate(int64_t(height) - design[kPartBottomLeft].Height());
     for (int i : {kPartLeft, kPartClient, kPartRight}) p[i].bottom = bottomTop;
     for (int i : {kPartBottomLeft, kPartBottom, kPartBottomRight}) {
         p[i].top = bottomTop;
         p[i].bottom = height;
     }
 
-    p[kPartRight].left = width - design[kPartRight].Width();
+    p[kPartRight].left = HoldCoordinate(int64_t(width) - design[kPartRight].Width());
     p[kPartRight].right = width;
     p[kPartClient].right = p[kPartRight].left;
 
-    p[kPartBottomRight].left = width - design[kPartBottomRight].Width();
+    p[kPartBottomRight].left = HoldCoordinate(int64_t(width) - design[kPartBottomRight].Width());
     p[kPartBottomRight].right = width;
     p[kPartBottom].right = p[kPartBottomRight].left;
     return out;
@@ -38,15 +39,17 @@ bool HasDialogFrame(uint32_t style) {
 
 FrameSize WindowSizeForClient(const SkinRect (&design)[kFramePartCount], int clientWidth, int clientHeight,
                               int menuBarHeight) {
-    return {clientWidth + design[kPartLeft].Width() + design[kPartRight].Width(),
-            clientHeight + design[kPartTopLeft].Height() + menuBarHeight + design[kPartBottomLeft].Height()};
+    return {HoldCoordinate(int64_t(clientWidth) + design[kPartLeft].Width() + design[kPartRight].Width()),
+            HoldCoordinate(int64_t(clientHeight) + design[kPartTopLeft].Height() + menuBarHeight +
+                           design[kPartBottomLeft].Height())};
 }
 
 SkinRect ClientRectInWindow(const SkinRect (&design)[kFramePartCount], const SkinRect& window,
                             int menuBarHeight) {
-    SkinRect client{
-        window.left + design[kPartLeft].Width(), window.top + design[kPartTopLeft].Height() + menuBarHeight,
-        window.right - design[kPartRight].Width(), window.bottom - design[kPartBottomLeft].Height()};
+    SkinRect client{HoldCoordinate(int64_t(window.left) + design[kPartLeft].Width()),
+                    HoldCoordinate(int64_t(window.top) + design[kPartTopLeft].Height() + menuBarHeight),
+                    HoldCoordinate(int64_t(window.right) - design[kPartRight].Width()),
+                    HoldCoordinate(int64_t(window.bottom) - design[kPartBottomLeft].Height())};
     // A window smaller than its frame gets an empty client area, not an
     // inverted one.
     if (client.right < client.left) client.right = client.left;
@@ -55,8 +58,8 @@ SkinRect ClientRectInWindow(const SkinRect (&design)[kFramePartCount], const Ski
 }
 
 FrameSize MinimumFrameSize(const SkinRect (&design)[kFramePartCount]) {
-    return {design[kPartTopLeft].Width() + design[kPartTopRight].Width() + 10,
-            design[kPartTopLeft].Height() + 5};
+    return {HoldCoordinate(int64_t(design[kPartTopLeft].Width()) + design[kPartTopRight].Width() + 10),
+            HoldCoordinate(int64_t(design[kPartTopLeft].Height()) + 5)};
 }
 
 bool IsCaptionDoubleClick(uint64_t lastUpMs, uint64_t nowMs) {
@@ -66,7 +69,7 @@ bool IsCaptionDoubleClick(uint64_t lastUpMs, uint64_t nowMs) {
 int ScaleForDpi(int value, int dpi) {
     if (dpi <= 0 || dpi == 96) return value;
     const long long scaled = static_cast<long long>(value) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + 48) / 96 : -((-scaled + 48) / 96));
+    return HoldCoordinate(scaled >= 0 ? (scaled + 48) / 96 : -((-scaled + 48) / 96));
 }
 
 void ScaleDesign(const SkinRect (&design)[kFramePartCount], int dpi, SkinRect (&out)[kFramePartCount]) {

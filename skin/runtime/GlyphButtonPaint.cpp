@@ -47,8 +47,11 @@ void PaintGlyphButton(HDC dc, const GlyphButtonPaint& paint) {
     const COLORREF key = paint.skin->KeyColour();
     if (!object.transparent && background >= 0) DrawNineGridKeyed(dc, client, grid, *paint.skin, key);
 
-    const SkinRect content{client.left + grid.marginLeft, client.top + grid.marginTop,
-                           client.right - grid.marginRight, client.bottom - grid.marginBottom};
+    // The margins come from the skin file: the sums are held.
+    const SkinRect content{HoldCoordinate(int64_t(client.left) + grid.marginLeft),
+                           HoldCoordinate(int64_t(client.top) + grid.marginTop),
+                           HoldCoordinate(int64_t(client.right) - grid.marginRight),
+                           HoldCoordinate(int64_t(client.bottom) - grid.marginBottom)};
     const auto style = static_cast<uint32_t>(GetWindowLongPtrW(paint.hwnd, GWL_STYLE));
     const ImageRef* box = glyph >= 0 ? &object.states[glyph].box : nullptr;
     const GlyphLayout layout =

@@ -4,10 +4,15 @@
 #include "ButtonObjects.h"
 #include "EditObjects.h"
 #include "MiscControlObjects.h"
+#include "ObjectFactory.h"
 #include "SkinTestUtil.h"
 #include "SystemColors.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -17,7 +22,8 @@ std::string Values(const SkinObject& o) {
         for (const PropertyEntry& e : *list) {
             if (e.key == "oldfont.value") // only in records before 1.7
                 continue;
-            out += e.key + "=";
+            out += e.key;
+            out += "=";
             if (e.type == PropLongText)
                 out += *static_cast<const std::string*>(e.value);
             else
@@ -152,6 +158,21 @@ size_t ExpectedRecordSize(int code, int m) {
         return ctl + 51 + 4;
     default:
         return 0;
+    }
+}
+
+TEST(ObjectRecord, TypeCodeSetsHoldExactlyTheirCodes) {
+    // Every four bytes of a damaged body are tested as a code: anything
+    // outside the lists, negative or huge, is neither kind.
+    const std::set<int> child = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 22, 23,
+                                 24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 40, 42, 100};
+    const std::set<int> topLevel = {1,  2,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 23,
+                                    24, 25, 26, 27, 28, 29, 30, 31, 33, 35, 36, 37, 38, 39, 40, 42, 100};
+    std::vector<int> codes = {INT32_MIN, INT32_MIN + 1, -101, INT32_MAX, 0x10000 + 4, 0x7FFFFF64};
+    for (int code = -2; code <= 300; ++code) codes.push_back(code);
+    for (const int code : codes) {
+        EXPECT_EQ(IsChildTypeCode(code), child.count(code) == 1) << code;
+        EXPECT_EQ(IsTopLevelTypeCode(code), topLevel.count(code) == 1) << code;
     }
 }
 

@@ -2,10 +2,13 @@
 // frame layout, hit codes, sizes and system kinds.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 
+#include "ButtonRules.h"
 #include "ControlKinds.h"
+#include "ControlRules.h"
 #include "FrameGeometry.h"
 #include "FrameHitTest.h"
 #include "KeyboardRule.h"
@@ -285,6 +288,62 @@ TEST(FrameGeometry, DesignScalesWithTheDisplay) {
     EXPECT_EQ(ScaleForDpi(-13, 144), -20); // font heights round away from zero alike
     EXPECT_EQ(ScaleForDpi(13, 120), 16);
     EXPECT_EQ(ScaleForDpi(7, 0), 7);
+}
+
+TEST(SkinValueGeometry, ExtremeValuesAreHeldNotWrapped) {
+    // Design rectangles, margins and image sizes come from skin files and may
+    // hold any int32; whatever is built from them stays within the held
+    // range instead of wrapping round.
+    struct Case {
+        const char* what;
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"largest", INT32_MAX},
+        {"smallest", INT32_MIN},
+        {"largest - 1", INT32_MAX - 1},
+        {"smallest + 1", INT32_MIN + 1},
+        {"past the limit", (1 << 29) + 1},
+        {"below the limit", -(1 << 29) - 1},
+    };
+    auto held = [](int64_t v) { return v >= -kSkinCoordinateLimit && v <= kSkinCoordinateLimit; };
+    auto heldRect = [&](const SkinRect& r) {
+        return held(r.left) && held(r.top) && held(r.right) && held(r.bottom);
+    };
+    const SkinRect window{0, 0, 300, 200};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int32_t v = c.value;
+        SkinRect design[kFramePartCount];
+        for (SkinRect& r : design) r = SkinRect{0, 0, v, v};
+
+        const FrameParts parts = LayoutFrameParts(design, 300, 200);
+        for (const SkinRect& r : parts.part) EXPECT_TRUE(heldRect(r));
+        const FrameSize size = WindowSizeForClient(design, 200, 100, 20);
+        EXPECT_TRUE(held(size.width) && held(size.height));
+        // A huge frame makes a huge window, never a negative one.
+        if (v > 0) {
+            EXPECT_GT(size.width, 0);
+        }
+        const FrameSize minimum = MinimumFrameSize(design);
+        EXPECT_TRUE(held(minimum.width) && held(minimum.height));
+        const SkinRect client = ClientRectInWindow(design, window, 20);
+        EXPECT_TRUE(heldRect(client));
+        EXPECT_GE(client.right, client.left);
+        EXPECT_GE(client.bottom, client.top);
+        EXPECT_TRUE(held(ScaleForDpi(v, 144)));
+
+        for (const uint32_t style : {0u, kBsCenter, kBsRight}) {
+            EXPECT_TRUE(heldRect(GroupCaptionRect(window, 40, 12, Margins{v, v, v, v}, style))) << style;
+        }
+        for (const uint32_t style : {0u, kBsLeftText}) {
+            const GlyphLayout glyph = LayOutGlyph(window, v, v, style);
+            EXPECT_TRUE(heldRect(glyph.glyph) && heldRect(glyph.text)) << style;
+        }
+        const ComboLayout combo = LayoutCombo(120, 22, ComboMargins{v, v, v, v}, v, v);
+        EXPECT_TRUE(heldRect(combo.inner) && heldRect(combo.dropButton) && heldRect(combo.text) &&
+                    heldRect(combo.hoverZone));
+    }
 }
 
 } // namespace

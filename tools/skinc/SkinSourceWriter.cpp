@@ -8,6 +8,8 @@
 #include <cctype>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <set>
 
 namespace {
@@ -21,27 +23,55 @@ std::string Indent(int depth) {
     return std::string(static_cast<size_t>(depth) * 4, ' ');
 }
 
-void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth);
+class StockObjects;
+void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, StockObjects& stock,
+               int depth);
 
-void WriteObject(std::string& out, const SkinObject& object, int depth) {
+// Stock objects to compare against, one per type for a whole dump: building
+// one per written object doubled the cost of a dump.
+class StockObjects {
+public:
+    const SkinObject& For(int typeCode) {
+        auto& slot = stock_[typeCode];
+        if (!slot) slot = CreateSkinObject(typeCode);
+        return *slot;
+    }
+
+private:
+    std::map<int, std::unique_ptr<SkinObject>> stock_;
+};
+
+void WriteObject(std::string& out, const SkinObject& object, StockObjects& stock, int depth) {
     out += Indent(depth) + "object " + std::to_string(object.TypeCode()) + " " +
            QuoteSourceText(NameKey(object.name, sizeof object.name)) + " {\n";
-    const auto defaults = CreateSkinObject(object.TypeCode());
-    WriteBody(out, object, *defaults, depth + 1);
+    WriteBody(out, object, stock.For(object.TypeCode()), stock, depth + 1);
     out += Indent(depth) + "}\n";
 }
 
-void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, int depth) {
+void WriteBody(std::string& out, const SkinObject& object, const SkinObject& defaults, StockObjects& stock,
+               int depth) {
     std::set<const void*> printed;
     for (const PropertyEntry& e : object.Properties()) {
-        out += Indent(depth) + e.key + " = " + FormatValue(e) + "\n";
+        // Appended piece by piece: no temporary string per line.
+        out += Indent(depth);
+        out += e.key;
+        out += " = ";
+        out += FormatValue(e);
+        out += '\n';
         printed.insert(e.value);
     }
     const auto& stored = object.StoredFields();
-    const auto& stock = defaults.StoredFields();
+    const auto& stockFields = defaults.StoredFields();
     for (size_t i = 0; i < stored.size(); ++i) {
-        if (printed.count(stored[i].value) || (i < stock.size() && SameValue(stored[i], stock[i]))) continue;
-        out += Indent(depth) + "@" + stored[i].key + " = " + FormatValue(stored[i]) + "\n";
+        if (printed.count(stored[i].value) ||
+            (i < stockFields.size() && SameValue(stored[i], stockFields[i])))
+            continue;
+        out += Indent(depth);
+        out += '@';
+        out += stored[i].key;
+        out += " = ";
+        out += FormatValue(stored[i]);
+        out += '\n';
     }
     if (const auto* custom = dynamic_cast<const CustomObject*>(&object)) {
         for (const CustomProperty& p : custom->CustomProperties()) {
@@ -58,10 +88,10 @@ void WriteBody(std::string& out, const SkinObject& object, const SkinObject& def
         const MenuBarObject stockBar;
         out +=
             Indent(depth) + "menubar " + QuoteSourceText(NameKey(frame->menuBar->name, kTextField)) + " {\n";
-        WriteBody(out, *frame->menuBar, stockBar, depth + 1);
+        WriteBody(out, *frame->menuBar, stockBar, stock, depth + 1);
         out += Indent(depth) + "}\n";
     }
-    for (const auto& [name, child] : object.Children()) WriteObject(out, *child, depth);
+    for (const auto& [name, child] : object.Children()) WriteObject(out, *child, stock, depth);
 }
 
 const char* FormatName(int format) {
@@ -80,9 +110,10 @@ std::string FileNameFor(const std::string& name, int format) {
 std::string DumpSkinSource(const Skin& skin, const DumpOptions& options) {
     std::string out =
         "skin " + std::to_string(skin.Version().major) + "." + std::to_string(skin.Version().minor) + "\n";
+    StockObjects stock;
     for (const auto& [name, object] : skin.Objects()) {
         out += "\n";
-        WriteObject(out, *object, 0);
+        WriteObject(out, *object, stock, 0);
     }
     if (!skin.Images().empty()) out += "\n";
     std::set<std::string> files;
@@ -110,8 +141,7 @@ std::string DumpSkinSource(const Skin& skin, const DumpOptions& options) {
     if (!skin.Auxiliaries().empty()) out += "\n";
     for (const auto& [name, aux] : skin.Auxiliaries()) {
         out += "auxiliary " + QuoteSourceText(name) + " {\n";
-        const auto stock = CreateSkinObject(19);
-        WriteBody(out, *aux, *stock, 1);
+        WriteBody(out, *aux, stock.For(19), stock, 1);
         out += "}\n";
     }
     return out;
