@@ -96,7 +96,8 @@ void AviPlayer::Release() {
 
 bool AviPlayer::DrawFrame(HDC dc, int frame) {
     if (!getter_) return false;
-    auto* packed = static_cast<BITMAPINFOHEADER*>(getFrame_(getter_, static_cast<LONG>(info_.dwStart) + frame));
+    auto* packed =
+        static_cast<BITMAPINFOHEADER*>(getFrame_(getter_, static_cast<LONG>(info_.dwStart) + frame));
     if (!packed) return false;
     void* bits = reinterpret_cast<uint8_t*>(packed) + packed->biSize + ColourTableSize(*packed);
     return drawDibDraw_(drawDib_, dc, 0, 0, width_, height_, packed, bits, 0, 0, packed->biWidth,

@@ -50,8 +50,8 @@ private:
     using GetFrameCloseFn = HRESULT(WINAPI*)(PGETFRAME);
     using StreamReleaseFn = ULONG(WINAPI*)(PAVISTREAM);
     using DrawDibOpenFn = HDRAWDIB(WINAPI*)();
-    using DrawDibDrawFn = BOOL(WINAPI*)(HDRAWDIB, HDC, INT, INT, INT, INT, LPBITMAPINFOHEADER, LPVOID, INT, INT,
-                                       INT, INT, UINT);
+    using DrawDibDrawFn = BOOL(WINAPI*)(HDRAWDIB, HDC, INT, INT, INT, INT, LPBITMAPINFOHEADER, LPVOID, INT,
+                                        INT, INT, INT, UINT);
     using DrawDibCloseFn = BOOL(WINAPI*)(HDRAWDIB);
 
     template <typename Fn>

@@ -103,8 +103,8 @@ LRESULT SkinAnimate::Open(HINSTANCE module, LPCWSTR name) {
         return 1;
     }
     if (!module) module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    const bool opened = IS_INTRESOURCE(name) ? OpenResource(module, name)
-                                             : player_.Open(name) || OpenResource(module, name);
+    const bool opened =
+        IS_INTRESOURCE(name) ? OpenResource(module, name) : player_.Open(name) || OpenResource(module, name);
     if (!opened) {
         InvalidateRect(hwnd_, nullptr, TRUE);
         return 0;
@@ -147,7 +147,12 @@ LRESULT SkinAnimate::Play(int repeat, int first, int last) {
 void SkinAnimate::Start() {
     if (playing_) return;
     ++generation_;
-    timing_ = Timing{stopEvent_, hwnd_, generation_, first_, last_, repeat_,
+    timing_ = Timing{stopEvent_,
+                     hwnd_,
+                     generation_,
+                     first_,
+                     last_,
+                     repeat_,
                      AnimationFrameInterval(player_.Rate(), player_.Scale())};
     // A stop that came after the last run ended by itself left the event set.
     ResetEvent(stopEvent_);
@@ -197,7 +202,8 @@ void SkinAnimate::PaintWhole(HDC dc) {
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
         SetBkColor(dc, old);
         if (object && !object->background.IsEmpty()) {
-            DrawImageRef(dc, client, object->background, WindowRegistry::Instance().CurrentSkin(), back, false);
+            DrawImageRef(dc, client, object->background, WindowRegistry::Instance().CurrentSkin(), back,
+                         false);
         }
     }
     if (!player_.IsOpen()) return;
@@ -243,8 +249,8 @@ void SkinAnimate::PaintBorder() {
     OffsetRect(&window, -window.left, -window.top);
     HDC dc = GetWindowDC(hwnd_);
     ExcludeClipRect(dc, cx, cy, window.right - cx, window.bottom - cy);
-    DrawNineGrid(dc, window, object->mainImage, WindowRegistry::Instance().CurrentSkin(), object->color1 & 0xFFFFFF,
-                 true);
+    DrawNineGrid(dc, window, object->mainImage, WindowRegistry::Instance().CurrentSkin(),
+                 object->color1 & 0xFFFFFF, true);
     ReleaseDC(hwnd_, dc);
 }
 

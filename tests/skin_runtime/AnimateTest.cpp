@@ -36,11 +36,15 @@ constexpr int kFrames = 4;
 constexpr int kRing = 2;
 constexpr int kId = 300;
 constexpr WORD kResourceId = 7;
-constexpr COLORREF kKey = RGB(10, 200, 10);      // the ring; the clip's first pixel
+constexpr COLORREF kKey = RGB(10, 200, 10);       // the ring; the clip's first pixel
 constexpr COLORREF kObjectBack = RGB(30, 60, 90); // the skin object's colour
 
-COLORREF FrameColour(int frame) { return RGB(200, 40 + 50 * frame, 20); }
-COLORREF ColumnColour(int x) { return RGB(5 * x, 120, 255 - 5 * x); }
+COLORREF FrameColour(int frame) {
+    return RGB(200, 40 + 50 * frame, 20);
+}
+COLORREF ColumnColour(int x) {
+    return RGB(5 * x, 120, 255 - 5 * x);
+}
 
 // Palette 0 the key, 1..4 the frames, 10.. one colour per column.
 testavi::Clip MakeClip(uint32_t rate) {
@@ -168,7 +172,7 @@ protected:
     int filesBefore_ = 0;
 };
 
-#define REQUIRE_DECODER(control)                                                                             \
+#define REQUIRE_DECODER(control) \
     if (!OpenFile(control)) GTEST_SKIP() << "the video libraries here cannot open an 8-bit uncompressed AVI"
 
 TEST(AnimateRules, FrameIntervalAndCentring) {
@@ -186,7 +190,8 @@ TEST(AnimateRules, FrameIntervalAndCentring) {
     };
     const Origin origins[] = {{80, 40, 20}, {40, 40, 0}, {20, 40, -10}, {21, 40, -9}, {41, 40, 0}};
     for (const Origin& row : origins) {
-        EXPECT_EQ(AnimationCentredOrigin(row.client, row.video), row.origin) << row.client << " " << row.video;
+        EXPECT_EQ(AnimationCentredOrigin(row.client, row.video), row.origin)
+            << row.client << " " << row.video;
     }
 }
 
@@ -328,7 +333,10 @@ TEST_F(Animate, FramePlacementAndKeyColour) {
         {"centred and transparent: the ring is keyed out",
          ACS_CENTER | ACS_TRANSPARENT,
          {20, 20, 100, 80},
-         {{{5, 5}, kBelow}, {{20, 15}, kBelow}, {{21, 16}, kBelow}, {{40, 20}, FrameColour(0)},
+         {{{5, 5}, kBelow},
+          {{20, 15}, kBelow},
+          {{21, 16}, kBelow},
+          {{40, 20}, FrameColour(0)},
           {{30, 40}, ColumnColour(10)}}},
         {"centred in a smaller control: cut evenly",
          ACS_CENTER,
@@ -347,8 +355,8 @@ TEST_F(Animate, FramePlacementAndKeyColour) {
         for (const Probe& p : c.probes) {
             const COLORREF expected = p.expected == kBelow ? below : p.expected;
             EXPECT_TRUE(CloseColour(ClientPixel(control, p.at.x, p.at.y), expected))
-                << "at " << p.at.x << "," << p.at.y << ": " << std::hex << ClientPixel(control, p.at.x, p.at.y)
-                << " instead of " << expected;
+                << "at " << p.at.x << "," << p.at.y << ": " << std::hex
+                << ClientPixel(control, p.at.x, p.at.y) << " instead of " << expected;
         }
         DestroyWindow(control);
     }

@@ -62,9 +62,9 @@ std::vector<uint8_t> Build(const Clip& clip) {
     const size_t strh = w.Open("strh");
     w.Tag("vids");
     w.Tag("DIB ");
-    w.U32(0);       // flags
-    w.U32(0);       // priority, language
-    w.U32(0);       // initial frames
+    w.U32(0); // flags
+    w.U32(0); // priority, language
+    w.U32(0); // initial frames
     w.U32(clip.scale);
     w.U32(clip.rate);
     w.U32(0); // start
@@ -109,7 +109,8 @@ std::vector<uint8_t> Build(const Clip& clip) {
         const size_t chunk = w.Open("00db");
         for (int y = clip.height - 1; y >= 0; --y) {
             for (uint32_t x = 0; x < stride; ++x) {
-                w.bytes.push_back(static_cast<int>(x) < clip.width ? clip.pixel(f, static_cast<int>(x), y) : 0);
+                w.bytes.push_back(static_cast<int>(x) < clip.width ? clip.pixel(f, static_cast<int>(x), y)
+                                                                   : 0);
             }
         }
         w.Close(chunk);

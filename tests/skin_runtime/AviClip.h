@@ -17,8 +17,8 @@ struct Clip {
     int frames = 0;
     uint32_t rate = 10; // frames per `scale` seconds
     uint32_t scale = 1;
-    std::vector<COLORREF> palette;                  // up to 256 colours
-    std::function<uint8_t(int, int, int)> pixel;   // (frame, x, y), y counted from the top
+    std::vector<COLORREF> palette;               // up to 256 colours
+    std::function<uint8_t(int, int, int)> pixel; // (frame, x, y), y counted from the top
 };
 
 // The whole RIFF 'AVI ' file.
