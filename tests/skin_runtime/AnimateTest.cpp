@@ -15,6 +15,7 @@
 #include "AnimateRules.h"
 #include "AviClip.h"
 #include "ControlWindows.h"
+#include "ImageObject.h"
 #include "MiscControlObjects.h"
 #include "ObjectFactory.h"
 #include "Skin.h"
@@ -38,6 +39,9 @@ constexpr int kId = 300;
 constexpr WORD kResourceId = 7;
 constexpr COLORREF kKey = RGB(10, 200, 10);       // the ring; the clip's first pixel
 constexpr COLORREF kObjectBack = RGB(30, 60, 90); // the skin object's colour
+constexpr COLORREF kBorder = RGB(220, 0, 160);    // BORDER
+constexpr COLORREF kBackImage = RGB(250, 200, 0); // BACKGROUND: 8 x 8 at its own size
+constexpr int kBlock = 8;
 
 COLORREF FrameColour(int frame) {
     return RGB(200, 40 + 50 * frame, 20);
@@ -90,8 +94,17 @@ std::wstring WriteSkin() {
     options.withStatic = false;
     auto skin = testskin::Build(options);
     auto animate = CreateSkinObject(40);
-    animate->color1 = kObjectBack;
+    auto& object = static_cast<AnimationObject&>(*animate);
+    object.color1 = kObjectBack;
+    object.mainImage.SetName("blocks");
+    object.mainImage.source = SkinRect{0, 0, kBlock, kBlock};
+    object.background.SetName("blocks");
+    object.background.source = SkinRect{kBlock, 0, 2 * kBlock, kBlock};
     skin->PutObject(std::move(animate));
+    auto image = std::make_unique<ImageObject>();
+    image->SetName("blocks");
+    image->SetEncoded(testskin::BlocksBmp({kBorder, kBackImage}, kBlock), 1);
+    skin->PutImage(std::move(image));
     return testskin::WriteSkin(*skin, L"runtime-animate.tvf");
 }
 
@@ -278,8 +291,8 @@ TEST_F(Animate, RepeatCountPlaysTheRangeThatOften) {
     EXPECT_EQ(SendMessageW(control, ACM_ISPLAYING, 0, 0), 1);
     // A new play stops the old run first; it may start again after a run
     // that ended by itself.
-    ASSERT_EQ(SendMessageW(control, ACM_PLAY, 2, MAKELPARAM(3, 3)), 1);
-    Pump(200);
+    ASSERT_EQ(SendMessageW(control, ACM_PLAY, 2, MAKELPARAM(2, 3)), 1);
+    Pump(300);
     EXPECT_TRUE(CloseColour(ClientPixel(control, kWidth / 2, 5), FrameColour(3)));
     SendMessageW(control, ACM_STOP, 0, 0);
     EXPECT_EQ(Codes(), (std::vector<int>{ACN_START, ACN_STOP, ACN_START, ACN_STOP}));
@@ -329,7 +342,11 @@ TEST_F(Animate, FramePlacementAndKeyColour) {
         {"centred in a larger control, over the object's colour",
          ACS_CENTER,
          {20, 20, 100, 80},
-         {{{5, 5}, kObjectBack}, {{20, 15}, kKey}, {{40, 20}, FrameColour(0)}, {{75, 55}, kObjectBack}}},
+         {{{5, 5}, kBackImage},
+          {{12, 12}, kObjectBack},
+          {{20, 15}, kKey},
+          {{40, 20}, FrameColour(0)},
+          {{75, 55}, kObjectBack}}},
         {"centred and transparent: the ring is keyed out",
          ACS_CENTER | ACS_TRANSPARENT,
          {20, 20, 100, 80},
@@ -342,6 +359,10 @@ TEST_F(Animate, FramePlacementAndKeyColour) {
          ACS_CENTER,
          {20, 20, 40, 36},
          {{{0, 12}, ColumnColour(10)}, {{19, 12}, ColumnColour(29)}, {{10, 0}, FrameColour(0)}}},
+        {"placed at 0,0 without ACS_CENTER",
+         0,
+         {20, 20, 60, 50},
+         {{{0, 0}, kKey}, {{20, 5}, FrameColour(0)}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -349,7 +370,7 @@ TEST_F(Animate, FramePlacementAndKeyColour) {
         ASSERT_EQ(SendMessageW(control, ACM_OPENW, 0, reinterpret_cast<LPARAM>(clipPath_.c_str())), 1);
         RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         Pump(20);
-        EXPECT_EQ(testwin::ClientSize(control).cx, c.box.right - c.box.left) << "ACS_CENTER keeps the size";
+        EXPECT_EQ(testwin::ClientSize(control).cx, c.box.right - c.box.left);
         // The dialog's own background, just left of the control.
         const COLORREF below = ClientPixel(dialog_, c.box.left - 3, c.box.top + 5);
         for (const Probe& p : c.probes) {
@@ -358,6 +379,35 @@ TEST_F(Animate, FramePlacementAndKeyColour) {
                 << "at " << p.at.x << "," << p.at.y << ": " << std::hex
                 << ClientPixel(control, p.at.x, p.at.y) << " instead of " << expected;
         }
+        DestroyWindow(control);
+    }
+}
+
+TEST_F(Animate, BorderFollowsTheEdgeStyles) {
+    struct Case {
+        DWORD exStyle;
+        int width; // of the edge
+    };
+    const Case cases[] = {
+        {0, 0},
+        {WS_EX_CLIENTEDGE, GetSystemMetrics(SM_CXEDGE)},
+        {WS_EX_STATICEDGE, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.exStyle);
+        HWND control =
+            ctlwin::AddChild(dialog_, ANIMATE_CLASSW, ACS_CENTER, c.exStyle, RECT{20, 20, 100, 80}, kId);
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Pump(20);
+        RECT window{};
+        GetWindowRect(control, &window);
+        const int right = window.right - window.left - 1;
+        if (c.width > 0) {
+            EXPECT_TRUE(CloseColour(testwin::WindowPixel(control, 0, 0), kBorder));
+            EXPECT_TRUE(CloseColour(testwin::WindowPixel(control, right, c.width - 1), kBorder));
+        }
+        // Inside the edge: the client's own picture.
+        EXPECT_TRUE(CloseColour(testwin::WindowPixel(control, c.width, c.width), kBackImage));
         DestroyWindow(control);
     }
 }
