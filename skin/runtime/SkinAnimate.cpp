@@ -147,17 +147,25 @@ LRESULT SkinAnimate::Play(int repeat, int first, int last) {
 void SkinAnimate::Start() {
     if (playing_) return;
     ++generation_;
-    timing_ = Timing{stopEvent_,
-                     hwnd_,
-                     generation_,
-                     first_,
-                     last_,
-                     repeat_,
-                     AnimationFrameInterval(player_.Rate(), player_.Scale())};
+    run_ = std::make_shared<PlayRun>();
+    run_->stop = stopEvent_;
+    run_->hwnd = hwnd_;
+    run_->generation = generation_;
+    run_->first = first_;
+    run_->last = last_;
+    run_->repeat = repeat_;
+    run_->interval = AnimationFrameInterval(player_.Rate(), player_.Scale());
+    run_->latest = first_;
+    run_->posted = false;
     // A stop that came after the last run ended by itself left the event set.
     ResetEvent(stopEvent_);
-    thread_ = CreateThread(nullptr, 0, &SkinAnimate::Timer, &timing_, 0, nullptr);
-    if (!thread_) return;
+    auto* reference = new std::shared_ptr<PlayRun>(run_);
+    thread_ = CreateThread(nullptr, 0, &SkinAnimate::Timer, reference, 0, nullptr);
+    if (!thread_) {
+        delete reference;
+        run_.reset();
+        return;
+    }
     playing_ = true;
     RepaintNow();
     Notify(ACN_START);
@@ -171,20 +179,25 @@ void SkinAnimate::Stop() {
     WaitForSingleObject(thread_, kStopWait);
     CloseHandle(thread_);
     thread_ = nullptr;
-    ++generation_;
+    run_.reset();
     Notify(ACN_STOP);
 }
 
 DWORD WINAPI SkinAnimate::Timer(void* parameter) {
-    const Timing timing = *static_cast<const Timing*>(parameter);
-    int frame = timing.first;
+    const std::unique_ptr<std::shared_ptr<PlayRun>> reference(
+        static_cast<std::shared_ptr<PlayRun>*>(parameter));
+    PlayRun& run = **reference;
+    int frame = run.first;
     int rounds = 0;
-    while (WaitForSingleObject(timing.stop, timing.interval) == WAIT_TIMEOUT) {
-        if (++frame > timing.last) {
-            frame = timing.first;
-            if (timing.repeat != -1 && ++rounds >= timing.repeat) break;
+    while (WaitForSingleObject(run.stop, run.interval) == WAIT_TIMEOUT) {
+        if (++frame > run.last) {
+            frame = run.first;
+            if (run.repeat != -1 && ++rounds >= run.repeat) break;
         }
-        PostMessageW(timing.hwnd, kWmSkinAnimateFrame, timing.generation, frame);
+        run.latest = frame;
+        if (!run.posted.exchange(true) && !PostMessageW(run.hwnd, kWmSkinAnimateFrame, run.generation, 0)) {
+            run.posted = false;
+        }
     }
     return 0;
 }
@@ -279,8 +292,9 @@ LRESULT SkinAnimate::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return playing_ ? 1 : 0;
     case kWmSkinAnimateFrame:
         // Frames of a run that was stopped since are left out.
-        if (playing_ && wParam == generation_) {
-            current_ = static_cast<int>(lParam);
+        if (playing_ && run_ && wParam == run_->generation) {
+            run_->posted = false;
+            current_ = run_->latest;
             RepaintNow();
         }
         return 0;

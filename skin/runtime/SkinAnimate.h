@@ -6,6 +6,9 @@
 // waits on a thread that could be waiting on this one.
 #pragma once
 
+#include <atomic>
+#include <memory>
+
 #include "AviPlayer.h"
 #include "SkinControl.h"
 
@@ -23,7 +26,9 @@ public:
     int CurrentFrame() const { return current_; }
 
 private:
-    struct Timing {
+    // What a play thread and the skinner share; the thread holds its own
+    // reference, so it may outlive a skinner that stopped waiting for it.
+    struct PlayRun {
         HANDLE stop;
         HWND hwnd;
         WPARAM generation;
@@ -31,6 +36,10 @@ private:
         int last;
         int repeat;
         DWORD interval;
+        // The newest frame, and whether a message for it is on its way: a
+        // busy interface thread gets one message, not a queue of them.
+        std::atomic<int> latest;
+        std::atomic<bool> posted;
     };
 
     // ACM_OPENA/ACM_OPENW: `name` is a file name, a resource name or a
@@ -56,5 +65,5 @@ private:
     int current_ = 0;
     // Frames posted by an earlier play run are recognised and dropped.
     WPARAM generation_ = 0;
-    Timing timing_{};
+    std::shared_ptr<PlayRun> run_;
 };

@@ -19,8 +19,8 @@ constexpr unsigned kWmSkinGetStyle = 6041;
 // Posted by the system-menu caption button: open the menu at the screen
 // point in lParam once the mouse message that asked for it is done.
 constexpr unsigned kWmSkinSystemMenu = 6042;
-// Posted by an animation control's play thread: show frame lParam of play
-// run wParam.
+// Posted by an animation control's play thread: show the newest frame of
+// play run wParam.
 constexpr unsigned kWmSkinAnimateFrame = 6043;
 constexpr unsigned kWmSkinQuerySkip = 0x8000 + 1000; // WM_APP + 1000
 
