@@ -14,6 +14,7 @@
 
 #include "AnimateRules.h"
 #include "AviClip.h"
+#include "AviPlayer.h"
 #include "ControlWindows.h"
 #include "ImageObject.h"
 #include "MiscControlObjects.h"
@@ -42,6 +43,7 @@ constexpr COLORREF kObjectBack = RGB(30, 60, 90); // the skin object's colour
 constexpr COLORREF kBorder = RGB(220, 0, 160);    // BORDER
 constexpr COLORREF kBackImage = RGB(250, 200, 0); // BACKGROUND: 8 x 8 at its own size
 constexpr int kBlock = 8;
+constexpr COLORREF kLastColour = RGB(1, 2, 3); // palette entry 255, in no frame
 
 COLORREF FrameColour(int frame) {
     return RGB(200, 40 + 50 * frame, 20);
@@ -50,7 +52,8 @@ COLORREF ColumnColour(int x) {
     return RGB(5 * x, 120, 255 - 5 * x);
 }
 
-// Palette 0 the key, 1..4 the frames, 10.. one colour per column.
+// Palette 0 the key, 1..4 the frames, 10.. one colour per column, 255 a
+// colour only the format's end holds.
 testavi::Clip MakeClip(uint32_t rate) {
     testavi::Clip clip;
     clip.width = kWidth;
@@ -61,6 +64,7 @@ testavi::Clip MakeClip(uint32_t rate) {
     clip.palette[0] = kKey;
     for (int f = 0; f < kFrames; ++f) clip.palette[1 + f] = FrameColour(f);
     for (int x = 0; x < kWidth; ++x) clip.palette[10 + x] = ColumnColour(x);
+    clip.palette[255] = kLastColour;
     // Ring of the key colour; top half the frame's colour, bottom half
     // the column's, so a pixel tells the frame and where it was cut.
     clip.pixel = [](int frame, int x, int y) -> uint8_t {
@@ -244,6 +248,20 @@ TEST_F(Animate, OpensFromFileAndResourceWithEitherMessage) {
         EXPECT_EQ(TemporaryClipFiles(), filesBefore_);
         DestroyWindow(control);
     }
+}
+
+TEST_F(Animate, PlayerReadsTheWholeFormatWithItsPalette) {
+    AviPlayer player;
+    ASSERT_TRUE(player.Ok());
+    if (!player.Open(clipPath_))
+        GTEST_SKIP() << "the video libraries here cannot open an 8-bit uncompressed AVI";
+    // Header and 256 colours: more than a fixed 1024-byte buffer holds.
+    ASSERT_EQ(player.Format().size(), sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
+    const auto* palette = reinterpret_cast<const RGBQUAD*>(player.Format().data() + sizeof(BITMAPINFOHEADER));
+    EXPECT_EQ(RGB(palette[255].rgbRed, palette[255].rgbGreen, palette[255].rgbBlue), kLastColour);
+    EXPECT_EQ(player.Width(), kWidth);
+    EXPECT_EQ(player.Length(), kFrames);
+    EXPECT_EQ(player.Rate(), 50u);
 }
 
 TEST_F(Animate, FailedOpensReturnZeroAndLeaveNoFiles) {
