@@ -290,6 +290,21 @@ LRESULT SkinAnimate::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     case ACM_ISPLAYING:
         return playing_ ? 1 : 0;
+    case WM_CREATE: {
+        // Attached by the creation hook: a clip named by the window text
+        // (dialog templates give one) was opened by the control; it is
+        // ours to open and play instead.
+        const LRESULT result = SkinControl::WindowProc(message, wParam, lParam);
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        if (result != -1 && create && create->lpszName && create->lpszName[0]) {
+            CallPrev(ACM_STOP, 0, 0);
+            CallPrev(ACM_OPENW, 0, 0);
+            const LPCWSTR name =
+                create->lpszName[0] == 0xFFFF ? MAKEINTRESOURCEW(create->lpszName[1]) : create->lpszName;
+            Open(create->hInstance, name);
+        }
+        return result;
+    }
     case kWmSkinAnimateFrame:
         // Frames of a run that was stopped since are left out.
         if (playing_ && run_ && wParam == run_->generation) {

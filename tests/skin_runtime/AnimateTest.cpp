@@ -264,6 +264,21 @@ TEST_F(Animate, PlayerReadsTheWholeFormatWithItsPalette) {
     EXPECT_EQ(player.Rate(), 50u);
 }
 
+TEST_F(Animate, ClipNamedByTheWindowTextPlaysInTheSkin) {
+    HWND probe = AddAnimate(0);
+    REQUIRE_DECODER(probe);
+    DestroyWindow(probe);
+    ctlwin::Notifications().clear();
+    HWND control = ctlwin::AddChild(dialog_, ANIMATE_CLASSW, ACS_AUTOPLAY, 0, RECT{20, 20, 120, 100}, kId,
+                                    clipPath_.c_str());
+    Pump(20);
+    ASSERT_TRUE(dynamic_cast<SkinAnimate*>(WindowRegistry::Instance().Lookup(control)));
+    EXPECT_TRUE(static_cast<SkinAnimate*>(WindowRegistry::Instance().Lookup(control))->Playing());
+    EXPECT_EQ(testwin::ClientSize(control).cx, kWidth);
+    EXPECT_EQ(Codes().back(), ACN_START);
+    EXPECT_TRUE(CloseColour(ClientPixel(control, 0, 0), kKey));
+}
+
 TEST_F(Animate, FailedOpensReturnZeroAndLeaveNoFiles) {
     HWND control = AddAnimate(0);
     const std::wstring missing = TempDir() + L"no-such-clip.avi";
