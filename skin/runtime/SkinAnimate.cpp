@@ -147,8 +147,13 @@ LRESULT SkinAnimate::Play(int repeat, int first, int last) {
 void SkinAnimate::Start() {
     if (playing_) return;
     ++generation_;
+    HANDLE stop = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), stopEvent_, GetCurrentProcess(), &stop, 0, FALSE,
+                         DUPLICATE_SAME_ACCESS)) {
+        return;
+    }
     run_ = std::make_shared<PlayRun>();
-    run_->stop = stopEvent_;
+    run_->stop = stop;
     run_->hwnd = hwnd_;
     run_->generation = generation_;
     run_->first = first_;
@@ -162,6 +167,7 @@ void SkinAnimate::Start() {
     auto* reference = new std::shared_ptr<PlayRun>(run_);
     thread_ = CreateThread(nullptr, 0, &SkinAnimate::Timer, reference, 0, nullptr);
     if (!thread_) {
+        CloseHandle(stop);
         delete reference;
         run_.reset();
         return;
@@ -199,6 +205,7 @@ DWORD WINAPI SkinAnimate::Timer(void* parameter) {
             run.posted = false;
         }
     }
+    CloseHandle(run.stop);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 // Animation controls (kind 40): the skinner answers the open, play and stop
 // messages itself and shows the clip over the skin's background or, with
 // ACS_TRANSPARENT, over the window below with the clip's first pixel colour
-// left out. A play thread only times the frames and posts their numbers;
+// left out. A play thread only times the frames and posts that one is due;
 // every frame is drawn here on the user-interface thread, so stopping never
 // waits on a thread that could be waiting on this one.
 #pragma once
@@ -27,7 +27,8 @@ public:
 
 private:
     // What a play thread and the skinner share; the thread holds its own
-    // reference, so it may outlive a skinner that stopped waiting for it.
+    // reference (and its own handle of the stop event), so it may outlive a
+    // skinner that stopped waiting for it.
     struct PlayRun {
         HANDLE stop;
         HWND hwnd;
