@@ -3,6 +3,7 @@
 #include "CaptionButton.h"
 #include "FrameArea.h"
 #include "FrameImage.h"
+#include "SkinAnimate.h"
 #include "SkinCheckBox.h"
 #include "SkinComboBox.h"
 #include "SkinControlBar.h"
@@ -91,6 +92,8 @@ std::unique_ptr<SkinWnd> CreateControlSkinner(ControlKind kind) {
         return std::make_unique<SkinProgress>();
     case kKindStatic:
         return std::make_unique<SkinStatic>();
+    case kKindAnimation:
+        return std::make_unique<SkinAnimate>();
     default:
         return nullptr;
     }

@@ -19,6 +19,9 @@ constexpr unsigned kWmSkinGetStyle = 6041;
 // Posted by the system-menu caption button: open the menu at the screen
 // point in lParam once the mouse message that asked for it is done.
 constexpr unsigned kWmSkinSystemMenu = 6042;
+// Posted by an animation control's play thread: show the newest frame of
+// play run wParam.
+constexpr unsigned kWmSkinAnimateFrame = 6043;
 constexpr unsigned kWmSkinQuerySkip = 0x8000 + 1000; // WM_APP + 1000
 
 // The usual spellings, for applications that handle them.
@@ -36,4 +39,5 @@ constexpr unsigned kWmSkinQuerySkip = 0x8000 + 1000; // WM_APP + 1000
 #define WM_SKIN_SAVEFONT kWmSkinSaveFont
 #define WM_SKIN_GETSTYLE kWmSkinGetStyle
 #define WM_SKIN_SYSTEMMENU kWmSkinSystemMenu
+#define WM_SKIN_ANIMATEFRAME kWmSkinAnimateFrame
 #define WM_SKIN_QUERYSKIP kWmSkinQuerySkip
