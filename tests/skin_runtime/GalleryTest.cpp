@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ControlWindows.h"
+#include "ScreenCapture.h"
 #include "SkinEntries.h"
 #include "TestWindows.h"
 #include "WindowRegistry.h"
@@ -19,40 +20,7 @@ namespace {
 
 bool SaveBmp(HWND window, const std::wstring& path) {
     RECT r{};
-    if (!GetWindowRect(window, &r)) return false;
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    const DWORD stride = ((w * 3 + 3) / 4) * 4;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + stride * h;
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    bool ok = out != INVALID_HANDLE_VALUE;
-    DWORD written = 0;
-    if (ok) {
-        ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
-             WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-             WriteFile(out, bits, stride * h, &written, nullptr);
-        CloseHandle(out);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return ok;
+    return GetWindowRect(window, &r) && testsupport::SaveScreenArea(r, path);
 }
 
 TEST(Gallery, EveryControlOfTheDefaultSkinIsSkinned) {
