@@ -18,6 +18,16 @@ SkinFrameWnd::SkinFrameWnd() : menuBar_(std::make_unique<SkinMenuBar>(*this)) {}
 
 SkinFrameWnd::~SkinFrameWnd() = default;
 
+DWORD SkinFrameWnd::FrameQuietStyle() const {
+    // An MDI child stays a child: it only loses the bits that draw caption
+    // buttons.
+    if (isMdiChild_) {
+        return static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)) &
+               ~(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    }
+    return QuietStyle();
+}
+
 bool SkinFrameWnd::Resizable() const {
     return IsResizableStyle(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)));
 }
@@ -310,19 +320,21 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCACTIVATE: {
         ncActive_ = wParam != 0;
-        const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
+        const LRESULT result = CallPrevWithStyle(FrameQuietStyle(), message, wParam, lParam);
         RepaintFrame();
         return result;
     }
     case WM_SETTEXT:
     case WM_SETICON: {
-        const LRESULT result = CallPrevHiding(WS_CAPTION, message, wParam, lParam);
+        const LRESULT result = isMdiChild_ && message == WM_SETTEXT
+                                   ? CallPrevWithStyle(FrameQuietStyle(), message, wParam, lParam)
+                                   : CallPrevHiding(WS_CAPTION, message, wParam, lParam);
         RepaintFrame();
         return result;
     }
     case WM_INITMENU:
     case WM_INITMENUPOPUP: {
-        const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
+        const LRESULT result = CallPrevWithStyle(FrameQuietStyle(), message, wParam, lParam);
         RepaintFrame();
         return result;
     }
@@ -377,6 +389,23 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return HandleFrameMessage(message, wParam, lParam, result) ? result : 0;
+    case WM_WINDOWPOSCHANGED:
+        if (isMdiChild_) {
+            // The MDI machinery redraws a child's caption as it moves.
+            const HWND hwnd = hwnd_;
+            const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+            SetWindowLongPtrW(hwnd, GWL_STYLE, style & ~WS_SYSMENU);
+            HandleFrameMessage(message, wParam, lParam, result);
+            // Only locals until the skinner is known to be alive.
+            if (IsWindow(hwnd)) {
+                const DWORD now = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+                SetWindowLongPtrW(hwnd, GWL_STYLE, now | (style & WS_SYSMENU));
+                if (SkinWnd::FromWindow(hwnd) == this) RepaintFrame();
+            }
+            return result;
+        }
+        if (HandleFrameMessage(message, wParam, lParam, result)) return result;
+        return SkinWnd::WindowProc(message, wParam, lParam);
     case WM_SIZE: {
         const LRESULT result = CallPrev(message, wParam, lParam);
         if (isMdiChild_ && IsWindow(hwnd_) && SkinWnd::FromWindow(hwnd_) == this) {

@@ -40,6 +40,7 @@ protected:
 
 private:
     bool Resizable() const;
+    DWORD FrameQuietStyle() const;
     // Gives the bar's menu back to the window (the system destroys it with
     // the window, or shows it again after detach).
     void GiveMenuBack();
