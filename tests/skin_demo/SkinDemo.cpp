@@ -1,4 +1,4 @@
-// The skin runtime's menus and tooltip on a frame drawn with the default
+// The skin runtime's menus, tooltip and MDI frame drawn with the default
 // skin. Run without arguments it is an ordinary window to try them out;
 // with "--screenshots DIR" it opens each in turn, saves a picture of the
 // screen around the frame and ends.
