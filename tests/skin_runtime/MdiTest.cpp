@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "FrameElementObjects.h"
+#include "Skin.h"
 #include "SkinEntries.h"
 #include "SkinFrameWnd.h"
 #include "SkinMdiClient.h"
@@ -14,6 +16,7 @@
 #include "SystemMenu.h"
 #include "TestSkins.h"
 #include "TestWindows.h"
+#include "WindowFrameObjects.h"
 #include "WindowRegistry.h"
 
 namespace {
@@ -67,7 +70,15 @@ protected:
     void SetUp() override {
         RegisterClasses();
         ASSERT_TRUE(SkinStartup(GetModuleHandleW(nullptr), nullptr, nullptr, nullptr));
-        ASSERT_TRUE(SkinLoadFile(testskin::Write(L"runtime-mdi.tvf", {}).c_str()));
+        // The close button has pictures (solid part colours), the others
+        // fall back to the system's look.
+        auto skin = testskin::Build({});
+        auto* look = dynamic_cast<FrameWindowObject*>(skin->FindObjectByType(1));
+        ASSERT_NE(look, nullptr);
+        ImageRef* close = &look->menuBar->mdiButtons[SkinMenuBar::kMdiClose * MenuBarObject::kMdiStateCount];
+        close[0] = look->activeFrame[8];
+        close[1] = look->activeFrame[7];
+        ASSERT_TRUE(SkinLoadFile(testskin::WriteSkin(*skin, L"runtime-mdi.tvf").c_str()));
         HMENU menu = CreateMenu();
         AppendMenuW(menu, MF_STRING, 300, L"&File");
         AppendMenuW(menu, MF_STRING, 301, L"&Window");
@@ -178,6 +189,18 @@ TEST_F(Mdi, AZoomedChildPutsItsFrameOutsideTheClientAndItsButtonsInTheBar) {
     const RECT placed = InClient(children_[0]);
     EXPECT_TRUE(EqualRect(&placed, &expected))
         << placed.left << "," << placed.top << "," << placed.right << "," << placed.bottom;
+    // The client re-zooms its child when the frame changes size: the skin
+    // frame stays outside the new client too.
+    SetWindowPos(frame_, nullptr, 0, 0, 520, 380, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(20);
+    GetClientRect(g_client, &client);
+    const RECT resized{-testskin::kSide, -testskin::kTop, client.right + testskin::kSide,
+                       client.bottom + testskin::kBottom};
+    const RECT replaced = InClient(children_[0]);
+    EXPECT_TRUE(EqualRect(&replaced, &resized))
+        << replaced.left << "," << replaced.top << "," << replaced.right << "," << replaced.bottom;
+    SetWindowPos(frame_, nullptr, 0, 0, 600, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(20);
     MINMAXINFO info{};
     info.ptMaxTrackSize = POINT{100000, 100000};
     SendMessageW(children_[0], WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
@@ -201,6 +224,17 @@ TEST_F(Mdi, AZoomedChildPutsItsFrameOutsideTheClientAndItsButtonsInTheBar) {
     EXPECT_EQ(restore.left, close.left - 18);
     EXPECT_EQ(minimize.left, close.left - 36);
     EXPECT_EQ(close.bottom - close.top, 16);
+    // The close button shows its picture, the hover one under the mouse;
+    // the pressed look falls back to the normal picture.
+    const POINT centre{(close.left + close.right) / 2, (close.top + close.bottom) / 2};
+    EXPECT_TRUE(
+        testwin::CloseColour(testwin::WindowPixel(frame_, centre.x, centre.y), testskin::ActiveColour(8)));
+    SendMessageW(frame_, WM_NCMOUSEMOVE, HTMENU, ScreenOf(close));
+    EXPECT_TRUE(
+        testwin::CloseColour(testwin::WindowPixel(frame_, centre.x, centre.y), testskin::ActiveColour(7)));
+    SendMessageW(frame_, WM_NCLBUTTONDOWN, HTMENU, ScreenOf(close));
+    EXPECT_TRUE(
+        testwin::CloseColour(testwin::WindowPixel(frame_, centre.x, centre.y), testskin::ActiveColour(8)));
     // Hover and press looks follow the mouse.
     SendMessageW(frame_, WM_NCMOUSEMOVE, HTMENU, ScreenOf(restore));
     EXPECT_EQ(Bar().MdiHover(), SkinMenuBar::kMdiRestore);
