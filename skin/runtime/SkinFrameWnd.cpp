@@ -159,8 +159,15 @@ void SkinFrameWnd::PlaceZoomedMdiChild() {
 void SkinFrameWnd::RefreshParentFrame() {
     const HWND client = GetParent(hwnd_);
     const HWND frame = client ? GetParent(client) : nullptr;
-    if (!frame || !dynamic_cast<SkinFrameWnd*>(WindowRegistry::Instance().Lookup(frame))) return;
-    SetWindowPos(frame, nullptr, 0, 0, 0, 0, kFrameChanged);
+    auto* skinner = frame ? dynamic_cast<SkinFrameWnd*>(WindowRegistry::Instance().Lookup(frame)) : nullptr;
+    if (!skinner) return;
+    // The bar's height changes only with the maximized state; its buttons
+    // and icon follow whichever child is zoomed.
+    if (skinner->MenuBar().MdiStateStale()) {
+        SetWindowPos(frame, nullptr, 0, 0, 0, 0, kFrameChanged);
+    } else if (!skinner->MenuBar().ShowsMdiButtons()) {
+        return;
+    }
     RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
@@ -263,7 +270,16 @@ LRESULT SkinFrameWnd::OnNcButtonDown(WPARAM hit, LPARAM point) {
     }
     // A maximized frame is never moved or sized from its frame.
     if (ShowsMaximized()) return 0;
-    return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+    if (!isMdiChild_) return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+    // The move loop of a child also repaints the frame it sits in.
+    const HWND root = GetAncestor(hwnd_, GA_ROOT);
+    const LONG_PTR rootStyle = GetWindowLongPtrW(root, GWL_STYLE);
+    if (root != hwnd_) SetWindowLongPtrW(root, GWL_STYLE, rootStyle & ~static_cast<LONG_PTR>(WS_SYSMENU));
+    const LRESULT result = CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+    if (root != hwnd_ && IsWindow(root)) {
+        SetWindowLongPtrW(root, GWL_STYLE, GetWindowLongPtrW(root, GWL_STYLE) | (rootStyle & WS_SYSMENU));
+    }
+    return result;
 }
 
 LRESULT SkinFrameWnd::OnNcButtonUp(WPARAM hit, LPARAM point) {

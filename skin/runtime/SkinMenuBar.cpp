@@ -98,13 +98,14 @@ void SkinMenuBar::Measure() {
 }
 
 int SkinMenuBar::Height(int windowWidth, int leftBorder, int rightBorder) {
-    if (!menu_ || items_.empty()) return 0;
-    const int width = std::max(0, windowWidth - leftBorder - rightBorder);
     bool maximized = false;
     frame_.ActiveMdiChild(&maximized);
-    if (width == measuredWidth_ && maximized == mdiMaximized_) return layout_.height;
+    const bool changed = maximized != mdiMaximized_;
     mdiMaximized_ = maximized;
     if (!maximized) mdiHover_ = mdiPressed_ = -1;
+    if (!menu_ || items_.empty()) return 0;
+    const int width = std::max(0, windowWidth - leftBorder - rightBorder);
+    if (width == measuredWidth_ && !changed) return layout_.height;
     if (items_.front().textSize.cy == 0) Measure();
     NineGridImage none{};
     const NineGridImage& hot = look_ ? look_->hotImage : none;
@@ -141,6 +142,12 @@ void SkinMenuBar::Layout(const RECT& bar) {
         const SkinRect& r = placed[b];
         mdiRects_[b] = RECT{bar.left + r.left, bar.top + r.top, bar.left + r.right, bar.top + r.bottom};
     }
+}
+
+bool SkinMenuBar::MdiStateStale() const {
+    bool maximized = false;
+    frame_.ActiveMdiChild(&maximized);
+    return maximized != mdiMaximized_;
 }
 
 RECT SkinMenuBar::MdiButtonRect(int button) const {

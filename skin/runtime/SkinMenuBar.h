@@ -75,6 +75,8 @@ public:
         kMdiButtonCount = 4
     };
     bool ShowsMdiButtons() const { return mdiMaximized_ && !IsRectEmpty(&rect_); }
+    // The child's maximized state changed since the bar was measured.
+    bool MdiStateStale() const;
     // Window coordinates; empty while no child is maximized.
     RECT MdiButtonRect(int button) const;
     int MdiHover() const { return mdiHover_; }
