@@ -308,6 +308,22 @@ TEST_F(Mdi, ADestroyedChildReportsItsRectangleAndTheClientRepaints) {
     EXPECT_TRUE(testwin::CloseColour(seen, testskin::ActiveColour(4)));
 }
 
+TEST_F(Mdi, ANewSkinKeepsTheClientSkinnerAndRepaintsItsBackground) {
+    testskin::Options second;
+    second.variant = 1;
+    ASSERT_TRUE(SkinLoadFile(testskin::Write(L"runtime-mdi-2.tvf", second).c_str()));
+    UpdateWindow(g_client);
+    Pump(20);
+    EXPECT_NE(dynamic_cast<SkinMdiClient*>(WindowRegistry::Instance().Lookup(g_client)), nullptr);
+    for (HWND child : children_) EXPECT_NE(WindowRegistry::Instance().Lookup(child), nullptr);
+    RECT client{};
+    GetClientRect(g_client, &client);
+    HDC dc = GetDC(g_client);
+    const COLORREF seen = GetPixel(dc, client.right - 5, client.bottom - 5);
+    ReleaseDC(g_client, dc);
+    EXPECT_TRUE(testwin::CloseColour(seen, testskin::ActiveColour(4, 1)));
+}
+
 TEST_F(Mdi, OnlyAChildsSystemMenuOffersTheNextWindow) {
     auto hasNext = [](HWND hwnd) {
         HMENU popup = BuildSystemMenuPopup(hwnd);
