@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "SkinMdiClient.h"
 #include "SkinMessages.h"
 #include "WindowFrameObjects.h"
+#include "WindowRegistry.h"
+#include "WindowText.h"
 
 namespace {
 constexpr UINT kRedrawAll =
@@ -14,6 +17,16 @@ constexpr UINT kFrameChanged = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOAC
 SkinFrameWnd::SkinFrameWnd() : menuBar_(std::make_unique<SkinMenuBar>(*this)) {}
 
 SkinFrameWnd::~SkinFrameWnd() = default;
+
+DWORD SkinFrameWnd::FrameQuietStyle() const {
+    // An MDI child stays a child: it only loses the bits that draw caption
+    // buttons.
+    if (isMdiChild_) {
+        return static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)) &
+               ~(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    }
+    return QuietStyle();
+}
 
 bool SkinFrameWnd::Resizable() const {
     return IsResizableStyle(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)));
@@ -32,6 +45,7 @@ bool SkinFrameWnd::Attach(HWND hwnd) {
         GiveMenuBack();
         return false;
     }
+    if (!isMdiChild_) AttachMdiClient();
     if (Resizable()) {
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
     } else {
@@ -52,7 +66,116 @@ void SkinFrameWnd::GiveMenuBack() {
     }
 }
 
+void SkinFrameWnd::AttachMdiClient() {
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (_stricmp(WindowClassNameAscii(child).c_str(), "MDIClient") != 0) continue;
+        // The children paint themselves; the background goes around them.
+        SetWindowLongPtrW(child, GWL_STYLE,
+                          GetWindowLongPtrW(child, GWL_STYLE) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+        SkinWnd* client = WindowRegistry::Instance().Register(std::make_unique<SkinMdiClient>(), child);
+        if (!client) return;
+        client->SetOwnerWindow(hwnd_);
+        if (!client->Attach(child)) {
+            WindowRegistry::Instance().Unregister(child);
+            return;
+        }
+        mdiClient_ = child;
+        InvalidateRect(child, nullptr, TRUE);
+        UpdateWindow(child);
+        return;
+    }
+}
+
+HWND SkinFrameWnd::ActiveMdiChild(bool* maximized) {
+    if (maximized) *maximized = false;
+    if (!mdiClient_ || !IsWindow(mdiClient_)) return nullptr;
+    SkinWnd* client = WindowRegistry::Instance().Lookup(mdiClient_);
+    if (client) return client->ActiveMdiChild(maximized);
+    BOOL zoomed = FALSE;
+    const HWND child = reinterpret_cast<HWND>(
+        SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed)));
+    if (maximized) *maximized = child && zoomed;
+    return child;
+}
+
+RECT SkinFrameWnd::MaximizedGeometry() {
+    if (isMdiChild_) {
+        RECT parent{};
+        GetClientRect(GetParent(hwnd_), &parent);
+        const int left = design_[kPartLeft].Width();
+        const int top = design_[kPartTopLeft].Height();
+        return RECT{-left, -top, parent.right + design_[kPartRight].Width(),
+                    parent.bottom + design_[kPartBottomLeft].Height()};
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) return RECT{};
+    // Maximized frames fill the work area, not the whole monitor: the skin
+    // has no hidden border to push off screen. Relative to the monitor, as
+    // MINMAXINFO wants it.
+    return RECT{monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top,
+                monitor.rcWork.right - monitor.rcMonitor.left, monitor.rcWork.bottom - monitor.rcMonitor.top};
+}
+
+void SkinFrameWnd::OnMinMaxInfo(MINMAXINFO* info) {
+    if (!FrameObject()) return;
+    const RECT maximized = MaximizedGeometry();
+    if (!IsRectEmpty(&maximized)) {
+        info->ptMaxPosition = POINT{maximized.left, maximized.top};
+        info->ptMaxSize = POINT{maximized.right - maximized.left, maximized.bottom - maximized.top};
+    }
+    if (isMdiChild_) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+            info->ptMaxTrackSize.x =
+                std::min<LONG>(info->ptMaxTrackSize.x, monitor.rcMonitor.right - monitor.rcMonitor.left);
+            info->ptMaxTrackSize.y =
+                std::min<LONG>(info->ptMaxTrackSize.y, monitor.rcMonitor.bottom - monitor.rcMonitor.top);
+        }
+        // The zoomed size must stay reachable: the system clamps every size
+        // to the largest tracking size.
+        info->ptMaxTrackSize.x = std::max<LONG>(info->ptMaxTrackSize.x, info->ptMaxSize.x);
+        info->ptMaxTrackSize.y = std::max<LONG>(info->ptMaxTrackSize.y, info->ptMaxSize.y);
+    }
+    const FrameSize minimum = MinimumFrameSize(Design());
+    info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minimum.width);
+    info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minimum.height);
+}
+
+void SkinFrameWnd::PlaceZoomedMdiChild() {
+    if (placing_ || !IsZoomed(hwnd_) || !FrameObject()) return;
+    const RECT target = MaximizedGeometry();
+    RECT now{};
+    ::GetWindowRect(hwnd_, &now);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&now, &target)) return;
+    placing_ = true;
+    SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left,
+                 target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+}
+
+void SkinFrameWnd::RefreshParentFrame() {
+    const HWND client = GetParent(hwnd_);
+    const HWND frame = client ? GetParent(client) : nullptr;
+    auto* skinner = frame ? dynamic_cast<SkinFrameWnd*>(WindowRegistry::Instance().Lookup(frame)) : nullptr;
+    if (!skinner) return;
+    // The bar's height changes only with the maximized state; its buttons
+    // and icon follow whichever child is zoomed.
+    if (skinner->MenuBar().MdiStateStale()) {
+        SetWindowPos(frame, nullptr, 0, 0, 0, 0, kFrameChanged);
+    } else if (!skinner->MenuBar().ShowsMdiButtons()) {
+        return;
+    }
+    RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
 void SkinFrameWnd::Detach() {
+    if (mdiClient_) {
+        WindowRegistry::Instance().Unregister(mdiClient_);
+        mdiClient_ = nullptr;
+    }
     SkinFramedWnd::Detach();
     GiveMenuBack();
 }
@@ -95,6 +218,7 @@ SkinObject* SkinFrameWnd::SetObject(SkinObject* object) {
         menuBar_->SetObject(frame->menuBar.get());
     if (!hwnd_ || !object) return previous;
     background_.Release();
+    if (mdiClient_) InvalidateRect(mdiClient_, nullptr, TRUE);
     if (!IsIconic(hwnd_)) {
         if (Resizable()) {
             const WindowFrameObject* frame = FrameObject();
@@ -146,12 +270,22 @@ LRESULT SkinFrameWnd::OnNcButtonDown(WPARAM hit, LPARAM point) {
     }
     // A maximized frame is never moved or sized from its frame.
     if (ShowsMaximized()) return 0;
-    return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+    if (!isMdiChild_) return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+    // The move loop of a child also repaints the frame it sits in.
+    const HWND root = GetAncestor(hwnd_, GA_ROOT);
+    const LONG_PTR rootStyle = GetWindowLongPtrW(root, GWL_STYLE);
+    if (root != hwnd_) SetWindowLongPtrW(root, GWL_STYLE, rootStyle & ~static_cast<LONG_PTR>(WS_SYSMENU));
+    const LRESULT result = CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONDOWN, hit, point);
+    if (root != hwnd_ && IsWindow(root)) {
+        SetWindowLongPtrW(root, GWL_STYLE, GetWindowLongPtrW(root, GWL_STYLE) | (rootStyle & WS_SYSMENU));
+    }
+    return result;
 }
 
 LRESULT SkinFrameWnd::OnNcButtonUp(WPARAM hit, LPARAM point) {
     const POINT p = WindowPoint(point);
     if (OfferToElements(WM_LBUTTONUP, p.x, p.y)) return 0;
+    if (menuBar_->MouseUp(p)) return 0;
     if (!ShowsMaximized()) return CallPrevHiding(WS_SYSMENU, WM_NCLBUTTONUP, hit, point);
     // A maximized frame swallows its button-downs, so the system never
     // reports a double click: two button-ups close together count as one.
@@ -202,19 +336,21 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCACTIVATE: {
         ncActive_ = wParam != 0;
-        const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
+        const LRESULT result = CallPrevWithStyle(FrameQuietStyle(), message, wParam, lParam);
         RepaintFrame();
         return result;
     }
     case WM_SETTEXT:
     case WM_SETICON: {
-        const LRESULT result = CallPrevHiding(WS_CAPTION, message, wParam, lParam);
+        const LRESULT result = isMdiChild_ && message == WM_SETTEXT
+                                   ? CallPrevWithStyle(FrameQuietStyle(), message, wParam, lParam)
+                                   : CallPrevHiding(WS_CAPTION, message, wParam, lParam);
         RepaintFrame();
         return result;
     }
     case WM_INITMENU:
     case WM_INITMENUPOPUP: {
-        const LRESULT result = CallPrevWithStyle(QuietStyle(), message, wParam, lParam);
+        const LRESULT result = CallPrevWithStyle(FrameQuietStyle(), message, wParam, lParam);
         RepaintFrame();
         return result;
     }
@@ -222,7 +358,7 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return CallPrevHiding(WS_SYSMENU, message, wParam, lParam);
     case WM_GETMINMAXINFO: {
         const LRESULT result = CallPrev(message, wParam, lParam);
-        OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+        OnMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         return result;
     }
     case WM_ERASEBKGND:
@@ -269,7 +405,41 @@ LRESULT SkinFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return HandleFrameMessage(message, wParam, lParam, result) ? result : 0;
+    case WM_WINDOWPOSCHANGED:
+        if (isMdiChild_) {
+            // The MDI machinery redraws a child's caption as it moves.
+            const HWND hwnd = hwnd_;
+            const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+            SetWindowLongPtrW(hwnd, GWL_STYLE, style & ~WS_SYSMENU);
+            HandleFrameMessage(message, wParam, lParam, result);
+            // Only locals until the skinner is known to be alive.
+            if (IsWindow(hwnd)) {
+                const DWORD now = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+                SetWindowLongPtrW(hwnd, GWL_STYLE, now | (style & WS_SYSMENU));
+                if (SkinWnd::FromWindow(hwnd) == this) RepaintFrame();
+            }
+            return result;
+        }
+        if (HandleFrameMessage(message, wParam, lParam, result)) return result;
+        return SkinWnd::WindowProc(message, wParam, lParam);
+    case WM_SIZE: {
+        const LRESULT result = CallPrev(message, wParam, lParam);
+        if (isMdiChild_ && IsWindow(hwnd_) && SkinWnd::FromWindow(hwnd_) == this) {
+            PlaceZoomedMdiChild();
+            if (!placing_) RefreshParentFrame();
+        }
+        return result;
+    }
     case WM_DESTROY:
+        if (isMdiChild_) {
+            // The client repaints where the child was when no other child
+            // takes its place.
+            RECT gone{};
+            ::GetWindowRect(hwnd_, &gone);
+            MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&gone), 2);
+            SendMessageW(GetParent(hwnd_), kWmSkinMdiChildGone, 0, reinterpret_cast<LPARAM>(&gone));
+            RefreshParentFrame();
+        }
         // The window destroys its menu with itself: it gets it back first.
         GiveMenuBack();
         return CallPrev(message, wParam, lParam);

@@ -202,24 +202,6 @@ LRESULT SkinFramedWnd::OnChildBackground(HDC dc, HWND child) {
     return 1;
 }
 
-void SkinFramedWnd::OnGetMinMaxInfo(MINMAXINFO* info) {
-    const WindowFrameObject* frame = FrameObject();
-    if (!frame) return;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        // Maximized frames fill the work area, not the whole monitor: the
-        // skin has no hidden border to push off screen.
-        info->ptMaxPosition =
-            POINT{monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
-        info->ptMaxSize =
-            POINT{monitor.rcWork.right - monitor.rcWork.left, monitor.rcWork.bottom - monitor.rcWork.top};
-    }
-    const FrameSize minimum = MinimumFrameSize(Design());
-    info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minimum.width);
-    info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minimum.height);
-}
-
 LRESULT SkinFramedWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     UpdateDesign();
     ResetLastWindowRect();

@@ -45,7 +45,6 @@ protected:
     void KeepClientSize();
     LRESULT OnEraseBackground(HDC dc);
     LRESULT OnChildBackground(HDC dc, HWND child);
-    void OnGetMinMaxInfo(MINMAXINFO* info);
     // Control colours: skinned statics get no background (they paint their
     // own), skinned edits their skinner's colours; statics and buttons
     // without a skinner of their own get the skin's background instead of

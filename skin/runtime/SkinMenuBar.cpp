@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "FrameElementObjects.h"
+#include "ImageDraw.h"
 #include "NineGridDraw.h"
 #include "Skin.h"
 #include "SkinFontHandle.h"
+#include "SkinMenus.h"
 #include "SkinMessages.h"
 #include "SkinPopupMenu.h"
 #include "SkinWnd.h"
@@ -96,9 +98,14 @@ void SkinMenuBar::Measure() {
 }
 
 int SkinMenuBar::Height(int windowWidth, int leftBorder, int rightBorder) {
+    bool maximized = false;
+    frame_.ActiveMdiChild(&maximized);
+    const bool changed = maximized != mdiMaximized_;
+    mdiMaximized_ = maximized;
+    if (!maximized) mdiHover_ = mdiPressed_ = -1;
     if (!menu_ || items_.empty()) return 0;
     const int width = std::max(0, windowWidth - leftBorder - rightBorder);
-    if (width == measuredWidth_) return layout_.height;
+    if (width == measuredWidth_ && !changed) return layout_.height;
     if (items_.front().textSize.cy == 0) Measure();
     NineGridImage none{};
     const NineGridImage& hot = look_ ? look_->hotImage : none;
@@ -110,7 +117,7 @@ int SkinMenuBar::Height(int windowWidth, int leftBorder, int rightBorder) {
                                   item.textSize.cy + std::max(hot.marginTop, dropped.marginTop) +
                                       std::max(hot.marginBottom, dropped.marginBottom)});
     }
-    layout_ = LayoutMenuBar(sizes, width, Inner(), false);
+    layout_ = LayoutMenuBar(sizes, width, Inner(), mdiMaximized_);
     measuredWidth_ = width;
     return layout_.height;
 }
@@ -121,6 +128,103 @@ void SkinMenuBar::Layout(const RECT& bar) {
         const SkinRect& r = layout_.items[i];
         items_[i].rect = RECT{bar.left + r.left, bar.top + r.top, bar.left + r.right, bar.top + r.bottom};
     }
+    for (RECT& r : mdiRects_) r = RECT{};
+    if (!mdiMaximized_ || IsRectEmpty(&bar) || layout_.rows <= 0) return;
+    // The icon in the first row, the three buttons at the end of the last.
+    const ItemMargins inner = Inner();
+    const int rowStep = (layout_.height - inner.top - inner.bottom) / layout_.rows;
+    const int width = bar.right - bar.left;
+    const MdiButtonRects first = PlaceMdiButtons(width, inner.top, rowStep, inner);
+    const MdiButtonRects last =
+        PlaceMdiButtons(width, inner.top + rowStep * (layout_.rows - 1), rowStep, inner);
+    const SkinRect placed[kMdiButtonCount] = {first.icon, last.minimize, last.restore, last.close};
+    for (int b = 0; b < kMdiButtonCount; ++b) {
+        const SkinRect& r = placed[b];
+        mdiRects_[b] = RECT{bar.left + r.left, bar.top + r.top, bar.left + r.right, bar.top + r.bottom};
+    }
+}
+
+bool SkinMenuBar::MdiStateStale() const {
+    bool maximized = false;
+    frame_.ActiveMdiChild(&maximized);
+    return maximized != mdiMaximized_;
+}
+
+RECT SkinMenuBar::MdiButtonRect(int button) const {
+    return button >= 0 && button < kMdiButtonCount && mdiMaximized_ ? mdiRects_[button] : RECT{};
+}
+
+int SkinMenuBar::MdiButtonAt(POINT p) const {
+    if (!mdiMaximized_) return -1;
+    for (int b = 0; b < kMdiButtonCount; ++b) {
+        if (PtInRect(&mdiRects_[b], p)) return b;
+    }
+    return -1;
+}
+
+void SkinMenuBar::PaintMdiButtons(HDC dc) {
+    bool maximized = false;
+    const HWND child = frame_.ActiveMdiChild(&maximized);
+    if (!child || !maximized) return;
+    const Skin& skin = WindowRegistry::Instance().CurrentSkin();
+    for (int b = 0; b < kMdiButtonCount; ++b) {
+        const RECT& r = mdiRects_[b];
+        if (IsRectEmpty(&r)) continue;
+        const int state = b == mdiPressed_ ? 2 : b == mdiHover_ ? 1 : 0;
+        const ImageRef* image = nullptr;
+        if (look_) {
+            image = &look_->mdiButtons[b * MenuBarObject::kMdiStateCount + state];
+            if (image->IsEmpty()) image = &look_->mdiButtons[b * MenuBarObject::kMdiStateCount];
+            if (image->IsEmpty()) image = nullptr;
+        }
+        if (image) {
+            DrawImageRef(dc, r, *image, skin, 0, false);
+        } else if (b == kMdiIcon) {
+            // A skin without pictures shows what the system would: the
+            // child's own icon and the caption buttons' look.
+            HICON icon = reinterpret_cast<HICON>(SendMessageW(child, WM_GETICON, ICON_SMALL, 0));
+            if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICONSM));
+            if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICON));
+            if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+            DrawIconEx(dc, r.left, r.top, icon, r.right - r.left, r.bottom - r.top, 0, nullptr, DI_NORMAL);
+        } else {
+            static const UINT kGlyph[] = {0, DFCS_CAPTIONMIN, DFCS_CAPTIONRESTORE, DFCS_CAPTIONCLOSE};
+            RECT glyph = r;
+            DrawFrameControl(dc, &glyph, DFC_CAPTION,
+                             kGlyph[b] | (state == 2 ? DFCS_PUSHED : 0) | (state == 1 ? DFCS_HOT : 0));
+        }
+    }
+}
+
+void SkinMenuBar::SetMdiLook(int hover, int pressed) {
+    if (hover == mdiHover_ && pressed == mdiPressed_) return;
+    mdiHover_ = hover;
+    mdiPressed_ = pressed;
+    Repaint();
+}
+
+bool SkinMenuBar::MouseUp(POINT p) {
+    if (mdiPressed_ < 0) return false;
+    const int pressed = mdiPressed_;
+    SetMdiLook(MdiButtonAt(p), -1);
+    if (MdiButtonAt(p) != pressed) return true;
+    bool maximized = false;
+    const HWND child = frame_.ActiveMdiChild(&maximized);
+    if (!child || !maximized) return true;
+    switch (pressed) {
+    case kMdiMinimize:
+        SendMessageW(child, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        break;
+    case kMdiRestore:
+        SendMessageW(GetParent(child), WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+        break;
+    case kMdiClose:
+        SendMessageW(child, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    default:
+        break;
+    }
+    return true;
 }
 
 RECT SkinMenuBar::ItemRect(int index) const {
@@ -163,6 +267,7 @@ void SkinMenuBar::Paint(HDC dc) {
     }
     SelectObject(dc, old);
     if (font) DeleteObject(font);
+    if (mdiMaximized_) PaintMdiButtons(dc);
 }
 
 void SkinMenuBar::Repaint() {
@@ -250,6 +355,22 @@ void SkinMenuBar::CloseDropDown() {
 }
 
 void SkinMenuBar::MouseDown(POINT p) {
+    if (const int button = MdiButtonAt(p); button >= 0) {
+        CloseDropDown();
+        bool maximized = false;
+        const HWND child = frame_.ActiveMdiChild(&maximized);
+        if (!child || !maximized) return;
+        if (button == kMdiIcon) {
+            // The menu loop may take the child (and the frame) away.
+            const HWND frame = frame_.Hwnd();
+            SkinShowSystemMenu(child);
+            if (IsWindow(frame))
+                RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+            return;
+        }
+        SetMdiLook(button, button);
+        return;
+    }
     const int index = ItemAt(p);
     if (index < 0 || !items_[index].enabled) {
         CloseDropDown();
@@ -272,6 +393,11 @@ void SkinMenuBar::MouseDown(POINT p) {
 }
 
 void SkinMenuBar::MouseMove(POINT p) {
+    if (mdiMaximized_) {
+        const int button = MdiButtonAt(p);
+        // A pressed button keeps its look only under the cursor.
+        SetMdiLook(button == kMdiIcon ? -1 : button, mdiPressed_ >= 0 && button == mdiPressed_ ? button : -1);
+    }
     const int index = ItemAt(p);
     if (index >= 0 && items_[index].enabled) {
         if (index == dropped_) return;

@@ -45,6 +45,9 @@ public:
 
     // Mouse in window coordinates.
     void MouseDown(POINT p);
+    // Button-up on a pressed MDI button acts on the maximized child; true
+    // when the bar took it.
+    bool MouseUp(POINT p);
     void MouseMove(POINT p);
     bool OnTimer(UINT_PTR id);
     // The drop-down's menu mode ended (chosen, cancelled or clicked away).
@@ -63,6 +66,22 @@ public:
     SkinPopupMenu* DropDown() const { return popup_.get(); }
     RECT ItemRect(int index) const;
 
+    // The buttons of a maximized MDI child, in the skin's order.
+    enum MdiButton {
+        kMdiIcon = 0,
+        kMdiMinimize = 1,
+        kMdiRestore = 2,
+        kMdiClose = 3,
+        kMdiButtonCount = 4
+    };
+    bool ShowsMdiButtons() const { return mdiMaximized_ && !IsRectEmpty(&rect_); }
+    // The child's maximized state changed since the bar was measured.
+    bool MdiStateStale() const;
+    // Window coordinates; empty while no child is maximized.
+    RECT MdiButtonRect(int button) const;
+    int MdiHover() const { return mdiHover_; }
+    int MdiPressed() const { return mdiPressed_; }
+
 private:
     struct Item {
         std::wstring text;
@@ -76,6 +95,9 @@ private:
     };
 
     int ItemAt(POINT p) const;
+    int MdiButtonAt(POINT p) const;
+    void PaintMdiButtons(HDC dc);
+    void SetMdiLook(int hover, int pressed);
     ItemMargins Inner() const;
     void Measure();
     void SetHot(int index);
@@ -95,6 +117,10 @@ private:
     std::vector<Item> items_;
     RECT rect_{};
     int measuredWidth_ = -1;
+    bool mdiMaximized_ = false;
+    RECT mdiRects_[kMdiButtonCount] = {};
+    int mdiHover_ = -1;
+    int mdiPressed_ = -1;
     MenuBarLayout layout_;
     int hot_ = -1;
     int dropped_ = -1;

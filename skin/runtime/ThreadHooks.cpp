@@ -6,6 +6,7 @@
 #include "KeyboardRule.h"
 #include "SkinEngine.h"
 #include "SkinMessages.h"
+#include "SkinObject.h"
 #include "SkinWnd.h"
 #include "WindowRegistry.h"
 #include "WindowText.h"
@@ -40,6 +41,14 @@ void SkinNewWindow(HWND hwnd) {
     }
     const HWND parent = ParentOrOwner(hwnd);
     if (!parent) return;
+    if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD) {
+        // An MDI child of a skinned frame is a skinned frame of the same look.
+        SkinWnd* frame = WindowRegistry::Instance().Lookup(GetParent(parent));
+        if (frame && frame->Object() && WindowRegistry::Instance().Lookup(parent)) {
+            WindowRegistry::Instance().AttachFrame(hwnd, frame->Object()->Name());
+        }
+        return;
+    }
     if (SkinWnd* skinner = WindowRegistry::Instance().Find(parent)) {
         skinner->AdoptChild(hwnd, false);
         return;

@@ -1,4 +1,4 @@
-// The skin runtime's menus and tooltip on a frame drawn with the default
+// The skin runtime's menus, tooltip and MDI frame drawn with the default
 // skin. Run without arguments it is an ordinary window to try them out;
 // with "--screenshots DIR" it opens each in turn, saves a picture of the
 // screen around the frame and ends.
@@ -18,6 +18,9 @@ const wchar_t kClass[] = L"SkinDemoFrame";
 
 HWND g_frame = nullptr;
 HWND g_button = nullptr;
+HWND g_mdiClient = nullptr;
+const wchar_t kMdiClass[] = L"SkinDemoMdiFrame";
+const wchar_t kMdiChildClass[] = L"SkinDemoMdiChild";
 std::wstring g_folder;
 
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -41,6 +44,21 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+}
+
+LRESULT CALLBACK MdiFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        CLIENTCREATESTRUCT create{};
+        create.idFirstChild = 1000;
+        g_mdiClient = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                      0, 0, hwnd, nullptr, GetModuleHandleW(nullptr), &create);
+        return 0;
+    }
+    return DefFrameProcW(hwnd, g_mdiClient, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MdiChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefMDIChildProcW(hwnd, message, wParam, lParam);
 }
 
 HMENU MainMenu() {
@@ -215,6 +233,51 @@ void Screenshots() {
     Pump(200);
 }
 
+HWND NewMdiChild(const wchar_t* title, int at) {
+    MDICREATESTRUCTW create{};
+    create.szClass = kMdiChildClass;
+    create.szTitle = title;
+    create.hOwner = GetModuleHandleW(nullptr);
+    create.x = create.y = at;
+    create.cx = 240;
+    create.cy = 150;
+    create.style = WS_OVERLAPPEDWINDOW;
+    return reinterpret_cast<HWND>(
+        SendMessageW(g_mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+}
+
+// An MDI frame with two recordings open, then the second one maximized: its
+// buttons move into the frame's menu bar.
+void MdiScreenshots(HINSTANCE instance) {
+    WNDCLASSW wc{};
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpfnWndProc = &MdiFrameProc;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    wc.lpszClassName = kMdiClass;
+    RegisterClassW(&wc);
+    wc.lpfnWndProc = &MdiChildProc;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kMdiChildClass;
+    RegisterClassW(&wc);
+    HWND frame = CreateWindowExW(0, kMdiClass, L"brevox recordings", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                 80, 60, 560, 380, nullptr, MainMenu(), instance, nullptr);
+    SkinAttachWindow(frame, L"MainFrame");
+    ShowWindow(frame, SW_SHOW);
+    NewMdiChild(L"REC_0001.AVI", 10);
+    HWND second = NewMdiChild(L"REC_0002.WAV", 60);
+    const HWND previous = g_frame;
+    g_frame = frame;
+    Pump(300);
+    Save(L"demo-mdi.bmp");
+    SendMessageW(g_mdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second), 0);
+    Pump(300);
+    Save(L"demo-mdi-maximized.bmp");
+    g_frame = previous;
+    DestroyWindow(frame);
+    Pump(100);
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
@@ -249,6 +312,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (shots) {
         Pump(300);
         Screenshots();
+        MdiScreenshots(instance);
         DestroyWindow(g_frame);
     }
     MSG msg;

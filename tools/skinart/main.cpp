@@ -3,7 +3,8 @@
 // files. Its output is committed under skins/xpblue/images; run it again
 // after changing a picture:  skinart skins/xpblue/images
 // The button, check box, radio, group box, combo drop-button and progress
-// pictures are drawn by the scripts in skins/xpblue/art.
+// pictures and the menu bar's MDI buttons are drawn by the scripts in
+// skins/xpblue/art.
 
 #include <cmath>
 #include <cstdint>
