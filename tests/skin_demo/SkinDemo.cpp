@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ScreenCapture.h"
 #include "SkinEntries.h"
 #include "SkinMenus.h"
 #include "SkinMessages.h"
@@ -125,45 +126,18 @@ void Save(const wchar_t* name) {
     GetWindowRect(g_frame, &r);
     r.right += 160;
     r.bottom += 120;
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     // The engine's own popups (menus, the tip) from their window pictures:
     // the display's copy of top-most popups is not always current.
-    for (HWND popup : EngineWindows()) {
-        RECT p{};
-        GetWindowRect(popup, &p);
-        HDC dc = GetWindowDC(popup);
-        BitBlt(memory, p.left - r.left, p.top - r.top, p.right - p.left, p.bottom - p.top, dc, 0, 0, SRCCOPY);
-        ReleaseDC(popup, dc);
-    }
-    SelectObject(memory, old);
-    const DWORD stride = ((w * 3 + 3) / 4) * 4;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + stride * h;
-    const std::wstring path = g_folder + L"\\" + name;
-    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(out, &file, sizeof file, &written, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-    WriteFile(out, bits, stride * h, &written, nullptr);
-    CloseHandle(out);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    testsupport::SaveScreenArea(r, g_folder + L"\\" + name, [](HDC memory, const RECT& area) {
+        for (HWND popup : EngineWindows()) {
+            RECT p{};
+            GetWindowRect(popup, &p);
+            HDC dc = GetWindowDC(popup);
+            BitBlt(memory, p.left - area.left, p.top - area.top, p.right - p.left, p.bottom - p.top, dc, 0, 0,
+                   SRCCOPY);
+            ReleaseDC(popup, dc);
+        }
+    });
 }
 
 HWND VisiblePopup() {
