@@ -31,6 +31,9 @@ public:
     void DrawImage(const ImageSource& source, const Rect& rect, bool hot) override;
     std::optional<std::u16string> LoadStringResource(const StringSource& source) override;
 
+    // Images held at the moment; bounded however many a text names.
+    std::size_t CachedImages() const { return images_.size(); }
+
 private:
     struct FontEntry {
         FontSpec style;
