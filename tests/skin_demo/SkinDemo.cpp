@@ -1,12 +1,17 @@
-// The skin runtime's menus, tooltip and MDI frame drawn with the default
-// skin. Run without arguments it is an ordinary window to try them out;
-// with "--screenshots DIR" it opens each in turn, saves a picture of the
-// screen around the frame and ends.
+// The skin runtime's menus, tooltip, animation control and MDI frame drawn
+// with the default skin. Run without arguments it is an ordinary window to
+// try them out; with "--screenshots DIR" it opens each in turn, saves a
+// picture of the screen around the frame and ends.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "AviClip.h"
 #include "ScreenCapture.h"
 #include "SkinEntries.h"
 #include "SkinMenus.h"
@@ -15,11 +20,17 @@
 namespace {
 
 constexpr int kButtonId = 100;
+constexpr int kAnimateId = 200;
+constexpr int kClipSize = 32;
+constexpr int kClipFrames = 16;
+constexpr int kClipShades = 48;
+constexpr COLORREF kClipKey = RGB(255, 0, 255); // the first pixel: left out by ACS_TRANSPARENT
 const wchar_t kClass[] = L"SkinDemoFrame";
 
 HWND g_frame = nullptr;
 HWND g_button = nullptr;
 HWND g_mdiClient = nullptr;
+HWND g_animate = nullptr;
 const wchar_t kMdiClass[] = L"SkinDemoMdiFrame";
 const wchar_t kMdiChildClass[] = L"SkinDemoMdiChild";
 std::wstring g_folder;
@@ -60,6 +71,44 @@ LRESULT CALLBACK MdiFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 LRESULT CALLBACK MdiChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefMDIChildProcW(hwnd, message, wParam, lParam);
+}
+
+// A recording indicator: a glossy red dot that swells and shrinks once a
+// second. Palette 0 is the key colour, 1.. the dot's shades from its
+// highlight to its rim.
+testavi::Clip RecordingClip() {
+    testavi::Clip clip;
+    clip.width = kClipSize;
+    clip.height = kClipSize;
+    clip.frames = kClipFrames;
+    clip.rate = kClipFrames;
+    clip.palette.assign(256, kClipKey);
+    for (int i = 0; i < kClipShades; ++i) {
+        const double t = static_cast<double>(i) / (kClipShades - 1);
+        clip.palette[1 + i] = RGB(static_cast<int>(255 - 105 * t), static_cast<int>(150 - 150 * t),
+                                  static_cast<int>(140 - 130 * t));
+    }
+    clip.pixel = [](int frame, int x, int y) -> uint8_t {
+        const double pi = 3.14159265358979;
+        const double radius = 10.5 + 3.5 * std::sin(2 * pi * frame / kClipFrames);
+        const double centre = (kClipSize - 1) / 2.0;
+        const double dx = x - centre;
+        const double dy = y - centre;
+        if (dx * dx + dy * dy > radius * radius) return 0;
+        // Shade by the distance from a highlight up and to the left.
+        const double hx = dx + 0.4 * radius;
+        const double hy = dy + 0.4 * radius;
+        const double shade = std::min(1.0, std::sqrt(hx * hx + hy * hy) / (1.4 * radius));
+        return static_cast<uint8_t>(1 + std::lround(shade * (kClipShades - 1)));
+    };
+    return clip;
+}
+
+// Unique per process, so two demos running at once keep their own clips.
+std::wstring ClipPath() {
+    wchar_t dir[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + L"brevox-demo-" + std::to_wstring(GetCurrentProcessId()) + L".avi";
 }
 
 HMENU MainMenu() {
@@ -260,6 +309,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     const bool shots = args.rfind(flag, 0) == 0;
     if (shots) g_folder = args.substr(flag.size());
 
+    INITCOMMONCONTROLSEX init{sizeof init, ICC_ANIMATE_CLASS};
+    InitCommonControlsEx(&init);
     SkinStartup(instance, nullptr, nullptr, nullptr);
     SkinLoadFile(L"xpblue.tvf");
     SkinSetDialogDefault(L"Dialog");
@@ -276,7 +327,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     g_button =
         CreateWindowExW(0, L"BUTTON", L"Recorder...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 30, 40, 110, 28,
                         g_frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
+    g_animate = CreateWindowExW(
+        0, ANIMATE_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | ACS_TRANSPARENT | ACS_CENTER, 154, 38, kClipSize,
+        kClipSize, g_frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAnimateId)), instance, nullptr);
     SkinAttachWindow(g_frame, L"MainFrame");
+    // Opened once the frame is skinned, so the skinner plays it, not the
+    // system's control.
+    const std::wstring clipPath = ClipPath();
+    if (testavi::WriteFile(clipPath, testavi::Build(RecordingClip())) &&
+        SendMessageW(g_animate, ACM_OPENW, 0, reinterpret_cast<LPARAM>(clipPath.c_str()))) {
+        SendMessageW(g_animate, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, 0xFFFF));
+    }
     SkinSetTooltipText(g_button,
                        L"<b>Recorder</b><br>Opens the <font color=#0040c0>recorder commands</font>:"
                        L"<br>read settings, sync the clock, wipe");
@@ -295,5 +356,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         DispatchMessageW(&msg);
     }
     SkinShutdown();
+    DeleteFileW(clipPath.c_str());
     return 0;
 }

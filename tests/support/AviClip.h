@@ -1,5 +1,5 @@
-// A tiny uncompressed 8-bit AVI writer for the animation tests: one video
-// stream of palette indices, every frame a key frame, with an index.
+// A tiny uncompressed 8-bit AVI writer for the animation test and the demo:
+// one video stream of palette indices, every frame a key frame, with an index.
 #pragma once
 
 #include <windows.h>
